@@ -1,0 +1,42 @@
+#pragma once
+// The operator seam. The core never opens a window: every message box, status text, progress move
+// and "let pending events run" goes through the operator installed for the process
+// (widgets in the program, stdout/stderr in the batch command, a recorder in the tests).
+#include "common/Progresso.h"
+
+#include <QString>
+#include <QStringList>
+
+class TOperador {
+public:
+    virtual ~TOperador() = default;
+
+    // Information box: caption "INFORMAÇÃO", information icon, OK.
+    virtual void informacao(const QString &texto) = 0;
+    // Yes/No box: caption "CONFIRMAÇÃO", question icon, No the default. True only for Yes.
+    virtual bool confirmacao(const QString &texto) = 0;
+    // Warning box with its own caption, OK button.
+    virtual void aviso(const QString &titulo, const QString &texto) = 0;
+    // Plain message box with an OK button and no icon.
+    virtual void mensagem(const QString &texto) = 0;
+    // The application's standard error box: a failure that ended the operator's action.
+    virtual void erro(const QString &texto) = 0;
+    // Lines about records left out of a generation, shown after its success message.
+    virtual void relatorio(const QString &titulo, const QStringList &linhas) = 0;
+    // Let pending window events run (repaint, queued work).
+    virtual void processarEventos() = 0;
+
+    TProgresso &progresso() { return m_progresso; }
+
+private:
+    TProgresso m_progresso;
+};
+
+// The operator of this process. One must be installed before the core runs.
+TOperador &Operador();
+void InstalarOperador(TOperador *operador);
+bool OperadorInstalado();
+
+// Shorthands used across the core.
+void ProcessarEventos();
+void DefinirStatus(const QString &texto);

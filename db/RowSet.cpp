@@ -1,0 +1,310 @@
+#include "db/RowSet.h"
+
+#include "common/Falha.h"
+#include "common/uUtil.h"
+#include "db/Sql.h"
+
+#include <QSqlError>
+#include <QSqlField>
+#include <QSqlQuery>
+#include <QSqlRecord>
+
+#include <algorithm>
+#include <numeric>
+
+namespace {
+
+const QVariant &variantNulo()
+{
+    static const QVariant nulo;
+    return nulo;
+}
+
+bool ehChar(const QSqlField &campo)
+{
+    constexpr int SQL_TEXT = 452;
+    return (campo.typeID() & ~1) == SQL_TEXT;
+}
+
+QString semBrancosFinais(const QString &s)
+{
+    qsizetype n = s.size();
+    while (n > 0 && s[n - 1] == QLatin1Char(' '))
+        --n;
+    return n == s.size() ? s : s.left(n);
+}
+
+QString chave(const QStringList &partes)
+{
+    return partes.join(QChar(0x1f));
+}
+
+int compararValores(const QVariant &a, const QVariant &b)
+{
+    if (a.isNull() && b.isNull())
+        return 0;
+    if (a.isNull() || b.isNull())
+        return a.isNull() ? -1 : 1;
+    const int tipoA = a.metaType().id(), tipoB = b.metaType().id();
+    const auto numerico = [](int t) {
+        return t == QMetaType::Int || t == QMetaType::LongLong || t == QMetaType::Double
+            || t == QMetaType::Float || t == QMetaType::Short;
+    };
+    if (numerico(tipoA) && numerico(tipoB)) {
+        const double x = a.toDouble(), y = b.toDouble();
+        return x < y ? -1 : (x > y ? 1 : 0);
+    }
+    if (tipoA == QMetaType::QDateTime && tipoB == QMetaType::QDateTime) {
+        const auto x = a.toDateTime(), y = b.toDateTime();
+        return x < y ? -1 : (x > y ? 1 : 0);
+    }
+    return a.toString().compare(b.toString());
+}
+
+} // namespace
+
+RowSet RowSet::abrir(const QString &sql, const QVariantList &parametros)
+{
+    QSqlQuery consulta(Sql::Conexao());
+    consulta.setForwardOnly(true);
+    if (!consulta.prepare(sql))
+        throw Falha(Sql::TextoDoErro(consulta.lastError()));
+    for (const QVariant &p : parametros)
+        consulta.addBindValue(p);
+    if (!consulta.exec())
+        throw Falha(Sql::TextoDoErro(consulta.lastError()));
+    return carregar(consulta);
+}
+
+RowSet RowSet::carregar(QSqlQuery &consulta)
+{
+    RowSet r;
+    r.m_aberto = true;
+    const QSqlRecord registro = consulta.record();
+    const int n = registro.count();
+    std::vector<bool> aparar(n);
+    for (int i = 0; i < n; ++i) {
+        r.m_campos << registro.fieldName(i);
+        const QString nome = registro.fieldName(i).toUpper();
+        if (!r.m_indicePorNome.contains(nome))
+            r.m_indicePorNome.insert(nome, i);
+        aparar[i] = ehChar(registro.field(i));
+    }
+    while (consulta.next()) {
+        for (int i = 0; i < n; ++i) {
+            QVariant v = consulta.value(i);
+            if (aparar[i] && !v.isNull())
+                v = semBrancosFinais(v.toString());
+            r.m_dados.push_back(std::move(v));
+        }
+    }
+    if (consulta.lastError().isValid())
+        throw Falha(Sql::TextoDoErro(consulta.lastError()));
+    r.reiniciarIndices();
+    return r;
+}
+
+RowSet RowSet::vazio(const QStringList &campos)
+{
+    RowSet r;
+    r.m_aberto = true;
+    r.m_campos = campos;
+    for (int i = 0; i < campos.size(); ++i)
+        if (!r.m_indicePorNome.contains(campos[i].toUpper()))
+            r.m_indicePorNome.insert(campos[i].toUpper(), i);
+    r.reiniciarIndices();
+    return r;
+}
+
+void RowSet::fechar()
+{
+    *this = RowSet();
+}
+
+int RowSet::indiceCampo(const QString &nome) const
+{
+    return m_indicePorNome.value(nome.toUpper(), -1);
+}
+
+int RowSet::recordCount() const
+{
+    return m_filtrado ? int(m_visiveis.size()) : quantidadeLinhas();
+}
+
+void RowSet::first() { m_cursor = 0; }
+void RowSet::next() { if (!eof()) ++m_cursor; }
+void RowSet::last() { m_cursor = std::max(0, recordCount() - 1); }
+bool RowSet::eof() const { return m_cursor >= recordCount(); }
+
+int RowSet::linhaAtual() const
+{
+    return eof() ? -1 : absoluta(m_cursor);
+}
+
+void RowSet::irParaLinha(int linhaAbsoluta)
+{
+    if (!m_filtrado) {
+        m_cursor = linhaAbsoluta;
+        return;
+    }
+    const auto it = std::find(m_visiveis.begin(), m_visiveis.end(), linhaAbsoluta);
+    m_cursor = int(it - m_visiveis.begin());
+}
+
+const QVariant &RowSet::valorEm(int linha, int coluna) const
+{
+    if (linha < 0 || coluna < 0 || coluna >= quantidadeCampos())
+        return variantNulo();
+    return m_dados[size_t(linha) * m_campos.size() + coluna];
+}
+
+QString RowSet::textoEm(int linha, int coluna) const
+{
+    return valorEm(linha, coluna).toString();
+}
+
+QVariant RowSet::valor(int coluna) const
+{
+    return valorEm(linhaAtual(), coluna);
+}
+
+QVariant RowSet::valor(const QString &campo) const
+{
+    const int c = indiceCampo(campo);
+    if (c < 0)
+        throw Falha(QStringLiteral("Campo '%1' não encontrado").arg(campo));
+    return valor(c);
+}
+
+QString RowSet::texto(const QString &campo) const { return valor(campo).toString(); }
+QString RowSet::texto(int coluna) const { return valor(coluna).toString(); }
+
+int RowSet::inteiro(const QString &campo) const
+{
+    const QVariant v = valor(campo);
+    if (v.isNull())
+        return 0;
+    if (v.metaType().id() == QMetaType::QString)
+        return TextoParaInteiro(v.toString());
+    return v.toInt();
+}
+
+double RowSet::flutuante(const QString &campo) const
+{
+    const QVariant v = valor(campo);
+    return v.isNull() ? 0.0 : v.toDouble();
+}
+
+Dinheiro RowSet::dinheiro(const QString &campo) const
+{
+    return Dinheiro::deVariant(valor(campo));
+}
+
+DataDias RowSet::data(const QString &campo) const
+{
+    return VariantParaDias(valor(campo));
+}
+
+bool RowSet::locate(const QStringList &campos, const QStringList &valores)
+{
+    QList<int> colunas;
+    for (const QString &c : campos) {
+        const int i = indiceCampo(c);
+        if (i < 0)
+            throw Falha(QStringLiteral("Campo '%1' não encontrado").arg(c));
+        colunas << i;
+    }
+    if (m_filtrado) {
+        for (int v = 0; v < recordCount(); ++v) {
+            bool igual = true;
+            for (int k = 0; k < colunas.size() && igual; ++k)
+                igual = textoEm(absoluta(v), colunas[k]) == valores[k];
+            if (igual) {
+                m_cursor = v;
+                return true;
+            }
+        }
+        return false;
+    }
+    const QString nomeIndice = chave(campos).toUpper();
+    auto &indices = *m_indices;
+    auto it = indices.find(nomeIndice);
+    if (it == indices.end()) {
+        QHash<QString, int> indice;
+        const int linhas = quantidadeLinhas();
+        indice.reserve(linhas);
+        for (int l = linhas - 1; l >= 0; --l) {
+            QStringList partes;
+            for (int c : colunas)
+                partes << textoEm(l, c);
+            indice.insert(chave(partes), l);     // walking backwards leaves the first row of each key
+        }
+        it = indices.insert(nomeIndice, std::move(indice));
+    }
+    const auto achado = it->constFind(chave(valores));
+    if (achado == it->constEnd())
+        return false;
+    m_cursor = *achado;
+    return true;
+}
+
+void RowSet::filtrar(Predicado predicado)
+{
+    m_filtrado = false;
+    std::vector<int> visiveis;
+    const int linhas = quantidadeLinhas();
+    for (int l = 0; l < linhas; ++l)
+        if (predicado(*this, l))
+            visiveis.push_back(l);
+    m_visiveis = std::move(visiveis);
+    m_filtrado = true;
+    m_cursor = 0;
+}
+
+void RowSet::semFiltro()
+{
+    const int atual = linhaAtual();
+    m_filtrado = false;
+    m_visiveis.clear();
+    m_cursor = atual < 0 ? quantidadeLinhas() : atual;
+}
+
+void RowSet::ordenar(const QStringList &campos)
+{
+    QList<int> colunas;
+    for (const QString &c : campos)
+        colunas << indiceCampo(c);
+    const int linhas = quantidadeLinhas();
+    std::vector<int> ordem(linhas);
+    std::iota(ordem.begin(), ordem.end(), 0);
+    std::stable_sort(ordem.begin(), ordem.end(), [&](int a, int b) {
+        for (int c : colunas) {
+            const int r = compararValores(valorEm(a, c), valorEm(b, c));
+            if (r != 0)
+                return r < 0;
+        }
+        return false;
+    });
+    std::vector<QVariant> novos;
+    novos.reserve(m_dados.size());
+    const size_t largura = m_campos.size();
+    for (int l : ordem)
+        for (size_t c = 0; c < largura; ++c)
+            novos.push_back(std::move(m_dados[size_t(l) * largura + c]));
+    m_dados = std::move(novos);
+    semFiltro();
+    reiniciarIndices();
+    m_cursor = 0;
+}
+
+void RowSet::adicionarLinha(const QVariantList &valores)
+{
+    for (int c = 0; c < quantidadeCampos(); ++c)
+        m_dados.push_back(c < valores.size() ? valores[c] : QVariant());
+    reiniciarIndices();
+}
+
+void RowSet::reiniciarIndices()
+{
+    m_indices = std::make_shared<QHash<QString, QHash<QString, int>>>();
+}

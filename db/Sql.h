@@ -1,0 +1,66 @@
+#pragma once
+// Data-access helpers: the FDConn connection, SQL string literals, statements built line by line,
+// validated codes for table names, running statements, prepared commands and the transaction guard.
+#include <QSqlDatabase>
+#include <QSqlQuery>
+#include <QString>
+#include <QStringList>
+#include <QVariant>
+
+class QSqlError;
+
+namespace Sql {
+
+inline const QString NomeConexao = QStringLiteral("FDConn");
+
+// The one connection of the process, found by name.
+QSqlDatabase Conexao();
+
+// An SQL string literal: single quotes around the value, inner single quotes doubled.
+QString Q(const QString &valor);
+
+// A statement made of lines: each line followed by a line break.
+QString Linhas(const QStringList &linhas);
+
+// The database's own text of a failure.
+QString TextoDoErro(const QSqlError &erro);
+
+// Codes that are pasted verbatim into table names. Anything else is refused before any statement runs.
+bool EhCodigoMes(const QString &codigo);       // "JAN" … "DEZ"
+bool EhCodigoFolhaExtra(const QString &codigo); // month letter A-L, then C, Y or Z, then a digit
+QString ValidarMes(const QString &codigo);      // returns the code or raises
+QString ValidarFolha(const QString &codigo);    // a month code or a complementary/13th-salary code
+
+// Runs a statement that returns no rows; raises a Falha with the database's message on failure.
+void Executar(const QString &sql, const QVariantList &parametros = {});
+// The same, returning the number of rows changed.
+int ExecutarContando(const QString &sql, const QVariantList &parametros = {});
+
+// A statement prepared once and run many times with positional parameters.
+class Comando {
+public:
+    explicit Comando(const QString &sql);
+    void executar(const QVariantList &parametros);
+    QSqlQuery &consulta() { return m_consulta; }
+
+private:
+    QSqlQuery m_consulta;
+};
+
+// Groups statements in one transaction. Rolled back when it goes out of scope uncommitted; commit()
+// checks the driver's answer. A guard created while another is active joins it (commits nothing itself).
+class Transacao {
+public:
+    Transacao();
+    ~Transacao();
+    Transacao(const Transacao &) = delete;
+    Transacao &operator=(const Transacao &) = delete;
+    void commit();
+    static bool ativa();
+
+private:
+    bool m_propria = false;
+    bool m_concluida = false;
+};
+
+} // namespace Sql

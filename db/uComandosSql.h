@@ -1,0 +1,4 @@
+#pragma once
+// TComandosSql: every statement the module runs against the payroll database, grouped by purpose.
+// Each group has its own header; this one brings them all in.
+#include "db/ComandosTabelas.h"

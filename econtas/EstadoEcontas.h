@@ -1,0 +1,65 @@
+#pragma once
+// The state of the selected competence, as the main window holds it (the batch command owns one too).
+// The walks, the writers and the critique work on it.
+#include "db/RowSet.h"
+
+#include <QDate>
+#include <QString>
+#include <QStringList>
+
+#include <array>
+
+struct TEstadoEcontas {
+    // From the command line
+    QString ano_folha;
+    QString usuario;
+
+    // The selected competence (a click on the month list)
+    bool mesSelecionado = false;          // the month list has a selected row
+    QString competencia;                  // MMYYYY
+    QString mes_cadastro;                 // "JAN" … "DEZ"
+    QString numero_mes_selecionado;       // "01" … "12"
+    QDate dataPagamento;                  // dtpPagamento (the date part is what the work uses)
+
+    // Editable settings of the main window
+    QString codMunicipio;                 // edtCodMunicipio
+    QString versaoTovrin = QStringLiteral("FPG202000");  // edtVersaoTovrin
+    QString caminhoArquivo;               // edtCaminhoArquivo (export base folder)
+
+    // Base payroll selection and the sets built from it
+    QString SQLPadrao;
+    RowSet CDS_COMPLEMENTAR;              // closed when the month has no chosen complementary sheet
+    RowSet CDS_DECADIANT;
+    RowSet CDS_DECFINAL;
+
+    // Cursors kept for the whole run of the program
+    RowSet fdtblCliente;                  // KVB003, the entity's row
+    RowSet cdsUnidadesGestorasOrcamentarias;  // UNIDADE_ORCAMENTARIA
+
+    // Record source sets (opened by CarregarDadosEcontas) and the positions table
+    RowSet Econtas010;
+    RowSet EContas020;
+    RowSet Econtas030;
+    RowSet Econtas040;
+    RowSet Econtas042;
+    RowSet Econtas043;
+    RowSet QryCargoEcontas;
+
+    // Critique outcome
+    bool ErroCritica = false;
+    bool SomenteErroNaPessoal = false;
+
+    // Maternity bookkeeping of the item builder
+    bool gestante = false;
+    QString codgestante;
+    QString goEventsGest;
+    int goContEventGest = 0;
+
+    // Lines about records left out by the last generation, shown after its success message.
+    QStringList relatorioGeracao;
+
+    // The entity's CNPJ as text (cgc of the client row).
+    QString cnpjCliente() const { return fdtblCliente.texto(QStringLiteral("CGC")); }
+    // The payment date as "dd/mm/yyyy".
+    QString dataPagamentoTexto() const { return dataPagamento.toString(QStringLiteral("dd/MM/yyyy")); }
+};

@@ -1,0 +1,38 @@
+// TvEcontasLote: the month's work of the e-Contas module without windows.
+#include "common/Falha.h"
+#include "lote/Lote.h"
+#include "lote/OperadorLote.h"
+
+#include <QCoreApplication>
+
+int main(int argc, char *argv[])
+{
+    QCoreApplication app(argc, argv);
+    ContextoLote contexto;
+    QString erro;
+    if (!AnalisarArgumentos(app.arguments().mid(1), contexto.args, erro)) {
+        if (argc > 1)
+            EscreverErro(QStringLiteral("TvEcontasLote: ") + erro);
+        EscreverErro(TextoDeUso());
+        return ErroDeUso;
+    }
+    OperadorLote operador(contexto.args.sim);
+    InstalarOperador(&operador);
+    contexto.operador = &operador;
+    int saida = Falhou;
+    try {
+        saida = IniciarPrograma(contexto);
+        if (saida == Concluido) {
+            for (const DefinicaoVerbo &v : Verbos())
+                if (v.nome == contexto.args.verbo)
+                    saida = v.executar(contexto);
+        }
+    } catch (const Abortar &) {
+        saida = InterrompidoPeloFluxo;
+    } catch (const Falha &f) {
+        operador.erro(f.mensagem());
+        saida = Falhou;
+    }
+    InstalarOperador(nullptr);
+    return saida;
+}

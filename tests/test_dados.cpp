@@ -1,0 +1,212 @@
+// Data access: money, dates, quoting, code validation, the row set, the catalogue test and the connection.
+#include "common/Falha.h"
+#include "db/Conexao.h"
+#include "db/Dinheiro.h"
+#include "db/RowSet.h"
+#include "db/Sql.h"
+#include "db/uComandosSql.h"
+#include "support/BancoTeste.h"
+#include "support/OperadorTeste.h"
+
+#include <QtTest>
+
+class TesteDados : public QObject {
+    Q_OBJECT
+private slots:
+    void dinheiroDeFloat_data();
+    void dinheiroDeFloat();
+    void centavosDeExportacao_data();
+    void centavosDeExportacao();
+    void dinheiroIdaEVoltaNoBanco();
+    void datas();
+    void aspasECodigos();
+    void rowSetLeCharSemBrancosEVarcharComoEsta();
+    void rowSetLocateFiltroEOrdem();
+    void falhaAoLerLinhaChegaComoFalha();
+    void transacaoDesfeitaSemCommit();
+    void verificaSeTabelaExiste();
+    void conexaoFalhaMostraMensagensEmOrdem();
+};
+
+void TesteDados::dinheiroDeFloat_data()
+{
+    QTest::addColumn<double>("valor");
+    QTest::addColumn<qint64>("dezMilesimos");
+    QTest::newRow("exato") << 12.34 << qint64(123400);
+    QTest::newRow("meio para par abaixo") << 0.00005 << qint64(0);
+    QTest::newRow("meio para par acima") << 0.00035 << qint64(4);
+    QTest::newRow("meio para par 12.5") << 0.00125 << qint64(12);
+    QTest::newRow("meio 312.5") << 0.03125 << qint64(312);
+    QTest::newRow("meio 2.5 décimos de milésimo") << 1.00025 << qint64(10002);
+    QTest::newRow("negativo") << -7.5 << qint64(-75000);
+    QTest::newRow("arredonda") << 1234.56789 << qint64(12345679);
+}
+
+void TesteDados::dinheiroDeFloat()
+{
+    QFETCH(double, valor);
+    QFETCH(qint64, dezMilesimos);
+    QCOMPARE(Dinheiro::deFloat(valor).dezMilesimos(), dezMilesimos);
+}
+
+void TesteDados::centavosDeExportacao_data()
+{
+    QTest::addColumn<QString>("valor");
+    QTest::addColumn<qint64>("centavos");
+    QTest::newRow("12.34") << "12.34" << qint64(1234);
+    QTest::newRow("0.29") << "0.29" << qint64(29);
+    QTest::newRow("meio acima") << "0.005" << qint64(1);
+    QTest::newRow("meio negativo") << "-0.005" << qint64(-1);
+    QTest::newRow("abaixo do meio") << "1.0049" << qint64(100);
+    QTest::newRow("zero") << "0" << qint64(0);
+}
+
+void TesteDados::centavosDeExportacao()
+{
+    QFETCH(QString, valor);
+    QFETCH(qint64, centavos);
+    QCOMPARE(Dinheiro::deTexto(valor).centavosExportacao(), centavos);
+}
+
+void TesteDados::dinheiroIdaEVoltaNoBanco()
+{
+    OperadorTeste operador;
+    BancoTeste banco;
+    const QList<qint64> valores = {123456789012345LL, -1, 1, 99999999999999LL, 12345, -50000000000001LL};
+    for (qint64 v : valores) {
+        Sql::Executar(QStringLiteral("DELETE FROM ECONTAS_042"));
+        Sql::Executar(QStringLiteral("INSERT INTO ECONTAS_042 (VALOR) VALUES (?)"),
+                      {Dinheiro::deDezMilesimos(v).paraTexto()});
+        RowSet r = RowSet::abrir(QStringLiteral("SELECT VALOR FROM ECONTAS_042"));
+        r.first();
+        QCOMPARE(r.dinheiro(QStringLiteral("VALOR")).dezMilesimos(), v);
+    }
+    QVERIFY_THROWS_EXCEPTION(Falha, Dinheiro::deTexto(QStringLiteral("1.23456")));
+}
+
+void TesteDados::datas()
+{
+    QCOMPARE(DataParaDias(QDate(1899, 12, 30)), 0.0);
+    QCOMPARE(DataParaDias(QDate(2024, 3, 15)), 45366.0);
+    QCOMPARE(DataParaDias(QDateTime(QDate(2024, 3, 15), QTime(12, 0))), 45366.5);
+    QCOMPARE(DiasParaDataHora(45366.5), QDateTime(QDate(2024, 3, 15), QTime(12, 0)));
+    QVERIFY(DiasParaParametro(0).isNull());
+    QCOMPARE(VariantParaDias(QVariant()), 0.0);
+}
+
+void TesteDados::aspasECodigos()
+{
+    QCOMPARE(Sql::Q(QStringLiteral("D'Ávila")), QStringLiteral("'D''Ávila'"));
+    QCOMPARE(Sql::Q(QString()), QStringLiteral("''"));
+    QCOMPARE(Sql::Linhas({"SELECT 1", "FROM X"}), QStringLiteral("SELECT 1\nFROM X\n"));
+    for (const char *valido : {"JAN", "DEZ", "AC1", "LY1", "LZ9", "BC2"})
+        QCOMPARE(Sql::ValidarFolha(QString::fromLatin1(valido)), QString::fromLatin1(valido));
+    for (const char *invalido : {"jan", "MC1", "AX1", "AC", "JAN;DROP", "", "A C1"})
+        QVERIFY_THROWS_EXCEPTION(Falha, Sql::ValidarFolha(QString::fromLatin1(invalido)));
+    QVERIFY_THROWS_EXCEPTION(Falha, Sql::ValidarMes(QStringLiteral("AC1")));
+}
+
+void TesteDados::rowSetLeCharSemBrancosEVarcharComoEsta()
+{
+    OperadorTeste operador;
+    BancoTeste banco;
+    banco.inserir("KVB020", {{"ANO", "2024"}, {"NUMMES", "1"}, {"MES", "ÇC1"}, {"CNPJ", "ab  "}, {"GERAL", QVariant()}});
+    RowSet r = RowSet::abrir(QStringLiteral("SELECT nummes, mes, cnpj, geral FROM KVB020"));
+    r.first();
+    QCOMPARE(r.texto("NUMMES"), QStringLiteral("1"));     // CHAR(2) without its pad blank
+    QCOMPARE(r.texto("mes"), QStringLiteral("ÇC1"));      // accented letter survives UTF8/WIN1252
+    QCOMPARE(r.texto("Cnpj"), QStringLiteral("ab  "));    // VARCHAR as stored
+    QVERIFY(r.nulo("GERAL"));
+    QCOMPARE(r.texto("GERAL"), QString());
+    QCOMPARE(r.inteiro("NUMMES"), 1);
+    QVERIFY_THROWS_EXCEPTION(Falha, r.texto("NAO_EXISTE"));
+}
+
+void TesteDados::rowSetLocateFiltroEOrdem()
+{
+    RowSet r = RowSet::vazio({"UG", "UO", "VALOR"});
+    r.adicionarLinha({"2", "B", 3.0});
+    r.adicionarLinha({"1", "A", 1.0});
+    r.adicionarLinha({"2", "A", 2.0});
+    r.adicionarLinha({"1", "A", 9.0});
+    r.ordenar({"UG", "UO"});
+    QStringList ordem;
+    for (r.first(); !r.eof(); r.next())
+        ordem << r.texto("UG") + r.texto("UO") + QString::number(r.flutuante("VALOR"));
+    QCOMPARE(ordem, QStringList({"1A1", "1A9", "2A2", "2B3"}));   // stable
+
+    r.first();
+    r.next();
+    QVERIFY(!r.locate({"UG", "UO"}, {"3", "A"}));
+    QCOMPARE(r.flutuante("VALOR"), 9.0);                         // not found: cursor stays
+    QVERIFY(r.locate({"UG", "UO"}, {"1", "A"}));
+    QCOMPARE(r.flutuante("VALOR"), 1.0);                         // the first row of the key
+    QVERIFY(r.locate({"UO"}, {"B"}));
+    QCOMPARE(r.texto("UG"), QStringLiteral("2"));
+
+    r.filtrar([](const RowSet &s, int l) { return s.textoEm(l, 0) == QLatin1String("2"); });
+    QCOMPARE(r.recordCount(), 2);
+    QVERIFY(!r.locate({"UG"}, {"1"}));
+    r.semFiltro();
+    QCOMPARE(r.recordCount(), 4);
+    r.last();
+    r.next();
+    QVERIFY(r.eof());
+    QVERIFY(r.valor("UG").isNull());
+}
+
+void TesteDados::falhaAoLerLinhaChegaComoFalha()
+{
+    OperadorTeste operador;
+    BancoTeste banco;
+    banco.inserir("KVB006JAN", {{"CDSETOR", "0A1"}});
+    QVERIFY_THROWS_EXCEPTION(Falha, RowSet::abrir(QStringLiteral("SELECT * FROM KVB006JAN WHERE cdsetor = 0")));
+}
+
+void TesteDados::transacaoDesfeitaSemCommit()
+{
+    OperadorTeste operador;
+    BancoTeste banco;
+    {
+        Sql::Transacao t;
+        Sql::Executar(QStringLiteral("INSERT INTO KVB020 (ANO) VALUES ('2024')"));
+    }
+    QCOMPARE(banco.contar("KVB020"), 0);
+    {
+        Sql::Transacao t;
+        Sql::Executar(QStringLiteral("INSERT INTO KVB020 (ANO) VALUES ('2024')"));
+        t.commit();
+    }
+    QCOMPARE(banco.contar("KVB020"), 1);
+}
+
+void TesteDados::verificaSeTabelaExiste()
+{
+    OperadorTeste operador;
+    BancoTeste banco({"JAN"});
+    QVERIFY(TComandosSql::VerificaSeTabelaExiste(QStringLiteral("kvb001jan")));
+    QVERIFY(TComandosSql::VerificaSeTabelaExiste(QStringLiteral("KVB001JAN")));
+    QVERIFY(!TComandosSql::VerificaSeTabelaExiste(QStringLiteral("kvb001fev")));
+    QVERIFY(!TComandosSql::VerificaSeTabelaExiste(QStringLiteral("x' OR '1'='1")));
+    QVERIFY(operador.mensagens.isEmpty());
+}
+
+void TesteDados::conexaoFalhaMostraMensagensEmOrdem()
+{
+    OperadorTeste operador;
+    TConexao conexao(QStringLiteral("/nao/existe/banco.fdb"));
+    QVERIFY(!conexao.getConexao().isValid());
+    QCOMPARE(conexao.Usuario(), QStringLiteral("SYSDBA"));
+    QCOMPARE(conexao.Driver(), QStringLiteral("FB"));
+    QCOMPARE(conexao.Conexao(), QStringLiteral("FDConn"));
+    QCOMPARE(operador.mensagens.size(), 2);
+    QCOMPARE(operador.mensagens[0].tipo, QStringLiteral("mensagem"));
+    QVERIFY(operador.mensagens[0].texto.startsWith(QStringLiteral("Não foi possível efetuar a conexão. Erro: ")));
+    QVERIFY(operador.mensagens[0].texto.contains(QStringLiteral("/nao/existe/banco.fdb")));
+    QCOMPARE(operador.mensagens[1],
+             (OperadorTeste::Mensagem{"aviso", "Tovrin Sistemas - E-Contas",
+                                      "Conexão não estabelecida, contate a Tovrin Sistemas!"}));
+}
+
+QTEST_GUILESS_MAIN(TesteDados)
+#include "test_dados.moc"
