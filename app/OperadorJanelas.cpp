@@ -79,3 +79,9 @@ void OperadorJanelas::processarEventos()
 {
     QCoreApplication::processEvents();
 }
+
+void OperadorJanelas::exibirCriticas(const ListasCriticas &listas)
+{
+    if (m_exibirCriticas)
+        m_exibirCriticas(listas);
+}

@@ -2,6 +2,7 @@
 // The operator seam. The core never opens a window: every message box, status text, progress move
 // and "let pending events run" goes through the operator installed for the process
 // (widgets in the program, stdout/stderr in the batch command, a recorder in the tests).
+#include "common/ListasCriticas.h"
 #include "common/Progresso.h"
 
 #include <QString>
@@ -23,6 +24,8 @@ public:
     virtual void erro(const QString &texto) = 0;
     // Lines about records left out of a generation, shown after its success message.
     virtual void relatorio(const QString &titulo, const QStringList &linhas) = 0;
+    // The findings viewer, shown modally; returns when the operator closes it.
+    virtual void exibirCriticas(const ListasCriticas &listas) = 0;
     // Let pending window events run (repaint, queued work).
     virtual void processarEventos() = 0;
 

@@ -8,6 +8,7 @@
 #include <QStringList>
 
 #include <array>
+#include <functional>
 
 struct TEstadoEcontas {
     // From the command line
@@ -57,6 +58,9 @@ struct TEstadoEcontas {
 
     // Lines about records left out by the last generation, shown after its success message.
     QStringList relatorioGeracao;
+
+    // What the window that owns this state does when the core asks; the batch command leaves it empty.
+    std::function<void()> ControlesTCMA;   // reload the month list
 
     // The entity's CNPJ as text (cgc of the client row).
     QString cnpjCliente() const { return fdtblCliente.texto(QStringLiteral("CGC")); }

@@ -67,3 +67,8 @@ void OperadorLote::processarEventos()
 {
     QCoreApplication::processEvents();
 }
+
+void OperadorLote::exibirCriticas(const ListasCriticas &)
+{
+    // The batch command prints the findings itself, once the run is over.
+}

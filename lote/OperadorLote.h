@@ -13,6 +13,7 @@ public:
     void mensagem(const QString &texto) override;
     void erro(const QString &texto) override;
     void relatorio(const QString &titulo, const QStringList &linhas) override;
+    void exibirCriticas(const ListasCriticas &listas) override;
     void processarEventos() override;
 
     bool confirmacaoNegada() const { return m_negou; }

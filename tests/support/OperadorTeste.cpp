@@ -68,3 +68,9 @@ void OperadorTeste::limpar()
     mensagens.clear();
     linhasRelatorio.clear();
 }
+
+void OperadorTeste::exibirCriticas(const ListasCriticas &listas)
+{
+    mensagens.append({QStringLiteral("criticas"), QString(), TextoDasCriticas(listas).join('\n')});
+    criticasExibidas = listas;
+}

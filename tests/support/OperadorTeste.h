@@ -24,6 +24,7 @@ public:
     void mensagem(const QString &texto) override;
     void erro(const QString &texto) override;
     void relatorio(const QString &titulo, const QStringList &linhas) override;
+    void exibirCriticas(const ListasCriticas &listas) override;
     void processarEventos() override;
 
     // Answers for the next confirmations, in order; with none left the answer is No.
@@ -32,6 +33,7 @@ public:
     QList<Mensagem> mensagens;
     QList<bool> respostas;
     QStringList linhasRelatorio;
+    ListasCriticas criticasExibidas;
     int eventosProcessados = 0;
 
     QStringList textos() const;     // the texts of every message in order
