@@ -1,4 +1,5 @@
 #pragma once
 // TComandosSql: every statement the module runs against the payroll database, grouped by purpose.
 // Each group has its own header; this one brings them all in.
+#include "db/ComandosControle.h"
 #include "db/ComandosTabelas.h"
