@@ -1,0 +1,41 @@
+#pragma once
+// The bonus and discount items of one payment (record 043): the fixed columns of the payroll row, the
+// event slots of the sheet summed per event code, the complementary sheets' amounts and, for staff on
+// maternity leave, the proportional values of TB_GESTANTE.
+#include "db/Dinheiro.h"
+
+#include <QString>
+#include <QStringList>
+
+struct TEstadoEcontas;
+struct TContextoGeracao;
+
+namespace TComandosSql {
+
+// Writes the items of the current staff member for the payment type (1 the month's sheet, 2 the
+// 13th-salary advance, 3 the 13th-salary final payment). The payroll row is the current row of
+// Econtas043 (type 1), CDS_DECADIANT (2) or CDS_DECFINAL (3).
+void InsereItensFolha(TEstadoEcontas &estado, TContextoGeracao &contexto, int pTipo);
+
+// The code of the staff member's leave covering the month ("14" is maternity leave), or empty.
+QString LicencaGestante(const QString &pMes, const QString &pAno, const QString &pMatricula, int pTipo);
+// The maternity-salary event code of a sheet, or empty.
+QString RetornaCodEventoSalmaternidade(const QString &pMes);
+// The event's proportional value for a staff member on maternity leave.
+Dinheiro RetornaValorGestanteProp(const TEstadoEcontas &estado, const QString &pMatricula, const QString &pEvento,
+                                  const QString &pMes);
+
+// The statement texts, also used by the per-generation caches.
+// The event slots of a sheet (and of the complementary sheets merged with it) as one UNION.
+QString SqlSlotsDeEventos(const QString &pFolha, const QStringList &pComplementares);
+// The slots of one staff member summed per event code.
+QString SqlSomaDosSlots(const QString &pSlots, const QString &pMatricula);
+// The event's definition in a month's events table.
+QString SqlDefinicaoEvento(const QString &pMes, const QString &pCodigo);
+// Leaves that start by the end of the month and end on or after its first day.
+QString SqlLicencaGestante(const QString &pMes, const QString &pAno, const QString &pMatricula);
+
+// The month code of a month letter ("A" is "JAN"); empty for anything else.
+QString MesDaLetra(const QString &pLetra);
+
+} // namespace TComandosSql

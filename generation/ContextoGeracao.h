@@ -1,0 +1,18 @@
+#pragma once
+// What one generation carries from start to end: the one controller that writes every record, what this
+// run has written (so that parent and duplicate tests can be answered without asking the database) and
+// the sets the item and payment builders load once per generation instead of once per staff member.
+#include "econtas/uEcontasController.h"
+#include "generation/CacheItens.h"
+#include "generation/EscritosGeracao.h"
+
+struct TContextoGeracao {
+    TEcontasController controlador;
+    TEscritosGeracao escritos;
+    TCacheItens cacheItens;
+
+    // true: every item runs its own event-definition query, existence query and write, and every payment
+    // reads its items back from the work table, as the payroll system always did. Kept to check that the
+    // cached path writes exactly the same rows.
+    bool caminhoPorItem = false;
+};

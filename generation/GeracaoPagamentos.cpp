@@ -1,0 +1,147 @@
+#include "generation/GeracaoPagamentos.h"
+
+#include "common/Operador.h"
+#include "common/Progresso.h"
+#include "common/uUtil.h"
+#include "db/ComandosItens.h"
+#include "db/ComandosPagamento.h"
+#include "db/Datas.h"
+#include "db/Sql.h"
+#include "econtas/EstadoEcontas.h"
+#include "generation/ContextoGeracao.h"
+
+namespace {
+
+void AvancarRegistro(TProgresso::Barra barra)
+{
+    Operador().progresso().avancarRegistro(barra);
+    ProcessarEventos();
+}
+
+QString Licenca(const TEstadoEcontas &estado, TContextoGeracao &contexto, const QString &mes,
+                const QString &matricula)
+{
+    const QString numeroMes = RetornaNumeroMesCompetencia(mes);
+    if (contexto.caminhoPorItem)
+        return TComandosSql::LicencaGestante(numeroMes, estado.ano_folha, matricula, 1);
+    return contexto.cacheItens.licencaGestante(numeroMes, estado.ano_folha, matricula);
+}
+
+// Maternity leave (code 14) in the month makes the staff member's items come from TB_GESTANTE.
+void MarcarGestante(TEstadoEcontas &estado, TContextoGeracao &contexto)
+{
+    const QString mes = estado.Econtas043.texto(QStringLiteral("mes"));
+    estado.gestante = false;
+    if (Licenca(estado, contexto, mes, estado.Econtas043.texto(QStringLiteral("matricula"))) == QLatin1String("14")) {
+        estado.gestante = true;
+        estado.codgestante = TComandosSql::RetornaCodEventoSalmaternidade(mes);
+    }
+}
+
+// Every row of the 13th-salary sheet set that belongs to the staff member becomes items of the payment
+// type; then the payment is totalled once.
+void PagamentoDoDecimoTerceiro(TEstadoEcontas &estado, TContextoGeracao &contexto, RowSet &folha, int tipo,
+                              const QString &matricula)
+{
+    if (!folha.aberto())
+        return;
+    const QList<int> linhas = contexto.cacheItens.linhasDaMatricula(folha, matricula);
+    if (linhas.isEmpty())
+        return;
+    for (int linha : linhas) {
+        folha.irParaLinha(linha);
+        TComandosSql::InsereItensFolha(estado, contexto, tipo);
+    }
+    TComandosSql::InsereArquivo041(estado, contexto, tipo);
+}
+
+bool PerDiemDuplicado(const TEstadoEcontas &estado, TContextoGeracao &contexto, const TEContas42 &r)
+{
+    const QDate dia = DiasParaData(r.dtpagto());
+    if (!contexto.caminhoPorItem)
+        return contexto.escritos.tem042NoDia(r.competencia(), r.cnpj(), r.ug(), r.uo(), r.matricula(), dia);
+    RowSet existente = RowSet::abrir(Sql::Linhas({
+        QStringLiteral("SELECT *          "),
+        QStringLiteral("  FROM ECONTAS_042"),
+        QStringLiteral(" WHERE competencia = %1").arg(Sql::Q(estado.competencia)),
+        QStringLiteral("   AND cnpj = %1").arg(Sql::Q(r.cnpj())),
+        QStringLiteral("   AND ug = %1").arg(Sql::Q(r.ug())),
+        QStringLiteral("   AND uo = %1").arg(Sql::Q(r.uo())),
+        QStringLiteral("   AND matricula = %1").arg(Sql::Q(r.matricula())),
+        QStringLiteral("   AND dtpagto = %1").arg(Sql::Q(dia.toString(QStringLiteral("MM/dd/yyyy")))),
+    }));
+    return existente.recordCount() > 0;
+}
+
+TEContas42 PerDiem(const TEstadoEcontas &estado)
+{
+    const RowSet &diaria = estado.Econtas042;
+    TEContas42 r;
+    r.Setcompetencia(estado.competencia);
+    r.Setcnpj(estado.Econtas010.texto(QStringLiteral("cnpj")));
+    r.Setug(estado.Econtas010.texto(QStringLiteral("codundgestor")).mid(1, 5));
+    r.Setuo(estado.EContas020.texto(QStringLiteral("codundorca")).mid(1, 5));
+    r.Setmatricula(diaria.texto(QStringLiteral("matricula")));
+    r.Setnumato(diaria.texto(QStringLiteral("numato")));
+    r.Setmotivo(diaria.texto(QStringLiteral("motivo")));
+    r.Setdestino(diaria.texto(QStringLiteral("destino")));
+    r.Setdtpagto(diaria.data(QStringLiteral("datempenho")));
+    r.Setdtato(diaria.data(QStringLiteral("dtato")));
+    r.Setinicio(diaria.data(QStringLiteral("dtinicio")));
+    r.Setfim(diaria.data(QStringLiteral("dtfim")));
+    r.Setvalor(diaria.dinheiro(QStringLiteral("valor")));
+    return r;
+}
+
+} // namespace
+
+void GerarArquivoEcontas43(TEstadoEcontas &estado, TContextoGeracao &contexto)
+{
+    RowSet &itens = estado.Econtas043;
+    const QStringList chave = {QStringLiteral("CODUNDGESTOR"), QStringLiteral("CODUNDORCA"), QStringLiteral("MATRICULA")};
+    const QStringList valores = {estado.Econtas010.texto(QStringLiteral("codundgestor")),
+                                 estado.EContas020.texto(QStringLiteral("codundorca")),
+                                 estado.Econtas040.texto(QStringLiteral("matricula"))};
+    itens.first();
+    itens.locate(chave, valores);
+    while (!itens.eof() && itens.texto(chave[0]) == valores[0] && itens.texto(chave[1]) == valores[1]
+           && itens.texto(chave[2]) == valores[2]) {
+        DefinirStatus(QStringLiteral("Geração do Econtas - arquivo 043"));
+        ProcessarEventos();
+        const QString matricula = itens.texto(QStringLiteral("matricula"));
+        if (!matricula.isEmpty()) {
+            MarcarGestante(estado, contexto);
+            TComandosSql::InsereItensFolha(estado, contexto, 1);
+            TComandosSql::InsereArquivo041(estado, contexto, 1);
+        }
+        PagamentoDoDecimoTerceiro(estado, contexto, estado.CDS_DECADIANT, 2, matricula);
+        PagamentoDoDecimoTerceiro(estado, contexto, estado.CDS_DECFINAL, 3, matricula);
+        AvancarRegistro(TProgresso::R043);
+        itens.next();
+    }
+}
+
+void GerarArquivoEcontas42(TEstadoEcontas &estado, TContextoGeracao &contexto)
+{
+    RowSet &diarias = estado.Econtas042;
+    const QString matricula = estado.Econtas040.texto(QStringLiteral("matricula"));
+    diarias.first();
+    diarias.locate({QStringLiteral("MATRICULA")}, {matricula});
+    while (!diarias.eof() && diarias.texto(QStringLiteral("matricula")) == matricula) {
+        DefinirStatus(QStringLiteral("Geração do Econtas - arquivo 042"));
+        ProcessarEventos();
+        const TEContas42 r = PerDiem(estado);
+        if (!PerDiemDuplicado(estado, contexto, r)) {
+            if (TComandosSql::ExisteRegistro040(contexto, r.competencia(), r.cnpj(), r.ug(), r.uo(), r.matricula())) {
+                contexto.controlador.InserirEcontas_042(r);
+                contexto.escritos.registrar042(r);
+            } else {
+                estado.relatorioGeracao << QStringLiteral("Matrícula: %1 - cnpj: %2 - unidade gestora: %3 .: Não tem "
+                                                          "na econtas 20...")
+                                               .arg(r.matricula(), r.cnpj(), r.ug());
+            }
+        }
+        AvancarRegistro(TProgresso::R042);
+        diarias.next();
+    }
+}
