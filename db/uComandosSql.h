@@ -3,3 +3,5 @@
 // Each group has its own header; this one brings them all in.
 #include "db/ComandosControle.h"
 #include "db/ComandosTabelas.h"
+#include "db/ComandosFontes.h"
+#include "db/ComandosSelecao.h"

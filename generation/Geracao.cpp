@@ -1,0 +1,63 @@
+#include "generation/Geracao.h"
+
+#include "common/Operador.h"
+#include "db/ComandosFontes.h"
+#include "db/ComandosSelecao.h"
+#include "econtas/EstadoEcontas.h"
+
+namespace {
+
+void configurar(TEstadoEcontas &estado, bool geracao, int tipo)
+{
+    // The CNPJ takes no part in the statement; without a client register there is none to pass.
+    const QString cnpj = estado.fdtblCliente.aberto() ? estado.cnpjCliente() : QString();
+    TComandosSql::ConfiguracaoEContas(estado, geracao, tipo, estado.mes_cadastro, estado.ano_folha,
+                                      estado.dataPagamentoTexto(), cnpj);
+}
+
+} // namespace
+
+void ConfiguraEcontas(TEstadoEcontas &estado)
+{
+    configurar(estado, false, 0);
+}
+
+void ConfiguraEcontas2(TEstadoEcontas &estado)
+{
+    configurar(estado, true, 1);
+}
+
+void CarregarDadosEcontas(TEstadoEcontas &estado)
+{
+    using namespace TComandosSql;
+    estado.Econtas010 = AbrirTabelaECONTAS_010(estado.mes_cadastro);
+    estado.EContas020 = AbrirTabelaECONTAS_020(estado.SQLPadrao);
+    estado.Econtas030 = AbrirTabelaECONTAS_030(estado.numero_mes_selecionado, estado.SQLPadrao);
+    estado.Econtas040 = AbrirTabelaECONTAS_040(estado.ano_folha, estado.SQLPadrao);
+    estado.Econtas042 = AbrirTabelaECONTAS_042(estado.mes_cadastro, estado.ano_folha, estado.SQLPadrao);
+    estado.Econtas043 = AbrirTabelaECONTAS_043(estado.SQLPadrao);
+}
+
+void CargosEcontas(TEstadoEcontas &estado)
+{
+    estado.QryCargoEcontas = TComandosSql::RetornaCargosEcontas();
+}
+
+void AlimentaProgressGeracao(TEstadoEcontas &estado)
+{
+    TProgresso &progresso = Operador().progresso();
+    const std::pair<RowSet *, TProgresso::Barra> fontes[] = {
+        {&estado.Econtas010, TProgresso::R010}, {&estado.EContas020, TProgresso::R020},
+        {&estado.Econtas030, TProgresso::R030}, {&estado.Econtas040, TProgresso::R040},
+        {&estado.Econtas042, TProgresso::R042}, {&estado.Econtas043, TProgresso::R043},
+    };
+    for (const auto &[fonte, barra] : fontes)
+        progresso.definirFaixa(barra, 0, fonte->aberto() ? fonte->recordCount() : 0);
+    progresso.definirFaixa(TProgresso::R041, 0,
+                           progresso.maximo(TProgresso::R040) + progresso.maximo(TProgresso::R043));
+    int total = 0;
+    for (TProgresso::Barra barra : {TProgresso::R010, TProgresso::R020, TProgresso::R030, TProgresso::R040,
+                                    TProgresso::R041, TProgresso::R042, TProgresso::R043})
+        total += progresso.maximo(barra);
+    progresso.definirFaixa(TProgresso::Principal, 0, total);
+}

@@ -1,0 +1,15 @@
+#pragma once
+// The generation of a competence's e-Contas records and the builds of the base selection that the
+// month click, the critique and the generation run.
+struct TEstadoEcontas;
+
+// Month click: rebuilds SQLPadrao for the selected month (statement only, sheet sets untouched).
+void ConfiguraEcontas(TEstadoEcontas &estado);
+// Generation: rebuilds SQLPadrao, asks the FUNDEB question and replaces the sheet sets.
+void ConfiguraEcontas2(TEstadoEcontas &estado);
+// Opens the six record source sets of the selected month from SQLPadrao.
+void CarregarDadosEcontas(TEstadoEcontas &estado);
+// Opens the positions table for the payment builder.
+void CargosEcontas(TEstadoEcontas &estado);
+// Sizes the progress bars from the source sets.
+void AlimentaProgressGeracao(TEstadoEcontas &estado);
