@@ -5,3 +5,5 @@
 #include "db/ComandosTabelas.h"
 #include "db/ComandosFontes.h"
 #include "db/ComandosSelecao.h"
+#include "db/ComandosComplementares.h"
+#include "db/ComandosPreviews.h"
