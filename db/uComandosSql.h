@@ -7,3 +7,4 @@
 #include "db/ComandosSelecao.h"
 #include "db/ComandosComplementares.h"
 #include "db/ComandosPreviews.h"
+#include "db/ComandosExportacao.h"

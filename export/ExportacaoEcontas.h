@@ -1,0 +1,26 @@
+#pragma once
+// The export of the selected competence: one submission file per managing unit of the competence,
+// each in a folder of its own under the base folder, then the export date in the control row.
+#include "db/ComandosExportacao.h"
+
+#include <QString>
+
+struct TEstadoEcontas;
+
+// The whole export, with its messages. Raises Falha on any failure (shown by the action runner); in
+// every case the base folder is emptied and the reset of the progress display is dispatched.
+void ExportarArquivos(TEstadoEcontas &estado);
+
+// Sizes the record bars by the rows of each work table and the overall bar by their sum.
+void AlimentaProgressExportacao(const TComandosSql::TabelasExportacao &tabelas);
+
+// Writes every submission file of the tables under the base folder pCaminho.
+void Exporta_Econtas(const TEstadoEcontas &estado, const TComandosSql::TabelasExportacao &tabelas,
+                     const QString &pCaminho);
+
+// The folder and the file of a managing unit under the base folder.
+struct DestinoArquivo {
+    QString pasta;
+    QString arquivo;
+};
+DestinoArquivo DestinoDaUnidadeGestora(const QString &pCaminho, const QString &descricao, const QString &codtcm);

@@ -1,0 +1,48 @@
+#pragma once
+// The record writers of one submission file: header 000, the managing unit 010 with everything below
+// it (020, 030, 040, 041, 042, 043) and the trailer 999, each a fixed-width line written through
+// TTovrinTXT, numbered from 1 in columns 4-13 and closed by "*" in its last column.
+#include "export/FilhosExportacao.h"
+#include "export/TovrinTXT.h"
+
+#include <QString>
+
+#include <memory>
+
+struct TEstadoEcontas;
+
+class TArquivoEcontas {
+public:
+    TArquivoEcontas(const TEstadoEcontas &estado, const TComandosSql::TabelasExportacao &tabelas,
+                    const FilhosExportacao &filhos);
+    ~TArquivoEcontas();
+
+    // Opens the file and resets the counters.
+    void IniciaExportacaoEcontas(const QString &pCaminho);
+    // Header, the managing unit of this row of ECONTAS_010 and every record below it.
+    void ExportaArquivo010(int linha010);
+    // Trailer, then closes the file and releases the writer.
+    void FinalizaExportacaoEcontas(const QString &pCaminho = QString());
+
+    int TOT_GRAVADOS = 0;   // lines written to the file so far
+    int SEQ_040 = 0;        // records 040 written to the file so far
+
+private:
+    void ExportaArquivo000(int linha010);
+    void ExportaArquivo020(int linha020);
+    void ExportaArquivo030(int linha030);
+    void ExportaArquivo040(int linha040);
+    void ExportaArquivo041(int linha041);
+    void ExportaArquivo042(int linha042);
+    void ExportaArquivo043(int linha043);
+
+    // Starts a line of the record type with its width; closes it with "*", the sequence number and
+    // appends it.
+    void iniciarRegistro(const QString &tipo, int largura);
+    void gravarRegistro();
+
+    const TEstadoEcontas &m_estado;
+    const TComandosSql::TabelasExportacao &m_tabelas;
+    const FilhosExportacao &m_filhos;
+    std::unique_ptr<TTovrinTXT> ArqTxtPAG;
+};
