@@ -158,9 +158,17 @@ const QVariant &RowSet::valorEm(int linha, int coluna) const
     return m_dados[size_t(linha) * m_campos.size() + coluna];
 }
 
+namespace {
+// A typed NULL (an INTEGER column, say) would read as "0" through QVariant::toString.
+QString textoDe(const QVariant &v)
+{
+    return v.isNull() ? QString() : v.toString();
+}
+} // namespace
+
 QString RowSet::textoEm(int linha, int coluna) const
 {
-    return valorEm(linha, coluna).toString();
+    return textoDe(valorEm(linha, coluna));
 }
 
 QVariant RowSet::valor(int coluna) const
@@ -176,8 +184,8 @@ QVariant RowSet::valor(const QString &campo) const
     return valor(c);
 }
 
-QString RowSet::texto(const QString &campo) const { return valor(campo).toString(); }
-QString RowSet::texto(int coluna) const { return valor(coluna).toString(); }
+QString RowSet::texto(const QString &campo) const { return textoDe(valor(campo)); }
+QString RowSet::texto(int coluna) const { return textoDe(valor(coluna)); }
 
 int RowSet::inteiro(const QString &campo) const
 {

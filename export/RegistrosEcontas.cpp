@@ -14,14 +14,8 @@ class Linha {
 public:
     Linha(const RowSet &tabela, int linha) : m_tabela(tabela), m_linha(linha) {}
 
-    QVariant valor(const char *campo) const
-    {
-        const int c = m_tabela.indiceCampo(QLatin1String(campo));
-        if (c < 0)
-            throw Falha(QStringLiteral("Campo '%1' não encontrado").arg(QLatin1String(campo)));
-        return m_tabela.valorEm(m_linha, c);
-    }
-    QString texto(const char *campo) const { return valor(campo).toString(); }
+    const QVariant &valor(const char *campo) const { return m_tabela.valorEm(m_linha, coluna(campo)); }
+    QString texto(const char *campo) const { return m_tabela.textoEm(m_linha, coluna(campo)); }
     // Kind N: the column's text as a whole number; empty or not a number is a conversion error.
     int inteiro(const char *campo) const { return TextoParaInteiro(texto(campo)); }
     qint64 inteiro64(const char *campo) const { return TextoParaInteiro64(texto(campo)); }
@@ -35,6 +29,14 @@ public:
     }
 
 private:
+    int coluna(const char *campo) const
+    {
+        const int c = m_tabela.indiceCampo(QLatin1String(campo));
+        if (c < 0)
+            throw Falha(QStringLiteral("Campo '%1' não encontrado").arg(QLatin1String(campo)));
+        return c;
+    }
+
     const RowSet &m_tabela;
     int m_linha;
 };
