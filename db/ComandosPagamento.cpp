@@ -4,6 +4,7 @@
 #include "common/Operador.h"
 #include "common/Progresso.h"
 #include "common/uUtil.h"
+#include "db/ComandosFontes.h"
 #include "db/Sql.h"
 #include "econtas/EstadoEcontas.h"
 #include "generation/ContextoGeracao.h"
@@ -146,12 +147,7 @@ bool ExisteRegistro040(const TContextoGeracao &contexto, const QString &pCompete
 {
     if (!contexto.caminhoPorItem && contexto.escritos.tem040(pCompetencia, pCNPJ, pUG, pUO, pMatricula))
         return true;
-    RowSet total = RowSet::abrir(
-        QStringLiteral("SELECT COUNT(*) AS total FROM econtas_040 WHERE competencia = %1 AND cnpj = %2 AND ug = %3 "
-                       "AND uo = %4 AND matricula = %5")
-            .arg(Sql::Q(pCompetencia), Sql::Q(pCNPJ), Sql::Q(pUG), Sql::Q(pUO), Sql::Q(pMatricula)));
-    total.first();
-    return total.inteiro(QStringLiteral("total")) > 0;
+    return ValidarProximoRegistroEcontas_041(pCompetencia, pCNPJ, pUG, pUO, pMatricula);
 }
 
 void InsereArquivo041(TEstadoEcontas &estado, TContextoGeracao &contexto, int pTipo)
