@@ -1,0 +1,29 @@
+#pragma once
+// What the benchmark measures of one phase: wall time, rows read and written, and the peak resident
+// memory of the process while the phase ran.
+#include <QElapsedTimer>
+#include <QString>
+#include <QtGlobal>
+
+struct Medida {
+    double segundos = 0;
+    qint64 lidas = 0;
+    qint64 escritas = 0;
+    qint64 picoMemoriaKB = 0;
+
+    double linhasPorSegundo() const { return segundos > 0 ? (lidas + escritas) / segundos : 0; }
+};
+
+// Starts a measurement: resets the process's peak resident memory (Linux) and the clock.
+class Cronometro {
+public:
+    Cronometro();
+    // Seconds since the start and the peak resident memory since then, with the given row counts.
+    Medida parar(qint64 lidas, qint64 escritas) const;
+
+private:
+    QElapsedTimer m_relogio;
+};
+
+// Peak resident memory of the process in KB (VmHWM), 0 when the system does not say.
+qint64 PicoMemoriaKB();
