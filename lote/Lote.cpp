@@ -1,6 +1,7 @@
 #include "lote/Lote.h"
 
 #include "db/Conexao.h"
+#include "econtas/Principal.h"
 #include "lote/OperadorLote.h"
 
 #include <QRegularExpression>
@@ -79,5 +80,6 @@ int IniciarPrograma(ContextoLote &contexto)
         contexto.operador->aviso(TConexao::TituloFalhaInicio(), TConexao::MensagemFalhaInicio());
         return Falhou;
     }
+    ConfiguracoesIniciaris(contexto.estado);
     return Concluido;
 }

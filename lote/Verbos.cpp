@@ -1,9 +1,15 @@
 // The verbs of the batch command. Each verb's work lives in its own file (lote/Verbo*.cpp).
 #include "lote/Lote.h"
 
+int ExecutarMeses(ContextoLote &contexto);
+int ExecutarDesfazer(ContextoLote &contexto);
+
 const QList<DefinicaoVerbo> &Verbos()
 {
     static const QList<DefinicaoVerbo> verbos = {
+        {QStringLiteral("meses"), QStringLiteral("meses"), 0, 0, {}, {}, ExecutarMeses},
+        {QStringLiteral("desfazer"), QStringLiteral("desfazer MMYYYY --sim"), 1, 1, {}, {QStringLiteral("--sim")},
+         ExecutarDesfazer},
     };
     return verbos;
 }
