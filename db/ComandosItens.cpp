@@ -23,14 +23,14 @@ struct ItemFixo {
 };
 
 constexpr ItemFixo ItensFixos[] = {
-    {"K1", "SALARIO", false},    {"K2", "VALAULAS", false},  {"K3", "VALEXTRAS", false},
-    {"K3", "VALEXTRA1", false},  {"K4", "VALADNOT", false},  {"K5", "POGIZ", false},
-    {"K6", "ADIANTA", false},    {"K7", "VALFALTAS", true},  {"K8", "INSS", true},
-    {"K9", "IRRF", true},        {"W1", "IMPOSTO", true},    {"W3", "VALVT", true},
-    {"W4", "VALCS", true},       {"W5", "SALFAM", false},    {"Y1", "SAL13PROP", false},
-    {"Y2", "INSS13", true},      {"Y3", "IMPOSTO13", true},  {"Y4", "IRRFFER", true},
-    {"Y5", "IRRF13", true},      {"W6", "AVISOPREV", false}, {"W7", "FERIASPROP", false},
-    {"W8", "FERIASVEN", false},  {"W9", "ADICFERIAS", false},
+    {"K1", "SALARIO", false},   {"K2", "VALAULAS", false},   {"K3", "VALEXTRAS", false},
+    {"K3", "VALEXTRA1", false}, {"K4", "VALADNOT", false},   {"K5", "POGIZ", false},
+    {"K6", "ADIANTA", false},   {"K7", "VALFALTAS", true},   {"K8", "INSS", true},
+    {"K9", "IRRF", true},       {"W1", "IMPOSTO", true},     {"W3", "VALVT", true},
+    {"W4", "VALCS", true},      {"W5", "SALFAM", false},     {"Y1", "SAL13PROP", false},
+    {"Y2", "INSS13", true},     {"Y3", "IMPOSTO13", true},   {"Y4", "IRRFFER", true},
+    {"Y5", "IRRF13", true},     {"W6", "AVISOPREV", false},  {"W7", "FERIASPROP", false},
+    {"W8", "FERIASVEN", false}, {"W9", "ADICFERIAS", false},
 };
 
 const QList<int> NumerosDosSlots = {1, 2, 3, 4, 5, 6, 7, 8, 9, 11, 12, 13, 14, 15, 16, 17};
@@ -49,8 +49,8 @@ public:
         : m_estado(estado), m_contexto(contexto), m_tipo(tipo), m_linhaFolha(linhaFolha(estado, tipo)),
           m_matricula(estado.Econtas043.texto(QStringLiteral("matricula"))),
           m_folha(m_linhaFolha.texto(QStringLiteral("MES"))),
-          m_somaComplementar(tipo == 1 && estado.CDS_COMPLEMENTAR.aberto()
-                             && estado.CDS_COMPLEMENTAR.quantidadeLinhas() > 0)
+          m_somaComplementar(tipo == 1 && estado.CDS_COMPLEMENTAR.aberto() &&
+                             estado.CDS_COMPLEMENTAR.quantidadeLinhas() > 0)
     {
     }
 
@@ -110,7 +110,8 @@ private:
         if (m_estado.gestante) {
             if (!codigo.isEmpty() && m_estado.goEventsGest.contains(codigo))
                 ++m_estado.goContEventGest;
-            m_estado.goEventsGest = m_estado.goEventsGest.isEmpty() ? codigo : m_estado.goEventsGest + '_' + codigo;
+            m_estado.goEventsGest =
+                m_estado.goEventsGest.isEmpty() ? codigo : m_estado.goEventsGest + '_' + codigo;
             for (const QString &folha : cache.folhasDoConjunto(complementar))
                 valor += valorGestante(codigo, folha);
             return;
@@ -142,7 +143,8 @@ private:
         const QStringList complementares = complementaresDaFolha();
         if (!m_contexto.caminhoPorItem)
             return m_contexto.cacheItens.somasDosSlots(m_folha, complementares, m_matricula);
-        RowSet linhas = RowSet::abrir(SqlSomaDosSlots(SqlSlotsDeEventos(m_folha, complementares), m_matricula));
+        RowSet linhas =
+            RowSet::abrir(SqlSomaDosSlots(SqlSlotsDeEventos(m_folha, complementares), m_matricula));
         QList<SomaEvento> somas;
         for (linhas.first(); !linhas.eof(); linhas.next())
             somas.append({linhas.texto(QStringLiteral("CODIGO")), linhas.dinheiro(QStringLiteral("VALOR"))});
@@ -249,15 +251,16 @@ QString SqlSlotsDeEventos(const QString &pFolha, const QStringList &pComplementa
     };
     for (int n : NumerosDosSlots) {
         const QString slot = QString::number(n);
-        acrescentar(QStringLiteral(" SELECT matricula, ") + Sql::Q(QStringLiteral("N")) + " AS tpfolha, cod" + slot
-                    + " AS codigo, valor" + slot + " AS valor FROM KVBDXX02" + folha);
+        acrescentar(QStringLiteral(" SELECT matricula, ") + Sql::Q(QStringLiteral("N")) + " AS tpfolha, cod" +
+                    slot + " AS codigo, valor" + slot + " AS valor FROM KVBDXX02" + folha);
         // One complementary sheet is marked "C"; with several, each is marked with its own code so that
         // equal slots of two sheets stay two payments.
         for (const QString &complementar : pComplementares) {
-            const QString marca = pComplementares.size() == 1 ? QStringLiteral("C") : QStringLiteral("C") + complementar;
-            acrescentar(QStringLiteral(" SELECT matricula, ") + Sql::Q(marca) + " AS tpfolha, cod" + slot
-                        + " AS codigo, " + " valor" + slot + " AS valor FROM KVBDXX02"
-                        + Sql::ValidarFolha(complementar));
+            const QString marca =
+                pComplementares.size() == 1 ? QStringLiteral("C") : QStringLiteral("C") + complementar;
+            acrescentar(QStringLiteral(" SELECT matricula, ") + Sql::Q(marca) + " AS tpfolha, cod" + slot +
+                        " AS codigo, " + " valor" + slot + " AS valor FROM KVBDXX02" +
+                        Sql::ValidarFolha(complementar));
         }
     }
     return texto;
@@ -277,7 +280,8 @@ QString SqlSomaDosSlots(const QString &pSlots, const QString &pMatricula)
 
 QString SqlDefinicaoEvento(const QString &pMes, const QString &pCodigo)
 {
-    return QStringLiteral("SELECT * FROM KVB010%1 WHERE codigo = %2").arg(Sql::ValidarFolha(pMes), Sql::Q(pCodigo));
+    return QStringLiteral("SELECT * FROM KVB010%1 WHERE codigo = %2")
+        .arg(Sql::ValidarFolha(pMes), Sql::Q(pCodigo));
 }
 
 QString SqlLicencaGestante(const QString &pMes, const QString &pAno, const QString &pMatricula)
@@ -312,21 +316,22 @@ QString LicencaGestante(const QString &pMes, const QString &pAno, const QString 
 
 QString RetornaCodEventoSalmaternidade(const QString &pMes)
 {
-    RowSet eventos = RowSet::abrir(QStringLiteral("SELECT codigo FROM KVB010%1 WHERE partevent = %2 AND status = %3")
-                                       .arg(Sql::ValidarFolha(pMes), Sql::Q(QStringLiteral("G")),
-                                            Sql::Q(QStringLiteral("1"))));
+    RowSet eventos = RowSet::abrir(
+        QStringLiteral("SELECT codigo FROM KVB010%1 WHERE partevent = %2 AND status = %3")
+            .arg(Sql::ValidarFolha(pMes), Sql::Q(QStringLiteral("G")), Sql::Q(QStringLiteral("1"))));
     eventos.first();
     return eventos.texto(QStringLiteral("codigo"));
 }
 
 // For an event fixed in the sheet the sum of its rows; for another, row number goContEventGest when
 // there is one, else the last row.
-Dinheiro RetornaValorGestanteProp(const TEstadoEcontas &estado, const QString &pMatricula, const QString &pEvento,
-                                  const QString &pMes)
+Dinheiro RetornaValorGestanteProp(const TEstadoEcontas &estado, const QString &pMatricula,
+                                  const QString &pEvento, const QString &pMes)
 {
     RowSet valores = RowSet::abrir(
-        QStringLiteral("SELECT evento, valor FROM TB_GESTANTE WHERE ano = %1 AND mes = %2 AND matricula = %3 AND "
-                       "evento = %4 AND tpfolha = %5")
+        QStringLiteral(
+            "SELECT evento, valor FROM TB_GESTANTE WHERE ano = %1 AND mes = %2 AND matricula = %3 AND "
+            "evento = %4 AND tpfolha = %5")
             .arg(Sql::Q(estado.ano_folha), Sql::Q(RetornaNumeroMesCompetencia(pMes)), Sql::Q(pMatricula),
                  Sql::Q(pEvento), Sql::Q(pMes)));
     RowSet fixos = RowSet::abrir(QStringLiteral("SELECT * FROM KVB010%1 WHERE obs = %2")

@@ -22,8 +22,8 @@ QString LicencaGestante(const QString &pMes, const QString &pAno, const QString 
 // The maternity-salary event code of a sheet, or empty.
 QString RetornaCodEventoSalmaternidade(const QString &pMes);
 // The event's proportional value for a staff member on maternity leave.
-Dinheiro RetornaValorGestanteProp(const TEstadoEcontas &estado, const QString &pMatricula, const QString &pEvento,
-                                  const QString &pMes);
+Dinheiro RetornaValorGestanteProp(const TEstadoEcontas &estado, const QString &pMatricula,
+                                  const QString &pEvento, const QString &pMes);
 
 // The statement texts, also used by the per-generation caches.
 // The event slots of a sheet (and of the complementary sheets merged with it) as one UNION.

@@ -22,8 +22,10 @@ QList<TEContas43> ItensDoConjunto(RowSet &itens)
         item.Setmatricula(itens.texto(QStringLiteral("MATRICULA")));
         item.Setdtpagto(itens.data(QStringLiteral("DTPAGTO")));
         item.Setcodevento(itens.texto(QStringLiteral("CODEVENTO")));
-        item.Settipograt(itens.nulo(QStringLiteral("TIPOGRAT")) ? -1 : itens.inteiro(QStringLiteral("TIPOGRAT")));
-        item.Setcodgrat(itens.nulo(QStringLiteral("CODGRAT")) ? -1 : itens.inteiro(QStringLiteral("CODGRAT")));
+        item.Settipograt(itens.nulo(QStringLiteral("TIPOGRAT")) ? -1
+                                                                : itens.inteiro(QStringLiteral("TIPOGRAT")));
+        item.Setcodgrat(itens.nulo(QStringLiteral("CODGRAT")) ? -1
+                                                              : itens.inteiro(QStringLiteral("CODGRAT")));
         item.Setvalor(itens.dinheiro(QStringLiteral("VALOR")));
         item.Setdesconto(itens.texto(QStringLiteral("DESCONTO")));
         lista.append(item);
@@ -31,8 +33,7 @@ QList<TEContas43> ItensDoConjunto(RowSet &itens)
     return lista;
 }
 
-template <typename Filtro>
-Dinheiro Soma(const QList<TEContas43> &itens, Filtro aceita)
+template <typename Filtro> Dinheiro Soma(const QList<TEContas43> &itens, Filtro aceita)
 {
     Dinheiro soma;
     for (const TEContas43 &item : itens)
@@ -97,7 +98,8 @@ void Gravar041(TEstadoEcontas &estado, TContextoGeracao &contexto, int pTipo, co
 
     QList<TEContas43> itens;
     if (contexto.caminhoPorItem) {
-        RowSet consulta = ConsultaDetalhamentoDasGratificacoes(estado.competencia, cnpj, ug, uo, matricula, data, pTipo);
+        RowSet consulta =
+            ConsultaDetalhamentoDasGratificacoes(estado.competencia, cnpj, ug, uo, matricula, data, pTipo);
         itens = ItensDoConjunto(consulta);
     } else {
         itens = contexto.escritos.itensDoPagamento(estado.competencia, cnpj, ug, uo, matricula, pTipo,
@@ -107,7 +109,8 @@ void Gravar041(TEstadoEcontas &estado, TContextoGeracao &contexto, int pTipo, co
         Avancar041();
         return;
     }
-    DefinirStatus(QStringLiteral("Geração do Econtas - arquivo 041 %1 %2 %3").arg(matricula).arg(pTipo).arg(data));
+    DefinirStatus(
+        QStringLiteral("Geração do Econtas - arquivo 041 %1 %2 %3").arg(matricula).arg(pTipo).arg(data));
     ProcessarEventos();
 
     TEContas41 r;
@@ -157,9 +160,9 @@ void InsereArquivo041(TEstadoEcontas &estado, TContextoGeracao &contexto, int pT
                [&] { Gravar041(estado, contexto, pTipo, data); });
 }
 
-RowSet ConsultaDetalhamentoDasGratificacoes(const QString &pCompetencia, const QString &pCNPJ, const QString &pUG,
-                                            const QString &pUO, const QString &pMatricula, const QString &pDTPAGTO,
-                                            int pTipopagto)
+RowSet ConsultaDetalhamentoDasGratificacoes(const QString &pCompetencia, const QString &pCNPJ,
+                                            const QString &pUG, const QString &pUO, const QString &pMatricula,
+                                            const QString &pDTPAGTO, int pTipopagto)
 {
     return RowSet::abrir(Sql::Linhas({
         QStringLiteral("SELECT * "),
@@ -178,9 +181,10 @@ QString RetornaCodigoCargo(TEstadoEcontas &estado)
 {
     RowSet &cargos = estado.QryCargoEcontas;
     const QString funcao = estado.Econtas043.texto(QStringLiteral("funcao"));
-    const bool achou = cargos.locate({QStringLiteral("CODCARGO"), QStringLiteral("CODVINCULO")},
-                                     {funcao, estado.Econtas043.texto(QStringLiteral("sistema"))})
-                       || cargos.locate({QStringLiteral("CODCARGO")}, {estado.Econtas043.texto(QStringLiteral("FUNCAO"))});
+    const bool achou =
+        cargos.locate({QStringLiteral("CODCARGO"), QStringLiteral("CODVINCULO")},
+                      {funcao, estado.Econtas043.texto(QStringLiteral("sistema"))}) ||
+        cargos.locate({QStringLiteral("CODCARGO")}, {estado.Econtas043.texto(QStringLiteral("FUNCAO"))});
     if (!achou)
         return QString();
     const QString codtcm = cargos.texto(QStringLiteral("CODTCM"));

@@ -14,9 +14,9 @@ namespace TComandosSql {
 void InsereArquivo041(TEstadoEcontas &estado, TContextoGeracao &contexto, int pTipo);
 
 // The items of one payment (pDTPAGTO as "dd.mm.yyyy").
-RowSet ConsultaDetalhamentoDasGratificacoes(const QString &pCompetencia, const QString &pCNPJ, const QString &pUG,
-                                            const QString &pUO, const QString &pMatricula, const QString &pDTPAGTO,
-                                            int pTipopagto);
+RowSet ConsultaDetalhamentoDasGratificacoes(const QString &pCompetencia, const QString &pCNPJ,
+                                            const QString &pUG, const QString &pUO, const QString &pMatricula,
+                                            const QString &pDTPAGTO, int pTipopagto);
 
 // The e-Contas position code of the current staff member, from QryCargoEcontas.
 QString RetornaCodigoCargo(TEstadoEcontas &estado);

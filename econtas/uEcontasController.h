@@ -43,13 +43,15 @@ public:
 
     // valor of the matching ECONTAS_043 row, 0 when there is none. The texts go into the statement as
     // SQL literals; the caller chooses the text forms of the payment type and the date.
-    Dinheiro RetornaValorEventoCasoExista(const QString &pCompetencia, const QString &pCNPJ, const QString &pUG,
-                                          const QString &pUO, const QString &pMatricula, const QString &pTipopagto,
-                                          const QString &pDTpagto, const QString &pCodevento);
+    Dinheiro RetornaValorEventoCasoExista(const QString &pCompetencia, const QString &pCNPJ,
+                                          const QString &pUG, const QString &pUO, const QString &pMatricula,
+                                          const QString &pTipopagto, const QString &pDTpagto,
+                                          const QString &pCodevento);
     // The statement RetornaValorEventoCasoExista runs for these texts.
-    static QString SqlValorEventoCasoExista(const QString &pCompetencia, const QString &pCNPJ, const QString &pUG,
-                                            const QString &pUO, const QString &pMatricula, const QString &pTipopagto,
-                                            const QString &pDTpagto, const QString &pCodevento);
+    static QString SqlValorEventoCasoExista(const QString &pCompetencia, const QString &pCNPJ,
+                                            const QString &pUG, const QString &pUO, const QString &pMatricula,
+                                            const QString &pTipopagto, const QString &pDTpagto,
+                                            const QString &pCodevento);
 
 private:
     void inserir(const TEContas10 &registro);

@@ -25,8 +25,10 @@ QString SqlLicencasDoMes(const QString &mes, const QString &ano)
 {
     QString sql = TComandosSql::SqlLicencaGestante(mes, ano, QString());
     sql.replace(QStringLiteral("SELECT a.codigo,    "), QStringLiteral("SELECT s.matricula, a.codigo,"));
-    sql.replace(QStringLiteral(" WHERE s.matricula = ''\n   AND ( (s.dtinicio"), QStringLiteral(" WHERE ( (s.dtinicio"));
-    sql.replace(QStringLiteral(" ORDER BY s.dtinicio DESC"), QStringLiteral(" ORDER BY s.matricula, s.dtinicio DESC"));
+    sql.replace(QStringLiteral(" WHERE s.matricula = ''\n   AND ( (s.dtinicio"),
+                QStringLiteral(" WHERE ( (s.dtinicio"));
+    sql.replace(QStringLiteral(" ORDER BY s.dtinicio DESC"),
+                QStringLiteral(" ORDER BY s.matricula, s.dtinicio DESC"));
     return sql;
 }
 
@@ -55,8 +57,9 @@ DefinicaoEvento TCacheItens::definicaoEvento(const QString &mes, const QString &
     auto eventos = m_definicoes.find(mes);
     if (eventos == m_definicoes.end()) {
         QHash<QString, DefinicaoEvento> porCodigo;
-        RowSet linhas = RowSet::abrir(QStringLiteral("SELECT CODIGO, TIPOGRAT, NUMGRAT, NATUREZA FROM KVB010%1")
-                                          .arg(Sql::ValidarFolha(mes)));
+        RowSet linhas =
+            RowSet::abrir(QStringLiteral("SELECT CODIGO, TIPOGRAT, NUMGRAT, NATUREZA FROM KVB010%1")
+                              .arg(Sql::ValidarFolha(mes)));
         for (linhas.first(); !linhas.eof(); linhas.next()) {
             const QString chave = SemBrancosFinais(linhas.texto(QStringLiteral("CODIGO")));
             if (!linhas.nulo(QStringLiteral("CODIGO")) && !porCodigo.contains(chave))
@@ -97,10 +100,13 @@ std::optional<int> TCacheItens::fundeb(const QString &mes, const QString &matric
     if (marcacao == m_fundeb.end()) {
         Fundeb nova;
         const QString folha = Sql::ValidarMes(mes);
-        RowSet pessoal = RowSet::abrir(QStringLiteral("SELECT matricula, cdsecreta||cdsetor AS lotacao FROM KVB001%1").arg(folha));
+        RowSet pessoal = RowSet::abrir(
+            QStringLiteral("SELECT matricula, cdsecreta||cdsetor AS lotacao FROM KVB001%1").arg(folha));
         for (pessoal.first(); !pessoal.eof(); pessoal.next())
             nova.lotacoesPorMatricula[SemBrancosFinais(pessoal.texto(QStringLiteral("MATRICULA")))].append(
-                pessoal.nulo(QStringLiteral("LOTACAO")) ? QString() : SemBrancosFinais(pessoal.texto(QStringLiteral("LOTACAO"))));
+                pessoal.nulo(QStringLiteral("LOTACAO"))
+                    ? QString()
+                    : SemBrancosFinais(pessoal.texto(QStringLiteral("LOTACAO"))));
         RowSet lotacoes = RowSet::abrir(
             QStringLiteral("SELECT cdsecreta||cdsetor AS lotacao, fundebecontas FROM KVB006%1").arg(folha));
         for (lotacoes.first(); !lotacoes.eof(); lotacoes.next()) {

@@ -19,7 +19,7 @@ struct SomaEvento {
 };
 
 struct DefinicaoEvento {
-    QString tipograt;   // all empty when the month's events table has no such code
+    QString tipograt; // all empty when the month's events table has no such code
     QString numgrat;
     QString natureza;
 };
@@ -39,14 +39,14 @@ public:
     const QStringList &folhasDoConjunto(const RowSet &conjunto);
 
 private:
-    QHash<QString, QHash<QString, QList<SomaEvento>>> m_somas;          // union text -> matricula -> sums
-    QHash<QString, QHash<QString, DefinicaoEvento>> m_definicoes;       // month -> code -> definition
-    QHash<QString, QHash<QString, QString>> m_licencas;                 // month|year -> matricula -> code
+    QHash<QString, QHash<QString, QList<SomaEvento>>> m_somas;    // union text -> matricula -> sums
+    QHash<QString, QHash<QString, DefinicaoEvento>> m_definicoes; // month -> code -> definition
+    QHash<QString, QHash<QString, QString>> m_licencas;           // month|year -> matricula -> code
     struct Fundeb {
         QHash<QString, QStringList> lotacoesPorMatricula;
         QHash<QString, QString> fundebPorLotacao;
     };
-    QHash<QString, Fundeb> m_fundeb;                                    // month -> marking
+    QHash<QString, Fundeb> m_fundeb; // month -> marking
     QHash<const RowSet *, QHash<QString, QList<int>>> m_linhas;
     QHash<const RowSet *, QStringList> m_folhas;
 };

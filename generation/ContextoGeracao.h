@@ -8,6 +8,8 @@
 
 struct TContextoGeracao {
     TEcontasController controlador;
+    // Every walk records here each row it writes (registrar040 after InserirEcontas_040, ...): the
+    // payment and per-diem builders then find a staff member's record 040 without a statement.
     TEscritosGeracao escritos;
     TCacheItens cacheItens;
 

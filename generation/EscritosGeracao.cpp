@@ -38,7 +38,8 @@ QString TEscritosGeracao::chavePagamento(const QString &competencia, const QStri
                                          const QString &uo, const QString &matricula, int tipopagto,
                                          qint64 milissegundos)
 {
-    return Chave({competencia, cnpj, ug, uo, matricula, QString::number(tipopagto), QString::number(milissegundos)});
+    return Chave(
+        {competencia, cnpj, ug, uo, matricula, QString::number(tipopagto), QString::number(milissegundos)});
 }
 
 void TEscritosGeracao::registrar040(const TEContas40 &r)
@@ -46,8 +47,8 @@ void TEscritosGeracao::registrar040(const TEContas40 &r)
     m_040.insert(Chave({r.competencia(), r.cnpj(), r.ug(), r.uo(), r.matricula()}));
 }
 
-bool TEscritosGeracao::tem040(const QString &competencia, const QString &cnpj, const QString &ug, const QString &uo,
-                              const QString &matricula) const
+bool TEscritosGeracao::tem040(const QString &competencia, const QString &cnpj, const QString &ug,
+                              const QString &uo, const QString &matricula) const
 {
     return m_040.contains(Chave({competencia, cnpj, ug, uo, matricula}));
 }
@@ -62,8 +63,8 @@ void TEscritosGeracao::registrar041(const TEContas41 &r)
 
 bool TEscritosGeracao::tem041(const TEContas41 &r) const
 {
-    return m_041.contains(chavePagamento(r.competencia(), r.cnpj(), r.ug(), r.uo(), r.matricula(), r.tipopagto(),
-                                         milissegundos(r.dtpagto())));
+    return m_041.contains(chavePagamento(r.competencia(), r.cnpj(), r.ug(), r.uo(), r.matricula(),
+                                         r.tipopagto(), milissegundos(r.dtpagto())));
 }
 
 void TEscritosGeracao::registrar042(const TEContas42 &r)
@@ -86,7 +87,7 @@ void TEscritosGeracao::registrar043(const TEContas43 &r)
     if (gravado.desconto().isEmpty())
         gravado.Setdesconto(QStringLiteral("F"));
     if (gravado.dtpagto() == 0)
-        return;   // stored without a payment date: no key finds it
+        return; // stored without a payment date: no key finds it
     m_043PorPagamento[chavePagamento(r.competencia(), r.cnpj(), r.ug(), r.uo(), r.matricula(), r.tipopagto(),
                                      milissegundos(gravado.dtpagto()))]
         .append(gravado);
@@ -107,8 +108,10 @@ TEContas43 *TEscritosGeracao::item043(const TEContas43 &chave)
 }
 
 QList<TEContas43> TEscritosGeracao::itensDoPagamento(const QString &competencia, const QString &cnpj,
-                                                     const QString &ug, const QString &uo, const QString &matricula,
-                                                     int tipopagto, const QDate &dia) const
+                                                     const QString &ug, const QString &uo,
+                                                     const QString &matricula, int tipopagto,
+                                                     const QDate &dia) const
 {
-    return m_043PorPagamento.value(chavePagamento(competencia, cnpj, ug, uo, matricula, tipopagto, MeiaNoite(dia)));
+    return m_043PorPagamento.value(
+        chavePagamento(competencia, cnpj, ug, uo, matricula, tipopagto, MeiaNoite(dia)));
 }

@@ -32,7 +32,8 @@ void MarcarGestante(TEstadoEcontas &estado, TContextoGeracao &contexto)
 {
     const QString mes = estado.Econtas043.texto(QStringLiteral("mes"));
     estado.gestante = false;
-    if (Licenca(estado, contexto, mes, estado.Econtas043.texto(QStringLiteral("matricula"))) == QLatin1String("14")) {
+    if (Licenca(estado, contexto, mes, estado.Econtas043.texto(QStringLiteral("matricula"))) ==
+        QLatin1String("14")) {
         estado.gestante = true;
         estado.codgestante = TComandosSql::RetornaCodEventoSalmaternidade(mes);
     }
@@ -41,7 +42,7 @@ void MarcarGestante(TEstadoEcontas &estado, TContextoGeracao &contexto)
 // Every row of the 13th-salary sheet set that belongs to the staff member becomes items of the payment
 // type; then the payment is totalled once.
 void PagamentoDoDecimoTerceiro(TEstadoEcontas &estado, TContextoGeracao &contexto, RowSet &folha, int tipo,
-                              const QString &matricula)
+                               const QString &matricula)
 {
     if (!folha.aberto())
         return;
@@ -98,14 +99,15 @@ TEContas42 PerDiem(const TEstadoEcontas &estado)
 void GerarArquivoEcontas43(TEstadoEcontas &estado, TContextoGeracao &contexto)
 {
     RowSet &itens = estado.Econtas043;
-    const QStringList chave = {QStringLiteral("CODUNDGESTOR"), QStringLiteral("CODUNDORCA"), QStringLiteral("MATRICULA")};
+    const QStringList chave = {QStringLiteral("CODUNDGESTOR"), QStringLiteral("CODUNDORCA"),
+                               QStringLiteral("MATRICULA")};
     const QStringList valores = {estado.Econtas010.texto(QStringLiteral("codundgestor")),
                                  estado.EContas020.texto(QStringLiteral("codundorca")),
                                  estado.Econtas040.texto(QStringLiteral("matricula"))};
     itens.first();
     itens.locate(chave, valores);
-    while (!itens.eof() && itens.texto(chave[0]) == valores[0] && itens.texto(chave[1]) == valores[1]
-           && itens.texto(chave[2]) == valores[2]) {
+    while (!itens.eof() && itens.texto(chave[0]) == valores[0] && itens.texto(chave[1]) == valores[1] &&
+           itens.texto(chave[2]) == valores[2]) {
         DefinirStatus(QStringLiteral("Geração do Econtas - arquivo 043"));
         ProcessarEventos();
         const QString matricula = itens.texto(QStringLiteral("matricula"));
@@ -132,13 +134,15 @@ void GerarArquivoEcontas42(TEstadoEcontas &estado, TContextoGeracao &contexto)
         ProcessarEventos();
         const TEContas42 r = PerDiem(estado);
         if (!PerDiemDuplicado(estado, contexto, r)) {
-            if (TComandosSql::ExisteRegistro040(contexto, r.competencia(), r.cnpj(), r.ug(), r.uo(), r.matricula())) {
+            if (TComandosSql::ExisteRegistro040(contexto, r.competencia(), r.cnpj(), r.ug(), r.uo(),
+                                                r.matricula())) {
                 contexto.controlador.InserirEcontas_042(r);
                 contexto.escritos.registrar042(r);
             } else {
-                estado.relatorioGeracao << QStringLiteral("Matrícula: %1 - cnpj: %2 - unidade gestora: %3 .: Não tem "
-                                                          "na econtas 20...")
-                                               .arg(r.matricula(), r.cnpj(), r.ug());
+                estado.relatorioGeracao
+                    << QStringLiteral("Matrícula: %1 - cnpj: %2 - unidade gestora: %3 .: Não tem "
+                                      "na econtas 20...")
+                           .arg(r.matricula(), r.cnpj(), r.ug());
             }
         }
         AvancarRegistro(TProgresso::R042);

@@ -58,8 +58,9 @@ TEcontasComplementares Folha(const QString &geral)
     return r;
 }
 
-const QString Sql043 = QStringLiteral("SELECT CODEVENTO, DTPAGTO, TIPOGRAT, CODGRAT, DESCONTO, "
-                                      "CAST(VALOR AS VARCHAR(30)) AS VALOR FROM ECONTAS_043 ORDER BY CODEVENTO");
+const QString Sql043 =
+    QStringLiteral("SELECT CODEVENTO, DTPAGTO, TIPOGRAT, CODGRAT, DESCONTO, "
+                   "CAST(VALOR AS VARCHAR(30)) AS VALOR FROM ECONTAS_043 ORDER BY CODEVENTO");
 
 } // namespace
 
@@ -87,7 +88,7 @@ void TesteController::registrosComecamNosPadroes()
     QCOMPARE(item.dtpagto(), 0.0);
     TEContas43 copia = item;
     copia.Setdesconto(" x ");
-    QCOMPARE(copia.desconto(), QStringLiteral(" x "));   // stored unchanged
+    QCOMPARE(copia.desconto(), QStringLiteral(" x ")); // stored unchanged
 }
 
 void TesteController::item043NulosEDesconto_data()
@@ -96,10 +97,14 @@ void TesteController::item043NulosEDesconto_data()
     QTest::addColumn<int>("codgrat");
     QTest::addColumn<QString>("desconto");
     QTest::addColumn<QString>("esperado");
-    QTest::newRow("-1 e vazio") << -1 << -1 << "" << "TIPOGRAT=NULL|CODGRAT=NULL|DESCONTO=F";
-    QTest::newRow("zeros") << 0 << 0 << "" << "TIPOGRAT=0|CODGRAT=0|DESCONTO=F";
-    QTest::newRow("valores") << 3 << 12 << "T" << "TIPOGRAT=3|CODGRAT=12|DESCONTO=T";
-    QTest::newRow("só codgrat nulo") << 99 << -1 << "F" << "TIPOGRAT=99|CODGRAT=NULL|DESCONTO=F";
+    QTest::newRow("-1 e vazio") << -1 << -1 << ""
+                                << "TIPOGRAT=NULL|CODGRAT=NULL|DESCONTO=F";
+    QTest::newRow("zeros") << 0 << 0 << ""
+                           << "TIPOGRAT=0|CODGRAT=0|DESCONTO=F";
+    QTest::newRow("valores") << 3 << 12 << "T"
+                             << "TIPOGRAT=3|CODGRAT=12|DESCONTO=T";
+    QTest::newRow("só codgrat nulo") << 99 << -1 << "F"
+                                     << "TIPOGRAT=99|CODGRAT=NULL|DESCONTO=F";
 }
 
 void TesteController::item043NulosEDesconto()
@@ -159,9 +164,10 @@ void TesteController::colunasDeCadaRegistro()
     r30.Setcompetencia("032024");
     r30.Settipo("1");
     controller.InserirEcontas_030(r30);
-    QCOMPARE(banco.linhas("SELECT * FROM ECONTAS_030"),
-             QStringList{"COMPETENCIA=032024|CNPJ=C|UG=00101|UO=00201|CODIGO=00012|DESCRICAO=Professor|TIPO=1|"
-                         "TOTVAGAS=40|NUMATO=LEI 12|DTATO=02/05/2010 00:00:00"});
+    QCOMPARE(
+        banco.linhas("SELECT * FROM ECONTAS_030"),
+        QStringList{"COMPETENCIA=032024|CNPJ=C|UG=00101|UO=00201|CODIGO=00012|DESCRICAO=Professor|TIPO=1|"
+                    "TOTVAGAS=40|NUMATO=LEI 12|DTATO=02/05/2010 00:00:00"});
 
     TEContas40 r40;
     r40.Setuo("00201");
@@ -177,10 +183,11 @@ void TesteController::colunasDeCadaRegistro()
     r40.Setmatricula("123");
     r40.Setcompetencia("032024");
     controller.InserirEcontas_040(r40);
-    QCOMPARE(banco.linhas("SELECT * FROM ECONTAS_040"),
-             QStringList{"COMPETENCIA=032024|CNPJ=C|UG=00101|UO=00201|MATRICULA=123|CPF=12345678901|NOME=Maria|"
-                         "SEXO=2|DTNASC=01/01/1970 00:00:00|DTADMISSAO=03/02/2001 00:00:00|"
-                         "DTDEMISSAO=10/03/2024 00:00:00|PISPASEP=10987654321"});
+    QCOMPARE(
+        banco.linhas("SELECT * FROM ECONTAS_040"),
+        QStringList{"COMPETENCIA=032024|CNPJ=C|UG=00101|UO=00201|MATRICULA=123|CPF=12345678901|NOME=Maria|"
+                    "SEXO=2|DTNASC=01/01/1970 00:00:00|DTADMISSAO=03/02/2001 00:00:00|"
+                    "DTDEMISSAO=10/03/2024 00:00:00|PISPASEP=10987654321"});
 
     TEContas41 r41 = Pagamento(Dia(2024, 3, 31));
     r41.Setnumproc("P1");
@@ -219,21 +226,23 @@ void TesteController::colunasDeCadaRegistro()
     r42.Setcompetencia("032024");
     r42.Setdtpagto(Dia(2024, 3, 6));
     controller.InserirEcontas_042(r42);
-    QCOMPARE(banco.linhas("SELECT COMPETENCIA, CNPJ, UG, UO, MATRICULA, DTPAGTO, CAST(VALOR AS VARCHAR(30)) V, "
-                          "NUMATO, DTATO, MOTIVO, DESTINO, INICIO, FIM FROM ECONTAS_042"),
-             QStringList{"COMPETENCIA=032024|CNPJ=C|UG=00101|UO=00201|MATRICULA=123|DTPAGTO=06/03/2024 00:00:00|"
-                         "V=300.5000|NUMATO=PORT 3|DTATO=01/03/2024 00:00:00|MOTIVO=Curso|DESTINO=Belém|"
-                         "INICIO=04/03/2024 00:00:00|FIM=05/03/2024 00:00:00"});
+    QCOMPARE(
+        banco.linhas("SELECT COMPETENCIA, CNPJ, UG, UO, MATRICULA, DTPAGTO, CAST(VALOR AS VARCHAR(30)) V, "
+                     "NUMATO, DTATO, MOTIVO, DESTINO, INICIO, FIM FROM ECONTAS_042"),
+        QStringList{"COMPETENCIA=032024|CNPJ=C|UG=00101|UO=00201|MATRICULA=123|DTPAGTO=06/03/2024 00:00:00|"
+                    "V=300.5000|NUMATO=PORT 3|DTATO=01/03/2024 00:00:00|MOTIVO=Curso|DESTINO=Belém|"
+                    "INICIO=04/03/2024 00:00:00|FIM=05/03/2024 00:00:00"});
 
     TEContas43 r43 = Item("07", "-0.0001");
     r43.Settipograt(2);
     r43.Setcodgrat(15);
     r43.Setdesconto("T");
     controller.InserirEcontas_043(r43);
-    QCOMPARE(banco.linhas("SELECT COMPETENCIA, CNPJ, UG, UO, MATRICULA, TIPOPAGTO, DTPAGTO, CODEVENTO, TIPOGRAT, "
-                          "CAST(VALOR AS VARCHAR(30)) V, CODGRAT, DESCONTO FROM ECONTAS_043"),
-             QStringList{"COMPETENCIA=032024|CNPJ=11222333000144|UG=00101|UO=00201|MATRICULA=123|TIPOPAGTO=1|"
-                         "DTPAGTO=31/03/2024 00:00:00|CODEVENTO=07|TIPOGRAT=2|V=-0.0001|CODGRAT=15|DESCONTO=T"});
+    QCOMPARE(
+        banco.linhas("SELECT COMPETENCIA, CNPJ, UG, UO, MATRICULA, TIPOPAGTO, DTPAGTO, CODEVENTO, TIPOGRAT, "
+                     "CAST(VALOR AS VARCHAR(30)) V, CODGRAT, DESCONTO FROM ECONTAS_043"),
+        QStringList{"COMPETENCIA=032024|CNPJ=11222333000144|UG=00101|UO=00201|MATRICULA=123|TIPOPAGTO=1|"
+                    "DTPAGTO=31/03/2024 00:00:00|CODEVENTO=07|TIPOGRAT=2|V=-0.0001|CODGRAT=15|DESCONTO=T"});
 
     // An unset text is an empty string in the table, not NULL.
     QCOMPARE(banco.contar("ECONTAS_041", "NUMPROC IS NULL OR CNPJ IS NULL"), 0);
@@ -307,31 +316,33 @@ void TesteController::atualizacoesMudamSoALinhaDaChave()
     TEContas41 semData = Pagamento(0);
     semData.Setremunbase(D("7"));
     controller.Atualizar_041(semData);
-    TEContas41 inexistente = Pagamento(Dia(2024, 3, 31));   // other time of day: no such key
+    TEContas41 inexistente = Pagamento(Dia(2024, 3, 31)); // other time of day: no such key
     inexistente.Setremunbase(D("99"));
     controller.Atualizar_041(inexistente);
-    QCOMPARE(banco.linhas("SELECT TIPOPAGTO, DTPAGTO, CAST(REMUNBASE AS VARCHAR(20)) R, CAST(TOTGRATFUNC AS "
-                          "VARCHAR(20)) G, CAST(TOTOUTREMU AS VARCHAR(20)) O, CAST(TOTDESC AS VARCHAR(20)) D, "
-                          "CAST(CONTRIBPREV AS VARCHAR(20)) C, CAST(IRRF AS VARCHAR(20)) I, DEPIR, FUNDEB, "
-                          "SITUACAO, CODCARGO, NUMPROC FROM ECONTAS_041 ORDER BY TIPOPAGTO, DTPAGTO NULLS FIRST"),
-             (QStringList{
-                 "TIPOPAGTO=1|DTPAGTO=NULL|R=7.0000|G=0.0000|O=0.0000|D=0.0000|C=0.0000|I=0.0000|DEPIR=0|FUNDEB=0|"
-                 "SITUACAO=0|CODCARGO=|NUMPROC=",
-                 "TIPOPAGTO=1|DTPAGTO=31/03/2024 09:15:00|R=10.0000|G=1.0000|O=2.0000|D=3.0000|C=4.0000|I=5.0000|"
-                 "DEPIR=1|FUNDEB=1|SITUACAO=2|CODCARGO=00009|NUMPROC=N",
-                 "TIPOPAGTO=2|DTPAGTO=31/03/2024 09:15:00|R=0.0000|G=0.0000|O=0.0000|D=0.0000|C=0.0000|I=0.0000|"
-                 "DEPIR=0|FUNDEB=0|SITUACAO=0|CODCARGO=|NUMPROC="}));
+    QCOMPARE(
+        banco.linhas("SELECT TIPOPAGTO, DTPAGTO, CAST(REMUNBASE AS VARCHAR(20)) R, CAST(TOTGRATFUNC AS "
+                     "VARCHAR(20)) G, CAST(TOTOUTREMU AS VARCHAR(20)) O, CAST(TOTDESC AS VARCHAR(20)) D, "
+                     "CAST(CONTRIBPREV AS VARCHAR(20)) C, CAST(IRRF AS VARCHAR(20)) I, DEPIR, FUNDEB, "
+                     "SITUACAO, CODCARGO, NUMPROC FROM ECONTAS_041 ORDER BY TIPOPAGTO, DTPAGTO NULLS FIRST"),
+        (QStringList{
+            "TIPOPAGTO=1|DTPAGTO=NULL|R=7.0000|G=0.0000|O=0.0000|D=0.0000|C=0.0000|I=0.0000|DEPIR=0|FUNDEB=0|"
+            "SITUACAO=0|CODCARGO=|NUMPROC=",
+            "TIPOPAGTO=1|DTPAGTO=31/03/2024 09:15:00|R=10.0000|G=1.0000|O=2.0000|D=3.0000|C=4.0000|I=5.0000|"
+            "DEPIR=1|FUNDEB=1|SITUACAO=2|CODCARGO=00009|NUMPROC=N",
+            "TIPOPAGTO=2|DTPAGTO=31/03/2024 09:15:00|R=0.0000|G=0.0000|O=0.0000|D=0.0000|C=0.0000|I=0.0000|"
+            "DEPIR=0|FUNDEB=0|SITUACAO=0|CODCARGO=|NUMPROC="}));
 
     controller.InserirEcontas_043(Item("01", "1"));
     controller.InserirEcontas_043(Item("02", "2"));
     TEContas43 mudado = Item("01", "8.25");
-    mudado.Setdtpagto(Dia(2024, 3, 31, 17, 0));   // items are keyed by the calendar day
+    mudado.Setdtpagto(Dia(2024, 3, 31, 17, 0)); // items are keyed by the calendar day
     mudado.Settipograt(5);
     controller.Atualizar_043(mudado);
     controller.Atualizar_043(Item("09", "100"));
     QCOMPARE(banco.linhas(Sql043),
-             (QStringList{"CODEVENTO=01|DTPAGTO=31/03/2024 00:00:00|TIPOGRAT=0|CODGRAT=0|DESCONTO=F|VALOR=8.2500",
-                          "CODEVENTO=02|DTPAGTO=31/03/2024 00:00:00|TIPOGRAT=0|CODGRAT=0|DESCONTO=F|VALOR=2.0000"}));
+             (QStringList{
+                 "CODEVENTO=01|DTPAGTO=31/03/2024 00:00:00|TIPOGRAT=0|CODGRAT=0|DESCONTO=F|VALOR=8.2500",
+                 "CODEVENTO=02|DTPAGTO=31/03/2024 00:00:00|TIPOGRAT=0|CODGRAT=0|DESCONTO=F|VALOR=2.0000"}));
 }
 
 void TesteController::valorDoEventoCasoExista()
@@ -339,11 +350,12 @@ void TesteController::valorDoEventoCasoExista()
     OperadorTeste operador;
     BancoTeste banco;
     TEcontasController controller;
-    QCOMPARE(TEcontasController::SqlValorEventoCasoExista("032024", "C", "00101", "00201", "O'Neil", "1",
-                                                          "03/31/2024", "07"),
-             QStringLiteral("SELECT VALOR\n FROM ECONTAS_043\nWHERE COMPETENCIA = '032024'\n  AND CNPJ = 'C'\n"
-                            "  AND UG = '00101'\n  AND UO = '00201'\n  AND MATRICULA = 'O''Neil'\n"
-                            "  AND TIPOPAGTO = '1'\n  AND DTPAGTO = '03/31/2024'\n  AND CODEVENTO = '07'\n"));
+    QCOMPARE(
+        TEcontasController::SqlValorEventoCasoExista("032024", "C", "00101", "00201", "O'Neil", "1",
+                                                     "03/31/2024", "07"),
+        QStringLiteral("SELECT VALOR\n FROM ECONTAS_043\nWHERE COMPETENCIA = '032024'\n  AND CNPJ = 'C'\n"
+                       "  AND UG = '00101'\n  AND UO = '00201'\n  AND MATRICULA = 'O''Neil'\n"
+                       "  AND TIPOPAGTO = '1'\n  AND DTPAGTO = '03/31/2024'\n  AND CODEVENTO = '07'\n"));
 
     TEContas43 item = Item("07", "123.4567");
     item.Setmatricula("O'Neil");
@@ -352,7 +364,8 @@ void TesteController::valorDoEventoCasoExista()
     banco.executar("UPDATE ECONTAS_043 SET VALOR = NULL WHERE CODEVENTO = '08'");
     const auto valor = [&](const QString &matricula, const QString &codevento, const QString &data) {
         return controller
-            .RetornaValorEventoCasoExista("032024", "11222333000144", "00101", "00201", matricula, "1", data, codevento)
+            .RetornaValorEventoCasoExista("032024", "11222333000144", "00101", "00201", matricula, "1", data,
+                                          codevento)
             .dezMilesimos();
     };
     QCOMPARE(valor("O'Neil", "07", "03/31/2024"), qint64(1234567));
@@ -398,18 +411,20 @@ void TesteController::falhasComPrefixo()
         return QString();
     };
 
-    TEContas43 longo = Item("123", "1");   // CODEVENTO holds two characters
+    TEContas43 longo = Item("123", "1"); // CODEVENTO holds two characters
     const QString recusado = mensagemDe([&] { controller.InserirEcontas_043(longo); });
     QVERIFY2(recusado.startsWith(QStringLiteral("Error ao inserir e-contas. \r")), qPrintable(recusado));
     QVERIFY(recusado.size() > 28);
-    controller.InserirEcontas_043(Item("01", "1"));   // the controller is still usable
+    controller.InserirEcontas_043(Item("01", "1")); // the controller is still usable
     QCOMPARE(banco.contar("ECONTAS_043"), 1);
 
     banco.executar("DROP TABLE KVB020");
-    QVERIFY(mensagemDe([&] { controller.InserirComplementares(Folha("T")); })
-                .startsWith(QStringLiteral("Error ao inserir e-contas. \r")));
-    QVERIFY(mensagemDe([&] { controller.Deletar(Folha("T")); })
-                .startsWith(QStringLiteral("Error ao deletar e-contas. \r")));
+    QVERIFY(mensagemDe([&] {
+                controller.InserirComplementares(Folha("T"));
+            }).startsWith(QStringLiteral("Error ao inserir e-contas. \r")));
+    QVERIFY(mensagemDe([&] {
+                controller.Deletar(Folha("T"));
+            }).startsWith(QStringLiteral("Error ao deletar e-contas. \r")));
 }
 
 QTEST_GUILESS_MAIN(TesteController)

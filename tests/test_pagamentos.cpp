@@ -25,25 +25,39 @@ void InserirLicencas(BancoTeste &banco)
 {
     banco.inserir("AFASTFOLHA", {{"CODIGO", "14"}, {"DESCRICAO", "LICENCA MATERNIDADE"}});
     banco.inserir("AFASTFOLHA", {{"CODIGO", "03"}, {"DESCRICAO", "FERIAS"}});
-    banco.inserir("KVB017", {{"MATRICULA", "004"}, {"CODFOL", "14"}, {"DTINICIO", Data(2023, 12, 20)},
+    banco.inserir("KVB017", {{"MATRICULA", "004"},
+                             {"CODFOL", "14"},
+                             {"DTINICIO", Data(2023, 12, 20)},
                              {"DTFIM", Data(2024, 2, 10)}});
     banco.inserir("KVB017", {{"MATRICULA", "005"}, {"CODFOL", "14"}, {"DTINICIO", Data(2024, 1, 5)}});
-    banco.inserir("KVB017", {{"MATRICULA", "005"}, {"CODFOL", "03"}, {"DTINICIO", Data(2024, 1, 1)},
+    banco.inserir("KVB017", {{"MATRICULA", "005"},
+                             {"CODFOL", "03"},
+                             {"DTINICIO", Data(2024, 1, 1)},
                              {"DTFIM", Data(2024, 1, 31)}});
 }
 
 void InserirEvento(BancoTeste &banco, const QString &codigo, const QString &tipograt, const QString &numgrat,
-                   const QString &natureza, const QString &obs = QString(), const QString &partevent = QString())
+                   const QString &natureza, const QString &obs = QString(),
+                   const QString &partevent = QString())
 {
-    banco.inserir("KVB010JAN", {{"CODIGO", codigo}, {"TIPOGRAT", tipograt}, {"NUMGRAT", numgrat},
-                                {"NATUREZA", natureza}, {"OBS", obs}, {"PARTEVENT", partevent}, {"STATUS", "1"}});
+    banco.inserir("KVB010JAN", {{"CODIGO", codigo},
+                                {"TIPOGRAT", tipograt},
+                                {"NUMGRAT", numgrat},
+                                {"NATUREZA", natureza},
+                                {"OBS", obs},
+                                {"PARTEVENT", partevent},
+                                {"STATUS", "1"}});
 }
 
 // A TB_GESTANTE value of January 2024 for 004.
 void InserirGestante(BancoTeste &banco, const QString &evento, double valor)
 {
-    banco.inserir("TB_GESTANTE", {{"ANO", "2024"}, {"MES", "01"}, {"MATRICULA", "004"}, {"EVENTO", evento},
-                                  {"TPFOLHA", "JAN"}, {"VALOR", QString::number(valor, 'f', 4)}});
+    banco.inserir("TB_GESTANTE", {{"ANO", "2024"},
+                                  {"MES", "01"},
+                                  {"MATRICULA", "004"},
+                                  {"EVENTO", evento},
+                                  {"TPFOLHA", "JAN"},
+                                  {"VALOR", QString::number(valor, 'f', 4)}});
 }
 
 // January 2024 of one managing unit (100101) and one budget unit (200201):
@@ -65,16 +79,22 @@ public:
         banco.inserir("KVBDXX02" + codigo, valores);
     }
 
-    void pessoal(const QString &matricula, const QString &secretaria, const QString &setor, const QString &funcao,
-                 const QString &sistema, const QString &paramtcm, const QString &processo)
+    void pessoal(const QString &matricula, const QString &secretaria, const QString &setor,
+                 const QString &funcao, const QString &sistema, const QString &paramtcm,
+                 const QString &processo)
     {
-        banco.inserir("KVB001JAN", {{"MATRICULA", matricula}, {"CDSECRETA", secretaria}, {"CDSETOR", setor},
-                                    {"FUNCAO", funcao}, {"SISTEMA", sistema}, {"PARAMTCM", paramtcm},
-                                    {"NUMPROC_PA", processo}, {"TCM", "F"}});
+        banco.inserir("KVB001JAN", {{"MATRICULA", matricula},
+                                    {"CDSECRETA", secretaria},
+                                    {"CDSETOR", setor},
+                                    {"FUNCAO", funcao},
+                                    {"SISTEMA", sistema},
+                                    {"PARAMTCM", paramtcm},
+                                    {"NUMPROC_PA", processo},
+                                    {"TCM", "F"}});
     }
 
-    void evento(const QString &codigo, const QString &tipograt, const QString &numgrat, const QString &natureza,
-                const QString &obs = QString(), const QString &partevent = QString())
+    void evento(const QString &codigo, const QString &tipograt, const QString &numgrat,
+                const QString &natureza, const QString &obs = QString(), const QString &partevent = QString())
     {
         InserirEvento(banco, codigo, tipograt, numgrat, natureza, obs, partevent);
     }
@@ -90,11 +110,13 @@ public:
         banco.inserir("KVB006JAN", {{"CDSECRETA", "01"}, {"CDSETOR", "001"}, {"FUNDEBECONTAS", "T"}});
         banco.inserir("KVB006JAN", {{"CDSECRETA", "01"}, {"CDSETOR", "002"}, {"FUNDEBECONTAS", "F"}});
 
-        folha("JAN", "001", {{"SALARIO", 1000.0}, {"VALEXTRAS", 100.0}, {"VALEXTRA1", 50.0}, {"VALADNOT", 0.0},
-                             {"POGIZ", -5.0}, {"INSS", 110.0}, {"IRRF", 20.0}, {"IMPOSTO", 999.0}, {"NUMDEPIR", 2},
-                             {"COD1", "05"}, {"VALOR1", 80.0}, {"COD2", "05"}, {"VALOR2", 20.0}, {"COD3", "K8"},
-                             {"VALOR3", 10.0}, {"COD4", "06"}, {"VALOR4", 40.0}, {"COD5", "06"}, {"VALOR5", 40.0},
-                             {"COD6", ""}, {"VALOR6", 999.0}});
+        folha("JAN", "001",
+              {{"SALARIO", 1000.0}, {"VALEXTRAS", 100.0}, {"VALEXTRA1", 50.0}, {"VALADNOT", 0.0},
+               {"POGIZ", -5.0},     {"INSS", 110.0},      {"IRRF", 20.0},      {"IMPOSTO", 999.0},
+               {"NUMDEPIR", 2},     {"COD1", "05"},       {"VALOR1", 80.0},    {"COD2", "05"},
+               {"VALOR2", 20.0},    {"COD3", "K8"},       {"VALOR3", 10.0},    {"COD4", "06"},
+               {"VALOR4", 40.0},    {"COD5", "06"},       {"VALOR5", 40.0},    {"COD6", ""},
+               {"VALOR6", 999.0}});
         folha("JAN", "002", {{"SALARIO", 800.0}, {"IMPOSTO", 88.0}, {"COD1", "K1"}, {"VALOR1", 200.0}});
         folha("JAN", "003", {{"SALARIO", 0.0}});
         folha("JAN", "004", {{"SALARIO", 1500.0}, {"NUMDEPIR", 1}, {"COD1", "G1"}, {"VALOR1", 1500.0}});
@@ -121,15 +143,23 @@ public:
         gestante("G1", 200);
         gestante("G1", 300);
 
-        banco.inserir("CARGO_ECONTAS", {{"CODCARGO", "001"}, {"CODVINCULO", "01"}, {"CODTCM", ""}, {"CODIGO", "00010"}});
+        banco.inserir("CARGO_ECONTAS",
+                      {{"CODCARGO", "001"}, {"CODVINCULO", "01"}, {"CODTCM", ""}, {"CODIGO", "00010"}});
         banco.inserir("CARGO_ECONTAS",
                       {{"CODCARGO", "002"}, {"CODVINCULO", "01"}, {"CODTCM", "T0002"}, {"CODIGO", "00020"}});
 
-        banco.inserir("KVBW9927", {{"MATRICULA", "001"}, {"DATEMPENHO", Data(2024, 1, 15)}, {"VALOR", 300.5},
-                                   {"NUMATO", "P1"}, {"DTATO", Data(2024, 1, 10)}, {"MOTIVO", "Curso"},
-                                   {"DESTINO", "Belém"}, {"DTINICIO", Data(2024, 1, 16)}, {"DTFIM", Data(2024, 1, 18)}});
-        banco.inserir("KVBW9927", {{"MATRICULA", "001"}, {"DATEMPENHO", Data(2024, 1, 15)}, {"VALOR", 120.0},
-                                   {"NUMATO", "P2"}});
+        banco.inserir("KVBW9927", {{"MATRICULA", "001"},
+                                   {"DATEMPENHO", Data(2024, 1, 15)},
+                                   {"VALOR", 300.5},
+                                   {"NUMATO", "P1"},
+                                   {"DTATO", Data(2024, 1, 10)},
+                                   {"MOTIVO", "Curso"},
+                                   {"DESTINO", "Belém"},
+                                   {"DTINICIO", Data(2024, 1, 16)},
+                                   {"DTFIM", Data(2024, 1, 18)}});
+        banco.inserir(
+            "KVBW9927",
+            {{"MATRICULA", "001"}, {"DATEMPENHO", Data(2024, 1, 15)}, {"VALOR", 120.0}, {"NUMATO", "P2"}});
         banco.inserir("KVBW9927", {{"MATRICULA", "002"}, {"DATEMPENHO", Data(2024, 1, 20)}, {"VALOR", 50.0}});
         banco.inserir("KVBW9927", {{"MATRICULA", "003"}, {"DATEMPENHO", Data(2024, 1, 22)}, {"VALOR", 10.0}});
     }
@@ -151,16 +181,18 @@ public:
         estado.Econtas040 = RowSet::vazio({"matricula", "codundgestor", "codundorca"});
         for (const QString matricula : {"001", "002", "003", "004", "005"})
             estado.Econtas040.adicionarLinha({matricula, "00101", "00201"});
-        estado.Econtas043 = RowSet::abrir(
-            "SELECT p.matricula, '" + Cnpj + "' AS cnpj, '100101' AS codundgestor, '200201' AS codundorca, "
-            "'JAN' AS mes, p.funcao, p.sistema, p.paramtcm, p.numproc_pa, f.* FROM KVB001JAN p "
-            "JOIN KVBDXX02JAN f ON f.matricula = p.matricula ORDER BY 1");
+        estado.Econtas043 =
+            RowSet::abrir("SELECT p.matricula, '" + Cnpj +
+                          "' AS cnpj, '100101' AS codundgestor, '200201' AS codundorca, "
+                          "'JAN' AS mes, p.funcao, p.sistema, p.paramtcm, p.numproc_pa, f.* FROM KVB001JAN p "
+                          "JOIN KVBDXX02JAN f ON f.matricula = p.matricula ORDER BY 1");
         estado.Econtas042 = RowSet::abrir("SELECT * FROM KVBW9927 ORDER BY 1");
         estado.QryCargoEcontas = RowSet::abrir("SELECT * FROM CARGO_ECONTAS");
         estado.CDS_COMPLEMENTAR = RowSet::abrir("SELECT 'AC1' AS MES, f.* FROM KVBDXX02AC1 f UNION ALL "
                                                 "SELECT 'AC2' AS MES, f.* FROM KVBDXX02AC2 f");
         estado.CDS_DECADIANT = RowSet::abrir("SELECT 'AY1' AS MES, f.* FROM KVBDXX02AY1 f");
-        estado.CDS_DECFINAL = RowSet::abrir("SELECT 'AZ1' AS MES, f.* FROM KVBDXX02AZ1 f ORDER BY f.matricula");
+        estado.CDS_DECFINAL =
+            RowSet::abrir("SELECT 'AZ1' AS MES, f.* FROM KVBDXX02AZ1 f ORDER BY f.matricula");
         for (const QString matricula : {"001", "002", "004", "005"}) {
             TEContas40 r;
             r.Setcompetencia(estado.competencia);
@@ -184,21 +216,25 @@ public:
 
     QStringList linhas043()
     {
-        return banco.linhas("SELECT MATRICULA, TIPOPAGTO, CODEVENTO, CAST(VALOR AS VARCHAR(20)) AS VALOR, TIPOGRAT, "
-                            "CODGRAT, DESCONTO FROM ECONTAS_043 ORDER BY MATRICULA, TIPOPAGTO, CODEVENTO");
+        return banco.linhas(
+            "SELECT MATRICULA, TIPOPAGTO, CODEVENTO, CAST(VALOR AS VARCHAR(20)) AS VALOR, TIPOGRAT, "
+            "CODGRAT, DESCONTO FROM ECONTAS_043 ORDER BY MATRICULA, TIPOPAGTO, CODEVENTO");
     }
     QStringList linhas041()
     {
         return banco.linhas(
-            "SELECT MATRICULA, TIPOPAGTO, CAST(REMUNBASE AS VARCHAR(20)) AS RB, CAST(TOTGRATFUNC AS VARCHAR(20)) AS GF, "
+            "SELECT MATRICULA, TIPOPAGTO, CAST(REMUNBASE AS VARCHAR(20)) AS RB, CAST(TOTGRATFUNC AS "
+            "VARCHAR(20)) AS GF, "
             "CAST(TOTOUTREMU AS VARCHAR(20)) AS OUTRAS, CAST(TOTDESC AS VARCHAR(20)) AS DESCONTOS, "
-            "CAST(CONTRIBPREV AS VARCHAR(20)) AS PREV, CAST(IRRF AS VARCHAR(20)) AS IR, DEPIR, FUNDEB, SITUACAO, "
+            "CAST(CONTRIBPREV AS VARCHAR(20)) AS PREV, CAST(IRRF AS VARCHAR(20)) AS IR, DEPIR, FUNDEB, "
+            "SITUACAO, "
             "CODCARGO, NUMPROC FROM ECONTAS_041 ORDER BY MATRICULA, TIPOPAGTO");
     }
     QStringList linhas042()
     {
-        return banco.linhas("SELECT MATRICULA, DTPAGTO, CAST(VALOR AS VARCHAR(20)) AS VALOR, NUMATO, DTATO, MOTIVO, "
-                            "DESTINO, INICIO, FIM FROM ECONTAS_042 ORDER BY MATRICULA, DTPAGTO");
+        return banco.linhas(
+            "SELECT MATRICULA, DTPAGTO, CAST(VALOR AS VARCHAR(20)) AS VALOR, NUMATO, DTATO, MOTIVO, "
+            "DESTINO, INICIO, FIM FROM ECONTAS_042 ORDER BY MATRICULA, DTPAGTO");
     }
     // Every column of the three tables, for comparing two generations.
     QStringList tudo()
@@ -245,65 +281,73 @@ void TestePagamentos::geracaoDoCenario()
     cenario.prepararEstado(estado, contexto);
     Cenario::percorrer(estado, contexto);
 
-    QCOMPARE(cenario.linhas043(),
-             (QStringList{
-                 "MATRICULA=001|TIPOPAGTO=1|CODEVENTO=05|VALOR=260.0000|TIPOGRAT=1|CODGRAT=12|DESCONTO=F",
-                 "MATRICULA=001|TIPOPAGTO=1|CODEVENTO=06|VALOR=40.0000|TIPOGRAT=0|CODGRAT=0|DESCONTO=F",
-                 "MATRICULA=001|TIPOPAGTO=1|CODEVENTO=K1|VALOR=1000.0000|TIPOGRAT=99|CODGRAT=NULL|DESCONTO=F",
-                 "MATRICULA=001|TIPOPAGTO=1|CODEVENTO=K2|VALOR=35.0000|TIPOGRAT=NULL|CODGRAT=0|DESCONTO=F",
-                 "MATRICULA=001|TIPOPAGTO=1|CODEVENTO=K3|VALOR=150.0000|TIPOGRAT=0|CODGRAT=3|DESCONTO=F",
-                 "MATRICULA=001|TIPOPAGTO=1|CODEVENTO=K8|VALOR=120.0000|TIPOGRAT=NULL|CODGRAT=NULL|DESCONTO=T",
-                 "MATRICULA=001|TIPOPAGTO=1|CODEVENTO=K9|VALOR=20.0000|TIPOGRAT=NULL|CODGRAT=NULL|DESCONTO=T",
-                 "MATRICULA=001|TIPOPAGTO=1|CODEVENTO=W1|VALOR=999.0000|TIPOGRAT=NULL|CODGRAT=NULL|DESCONTO=T",
-                 "MATRICULA=001|TIPOPAGTO=2|CODEVENTO=05|VALOR=60.0000|TIPOGRAT=1|CODGRAT=12|DESCONTO=F",
-                 "MATRICULA=001|TIPOPAGTO=2|CODEVENTO=Y2|VALOR=15.0000|TIPOGRAT=NULL|CODGRAT=0|DESCONTO=F",
-                 "MATRICULA=001|TIPOPAGTO=3|CODEVENTO=Y5|VALOR=7.0000|TIPOGRAT=NULL|CODGRAT=NULL|DESCONTO=T",
-                 "MATRICULA=002|TIPOPAGTO=1|CODEVENTO=K1|VALOR=1000.0000|TIPOGRAT=99|CODGRAT=NULL|DESCONTO=F",
-                 "MATRICULA=002|TIPOPAGTO=1|CODEVENTO=W1|VALOR=88.0000|TIPOGRAT=NULL|CODGRAT=NULL|DESCONTO=T",
-                 "MATRICULA=002|TIPOPAGTO=2|CODEVENTO=K9|VALOR=3.0000|TIPOGRAT=NULL|CODGRAT=NULL|DESCONTO=T",
-                 "MATRICULA=004|TIPOPAGTO=1|CODEVENTO=G1|VALOR=400.0000|TIPOGRAT=0|CODGRAT=5|DESCONTO=F",
-                 "MATRICULA=004|TIPOPAGTO=1|CODEVENTO=K1|VALOR=750.0000|TIPOGRAT=99|CODGRAT=NULL|DESCONTO=F",
-                 "MATRICULA=005|TIPOPAGTO=1|CODEVENTO=K1|VALOR=100.0000|TIPOGRAT=99|CODGRAT=NULL|DESCONTO=F",
-             }));
-    QCOMPARE(cenario.banco.contar("ECONTAS_043", "DTPAGTO <> '2024-01-31 00:00:00' OR COMPETENCIA <> '012024' "
-                                                 "OR UG <> '00101' OR UO <> '00201' OR CNPJ <> '" + Cnpj + "'"),
-             0);
+    QCOMPARE(
+        cenario.linhas043(),
+        (QStringList{
+            "MATRICULA=001|TIPOPAGTO=1|CODEVENTO=05|VALOR=260.0000|TIPOGRAT=1|CODGRAT=12|DESCONTO=F",
+            "MATRICULA=001|TIPOPAGTO=1|CODEVENTO=06|VALOR=40.0000|TIPOGRAT=0|CODGRAT=0|DESCONTO=F",
+            "MATRICULA=001|TIPOPAGTO=1|CODEVENTO=K1|VALOR=1000.0000|TIPOGRAT=99|CODGRAT=NULL|DESCONTO=F",
+            "MATRICULA=001|TIPOPAGTO=1|CODEVENTO=K2|VALOR=35.0000|TIPOGRAT=NULL|CODGRAT=0|DESCONTO=F",
+            "MATRICULA=001|TIPOPAGTO=1|CODEVENTO=K3|VALOR=150.0000|TIPOGRAT=0|CODGRAT=3|DESCONTO=F",
+            "MATRICULA=001|TIPOPAGTO=1|CODEVENTO=K8|VALOR=120.0000|TIPOGRAT=NULL|CODGRAT=NULL|DESCONTO=T",
+            "MATRICULA=001|TIPOPAGTO=1|CODEVENTO=K9|VALOR=20.0000|TIPOGRAT=NULL|CODGRAT=NULL|DESCONTO=T",
+            "MATRICULA=001|TIPOPAGTO=1|CODEVENTO=W1|VALOR=999.0000|TIPOGRAT=NULL|CODGRAT=NULL|DESCONTO=T",
+            "MATRICULA=001|TIPOPAGTO=2|CODEVENTO=05|VALOR=60.0000|TIPOGRAT=1|CODGRAT=12|DESCONTO=F",
+            "MATRICULA=001|TIPOPAGTO=2|CODEVENTO=Y2|VALOR=15.0000|TIPOGRAT=NULL|CODGRAT=0|DESCONTO=F",
+            "MATRICULA=001|TIPOPAGTO=3|CODEVENTO=Y5|VALOR=7.0000|TIPOGRAT=NULL|CODGRAT=NULL|DESCONTO=T",
+            "MATRICULA=002|TIPOPAGTO=1|CODEVENTO=K1|VALOR=1000.0000|TIPOGRAT=99|CODGRAT=NULL|DESCONTO=F",
+            "MATRICULA=002|TIPOPAGTO=1|CODEVENTO=W1|VALOR=88.0000|TIPOGRAT=NULL|CODGRAT=NULL|DESCONTO=T",
+            "MATRICULA=002|TIPOPAGTO=2|CODEVENTO=K9|VALOR=3.0000|TIPOGRAT=NULL|CODGRAT=NULL|DESCONTO=T",
+            "MATRICULA=004|TIPOPAGTO=1|CODEVENTO=G1|VALOR=400.0000|TIPOGRAT=0|CODGRAT=5|DESCONTO=F",
+            "MATRICULA=004|TIPOPAGTO=1|CODEVENTO=K1|VALOR=750.0000|TIPOGRAT=99|CODGRAT=NULL|DESCONTO=F",
+            "MATRICULA=005|TIPOPAGTO=1|CODEVENTO=K1|VALOR=100.0000|TIPOGRAT=99|CODGRAT=NULL|DESCONTO=F",
+        }));
+    QCOMPARE(
+        cenario.banco.contar("ECONTAS_043", "DTPAGTO <> '2024-01-31 00:00:00' OR COMPETENCIA <> '012024' "
+                                            "OR UG <> '00101' OR UO <> '00201' OR CNPJ <> '" +
+                                                Cnpj + "'"),
+        0);
 
-    QCOMPARE(cenario.linhas041(),
-             (QStringList{
-                 "MATRICULA=001|TIPOPAGTO=1|RB=1000.0000|GF=190.0000|OUTRAS=260.0000|DESCONTOS=1139.0000|PREV=120.0000|"
-                 "IR=20.0000|DEPIR=2|FUNDEB=2|SITUACAO=1|CODCARGO=00010|NUMPROC=P-1",
-                 "MATRICULA=001|TIPOPAGTO=2|RB=0.0000|GF=0.0000|OUTRAS=60.0000|DESCONTOS=0.0000|PREV=0.0000|"
-                 "IR=0.0000|DEPIR=2|FUNDEB=2|SITUACAO=1|CODCARGO=00010|NUMPROC=P-1",
-                 "MATRICULA=001|TIPOPAGTO=3|RB=0.0000|GF=0.0000|OUTRAS=0.0000|DESCONTOS=7.0000|PREV=0.0000|"
-                 "IR=0.0000|DEPIR=2|FUNDEB=2|SITUACAO=1|CODCARGO=00010|NUMPROC=P-1",
-                 "MATRICULA=002|TIPOPAGTO=1|RB=1000.0000|GF=0.0000|OUTRAS=0.0000|DESCONTOS=88.0000|PREV=88.0000|"
-                 "IR=0.0000|DEPIR=0|FUNDEB=1|SITUACAO=2|CODCARGO=T0002|NUMPROC=",
-                 "MATRICULA=002|TIPOPAGTO=2|RB=0.0000|GF=0.0000|OUTRAS=0.0000|DESCONTOS=3.0000|PREV=0.0000|"
-                 "IR=3.0000|DEPIR=0|FUNDEB=1|SITUACAO=2|CODCARGO=T0002|NUMPROC=",
-                 "MATRICULA=004|TIPOPAGTO=1|RB=750.0000|GF=400.0000|OUTRAS=0.0000|DESCONTOS=0.0000|PREV=0.0000|"
-                 "IR=0.0000|DEPIR=1|FUNDEB=2|SITUACAO=1|CODCARGO=00010|NUMPROC=",
-                 "MATRICULA=005|TIPOPAGTO=1|RB=100.0000|GF=0.0000|OUTRAS=0.0000|DESCONTOS=0.0000|PREV=0.0000|"
-                 "IR=0.0000|DEPIR=0|FUNDEB=1|SITUACAO=3|CODCARGO=|NUMPROC=",
-             }));
+    QCOMPARE(
+        cenario.linhas041(),
+        (QStringList{
+            "MATRICULA=001|TIPOPAGTO=1|RB=1000.0000|GF=190.0000|OUTRAS=260.0000|DESCONTOS=1139.0000|PREV=120."
+            "0000|"
+            "IR=20.0000|DEPIR=2|FUNDEB=2|SITUACAO=1|CODCARGO=00010|NUMPROC=P-1",
+            "MATRICULA=001|TIPOPAGTO=2|RB=0.0000|GF=0.0000|OUTRAS=60.0000|DESCONTOS=0.0000|PREV=0.0000|"
+            "IR=0.0000|DEPIR=2|FUNDEB=2|SITUACAO=1|CODCARGO=00010|NUMPROC=P-1",
+            "MATRICULA=001|TIPOPAGTO=3|RB=0.0000|GF=0.0000|OUTRAS=0.0000|DESCONTOS=7.0000|PREV=0.0000|"
+            "IR=0.0000|DEPIR=2|FUNDEB=2|SITUACAO=1|CODCARGO=00010|NUMPROC=P-1",
+            "MATRICULA=002|TIPOPAGTO=1|RB=1000.0000|GF=0.0000|OUTRAS=0.0000|DESCONTOS=88.0000|PREV=88.0000|"
+            "IR=0.0000|DEPIR=0|FUNDEB=1|SITUACAO=2|CODCARGO=T0002|NUMPROC=",
+            "MATRICULA=002|TIPOPAGTO=2|RB=0.0000|GF=0.0000|OUTRAS=0.0000|DESCONTOS=3.0000|PREV=0.0000|"
+            "IR=3.0000|DEPIR=0|FUNDEB=1|SITUACAO=2|CODCARGO=T0002|NUMPROC=",
+            "MATRICULA=004|TIPOPAGTO=1|RB=750.0000|GF=400.0000|OUTRAS=0.0000|DESCONTOS=0.0000|PREV=0.0000|"
+            "IR=0.0000|DEPIR=1|FUNDEB=2|SITUACAO=1|CODCARGO=00010|NUMPROC=",
+            "MATRICULA=005|TIPOPAGTO=1|RB=100.0000|GF=0.0000|OUTRAS=0.0000|DESCONTOS=0.0000|PREV=0.0000|"
+            "IR=0.0000|DEPIR=0|FUNDEB=1|SITUACAO=3|CODCARGO=|NUMPROC=",
+        }));
     QCOMPARE(cenario.banco.contar("ECONTAS_041", "DTPAGTO <> '2024-01-31 00:00:00'"), 0);
 
-    QCOMPARE(cenario.linhas042(),
-             (QStringList{
-                 "MATRICULA=001|DTPAGTO=15/01/2024 00:00:00|VALOR=300.5000|NUMATO=P1|DTATO=10/01/2024 00:00:00|"
-                 "MOTIVO=Curso|DESTINO=Belém|INICIO=16/01/2024 00:00:00|FIM=18/01/2024 00:00:00",
-                 "MATRICULA=002|DTPAGTO=20/01/2024 00:00:00|VALOR=50.0000|NUMATO=|DTATO=NULL|MOTIVO=|DESTINO=|"
-                 "INICIO=NULL|FIM=NULL",
-             }));
-    QCOMPARE(estado.relatorioGeracao,
-             QStringList{"Matrícula: 003 - cnpj: 11222333000144 - unidade gestora: 00101 .: Não tem na econtas 20..."});
+    QCOMPARE(
+        cenario.linhas042(),
+        (QStringList{
+            "MATRICULA=001|DTPAGTO=15/01/2024 00:00:00|VALOR=300.5000|NUMATO=P1|DTATO=10/01/2024 00:00:00|"
+            "MOTIVO=Curso|DESTINO=Belém|INICIO=16/01/2024 00:00:00|FIM=18/01/2024 00:00:00",
+            "MATRICULA=002|DTPAGTO=20/01/2024 00:00:00|VALOR=50.0000|NUMATO=|DTATO=NULL|MOTIVO=|DESTINO=|"
+            "INICIO=NULL|FIM=NULL",
+        }));
+    QCOMPARE(
+        estado.relatorioGeracao,
+        QStringList{
+            "Matrícula: 003 - cnpj: 11222333000144 - unidade gestora: 00101 .: Não tem na econtas 20..."});
 
     // Every payment moves the 041 bar (003's too), every 043 row and every per-diem their own bars.
     const TProgresso &progresso = operador.progresso();
     QCOMPARE(progresso.posicao(TProgresso::R041), 8);
     QCOMPARE(progresso.posicao(TProgresso::R043), 5);
     QCOMPARE(progresso.posicao(TProgresso::R042), 4);
-    QVERIFY(!estado.gestante);   // 005, the last one, is not on maternity leave
+    QVERIFY(!estado.gestante); // 005, the last one, is not on maternity leave
 }
 
 void TestePagamentos::caminhosDaoAsMesmasLinhas()
@@ -360,11 +404,21 @@ void TestePagamentos::licencaGestante_data()
     QTest::addColumn<QString>("mes");
     QTest::addColumn<QString>("matricula");
     QTest::addColumn<QString>("codigo");
-    QTest::newRow("começa no mês anterior") << "01" << "004" << "14";
-    QTest::newRow("termina no mês seguinte") << "02" << "004" << "14";
-    QTest::newRow("depois do fim") << "03" << "004" << "";
-    QTest::newRow("sem data de fim só acha a outra") << "01" << "005" << "03";
-    QTest::newRow("sem licença") << "01" << "001" << "";
+    QTest::newRow("começa no mês anterior") << "01"
+                                            << "004"
+                                            << "14";
+    QTest::newRow("termina no mês seguinte") << "02"
+                                             << "004"
+                                             << "14";
+    QTest::newRow("depois do fim") << "03"
+                                   << "004"
+                                   << "";
+    QTest::newRow("sem data de fim só acha a outra") << "01"
+                                                     << "005"
+                                                     << "03";
+    QTest::newRow("sem licença") << "01"
+                                 << "001"
+                                 << "";
 }
 
 void TestePagamentos::licencaGestante()
@@ -386,9 +440,10 @@ void TestePagamentos::textosDasInstrucoes()
              QStringLiteral("SELECT codigo,            \n       SUM(valor) AS valor\n  FROM (<partes>)\n"
                             " WHERE (CODIGO <> '')\n   AND MATRICULA = 'O''1'\n GROUP BY CODIGO\n"));
     const QString uniao = TComandosSql::SqlSlotsDeEventos("JAN", {"AC1"});
-    QVERIFY(uniao.startsWith(" SELECT matricula, 'N' AS tpfolha, cod1 AS codigo, valor1 AS valor FROM KVBDXX02JAN"
-                             " UNION  SELECT matricula, 'C' AS tpfolha, cod1 AS codigo,  valor1 AS valor FROM "
-                             "KVBDXX02AC1 UNION  SELECT matricula, 'N' AS tpfolha, cod2 AS codigo"));
+    QVERIFY(
+        uniao.startsWith(" SELECT matricula, 'N' AS tpfolha, cod1 AS codigo, valor1 AS valor FROM KVBDXX02JAN"
+                         " UNION  SELECT matricula, 'C' AS tpfolha, cod1 AS codigo,  valor1 AS valor FROM "
+                         "KVBDXX02AC1 UNION  SELECT matricula, 'N' AS tpfolha, cod2 AS codigo"));
     QVERIFY(!uniao.contains("cod10 "));
     QVERIFY(uniao.endsWith("cod17 AS codigo,  valor17 AS valor FROM KVBDXX02AC1"));
     QCOMPARE(TComandosSql::SqlFundeb("JAN"),
@@ -441,12 +496,14 @@ void TestePagamentos::decimoTerceiroAusente()
     estado.CDS_COMPLEMENTAR = RowSet();
     estado.Econtas040.first();
     GerarArquivoEcontas43(estado, contexto);
-    QCOMPARE(cenario.banco.linhas("SELECT TIPOPAGTO, CODEVENTO, CAST(VALOR AS VARCHAR(20)) AS VALOR FROM ECONTAS_043 "
-                                  "ORDER BY TIPOPAGTO, CODEVENTO"),
-             (QStringList{"TIPOPAGTO=1|CODEVENTO=05|VALOR=100.0000", "TIPOPAGTO=1|CODEVENTO=06|VALOR=40.0000",
-                          "TIPOPAGTO=1|CODEVENTO=K1|VALOR=1000.0000", "TIPOPAGTO=1|CODEVENTO=K3|VALOR=150.0000",
-                          "TIPOPAGTO=1|CODEVENTO=K8|VALOR=120.0000", "TIPOPAGTO=1|CODEVENTO=K9|VALOR=20.0000",
-                          "TIPOPAGTO=1|CODEVENTO=W1|VALOR=999.0000", "TIPOPAGTO=3|CODEVENTO=Y5|VALOR=7.0000"}));
+    QCOMPARE(
+        cenario.banco.linhas(
+            "SELECT TIPOPAGTO, CODEVENTO, CAST(VALOR AS VARCHAR(20)) AS VALOR FROM ECONTAS_043 "
+            "ORDER BY TIPOPAGTO, CODEVENTO"),
+        (QStringList{"TIPOPAGTO=1|CODEVENTO=05|VALOR=100.0000", "TIPOPAGTO=1|CODEVENTO=06|VALOR=40.0000",
+                     "TIPOPAGTO=1|CODEVENTO=K1|VALOR=1000.0000", "TIPOPAGTO=1|CODEVENTO=K3|VALOR=150.0000",
+                     "TIPOPAGTO=1|CODEVENTO=K8|VALOR=120.0000", "TIPOPAGTO=1|CODEVENTO=K9|VALOR=20.0000",
+                     "TIPOPAGTO=1|CODEVENTO=W1|VALOR=999.0000", "TIPOPAGTO=3|CODEVENTO=Y5|VALOR=7.0000"}));
 }
 
 QTEST_GUILESS_MAIN(TestePagamentos)

@@ -50,8 +50,8 @@ QStringList Gerar(const QString &mes, const QString &competencia, bool porItem, 
     for (pessoas.first(); !pessoas.eof(); pessoas.next()) {
         const QString gestor = pessoas.texto("codundgestor");
         const QString orcamentaria = pessoas.texto("codundorca");
-        if (!estado.Econtas010.locate({"codundgestor"}, {gestor})
-            || !estado.EContas020.locate({"codundgestor", "codundorca"}, {gestor, orcamentaria}))
+        if (!estado.Econtas010.locate({"codundgestor"}, {gestor}) ||
+            !estado.EContas020.locate({"codundgestor", "codundorca"}, {gestor, orcamentaria}))
             continue;
         TEContas40 r;
         r.Setcompetencia(competencia);
@@ -114,8 +114,10 @@ void TestePagamentosAmostra::caminhosIguais_data()
     QTest::addColumn<QString>("competencia");
     QTest::addColumn<int>("tiposDePagamento");
     QTest::addColumn<bool>("complementar");
-    QTest::newRow("com folha complementar") << "FEV" << "022024" << 1 << true;
-    QTest::newRow("com 13º salário") << "DEZ" << "122024" << 3 << false;
+    QTest::newRow("com folha complementar") << "FEV"
+                                            << "022024" << 1 << true;
+    QTest::newRow("com 13º salário") << "DEZ"
+                                     << "122024" << 3 << false;
 }
 
 void TestePagamentosAmostra::caminhosIguais()
