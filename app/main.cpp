@@ -1,6 +1,7 @@
 // TvEcontas <banco> <ano> <usuario>
+#include "app/Inicio.h"
 #include "app/OperadorJanelas.h"
-#include "db/Conexao.h"
+#include "criticas/visualizador/uEcontasCriticas.h"
 
 #include <QApplication>
 
@@ -8,10 +9,18 @@ int main(int argc, char *argv[])
 {
     QApplication app(argc, argv);
     OperadorJanelas operador;
+    operador.definirExibicaoCriticas([](const ListasCriticas &listas) {
+        TfrmEcontasCriticas visualizador(listas, QApplication::activeWindow());
+        visualizador.exec();
+    });
     InstalarOperador(&operador);
-    const QStringList args = app.arguments();
-    TConexao conexao(args.value(1));
-    const int saida = conexao.getConexao().isValid() ? 0 : 1;
+    int saida = 0;
+    {
+        ProgramaJanelas programa;
+        saida = IniciarJanelas(app.arguments(), programa);
+        if (saida == 0)
+            saida = app.exec();
+    }
     InstalarOperador(nullptr);
     return saida;
 }

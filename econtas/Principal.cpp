@@ -4,6 +4,7 @@
 #include "common/uUtil.h"
 #include "db/Sql.h"
 #include "db/uComandosSql.h"
+#include "generation/Geracao.h"
 
 #include <QDateTime>
 
@@ -70,6 +71,7 @@ BotoesMes SelecionarCompetencia(TEstadoEcontas &estado, const LinhaMes &linha, c
     estado.competencia = linha.mesAno;
     estado.numero_mes_selecionado = RetornaNumeroCompetenciaSelecionada(linha.mesAno);
     estado.dataPagamento = dataPagamento;
+    ConfiguraEcontas(estado);
     return BotoesDoMes(estado.competencia);
 }
 

@@ -102,7 +102,7 @@ void TestePrincipal::cliqueNoMes()
     QFETCH(bool, geracao);
     QFETCH(bool, exportacao);
     OperadorTeste operador;
-    BancoTeste banco({"JAN", "FEV", "BC1"});
+    BancoTeste banco({"JAN", "FEV", "MAR", "ABR", "BC1"});
     prepararAno2024(banco);
     TEstadoEcontas estado;
     estado.ano_folha = mesAno.mid(2);

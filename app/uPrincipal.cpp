@@ -1,0 +1,355 @@
+#include "app/uPrincipal.h"
+
+#include "common/Acao.h"
+#include "common/Operador.h"
+#include "common/uUtil.h"
+#include "criticas/ExecucaoCriticas.h"
+#include "econtas/Principal.h"
+#include "export/ExportacaoEcontas.h"
+
+#include <QApplication>
+#include <QCloseEvent>
+#include <QDateEdit>
+#include <QFileDialog>
+#include <QGroupBox>
+#include <QHeaderView>
+#include <QLabel>
+#include <QLineEdit>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QStatusBar>
+#include <QStyle>
+#include <QTableWidget>
+
+TfrmPrincipal *frmPrincipal = nullptr;
+
+namespace {
+
+constexpr int LarguraCliente = 796;
+constexpr int AlturaCliente = 483;
+constexpr int PapelCompetencia = Qt::UserRole;
+const std::array<int, 7> kRegistros = {10, 20, 30, 40, 41, 42, 43};
+
+QGroupBox *grupo(const QString &titulo, QWidget *pai, const QRect &area)
+{
+    auto *g = new QGroupBox(titulo, pai);
+    g->setGeometry(area);
+    return g;
+}
+
+QPushButton *botao(const QString &texto, QWidget *pai, const QRect &area, const QString &dica)
+{
+    auto *b = new QPushButton(texto, pai);
+    b->setGeometry(area);
+    TfrmPrincipal::DefinirDica(b, dica);
+    return b;
+}
+
+QLabel *rotulo(const QString &texto, QWidget *pai, const QRect &area)
+{
+    auto *l = new QLabel(texto, pai);
+    l->setGeometry(area);
+    return l;
+}
+
+} // namespace
+
+TfrmPrincipal::TfrmPrincipal(const QString &ano, const QString &usuario, QWidget *parent) : QMainWindow(parent)
+{
+    frmPrincipal = this;
+    estado.ano_folha = ano;
+    estado.usuario = usuario;
+    estado.ControlesTCMA = [this] { ControlesTCMA(); };
+    escolherArquivo = [](QWidget *pai) {
+        return QFileDialog::getSaveFileName(pai, QStringLiteral("Gravar arquivos do Econtas"), QStringLiteral("ECONTAS"));
+    };
+    montarJanela();
+    ExecutarAcao([this] { ConfiguracoesIniciaris(estado); });
+    estado.dataPagamento = QDate::currentDate();
+    dtpPagamento->setDate(estado.dataPagamento);
+    edtCodMunicipio->setText(estado.codMunicipio);
+    edtVersaoTovrin->setText(estado.versaoTovrin);
+    ligarAoEstado();
+    ligarAoProgresso();
+    ligarBotoes();
+}
+
+TfrmPrincipal::~TfrmPrincipal()
+{
+    if (frmPrincipal == this)
+        frmPrincipal = nullptr;
+}
+
+void TfrmPrincipal::DefinirDica(QWidget *controle, const QString &dica)
+{
+    const QStringList partes = dica.split(QLatin1Char('|'));
+    controle->setProperty("dica", dica);
+    controle->setToolTip(QStringLiteral("<b>%1</b><br/>%2").arg(partes.value(0).toHtmlEscaped(),
+                                                                partes.value(1).toHtmlEscaped()));
+}
+
+void TfrmPrincipal::montarJanela()
+{
+    setWindowTitle(QStringLiteral("KVB - Módulo E-Contas TCM-PA"));
+    setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
+                   | Qt::WindowCloseButtonHint);
+    setFont(QFont(QStringLiteral("Tahoma"), 8));
+    auto *central = new QWidget(this);
+    setCentralWidget(central);
+    montarStatus();
+    setFixedSize(LarguraCliente, AlturaCliente);
+
+    QGroupBox *geral = montarLista(central);
+    montarLateral(geral);
+    montarPreviews(geral);
+    montarProgresso(geral);
+}
+
+QGroupBox *TfrmPrincipal::montarLista(QWidget *pai)
+{
+    QGroupBox *geral = grupo(QStringLiteral("   Informações da Geração do e-Contas   "), pai, QRect(4, 2, 788, 452));
+    lvPrincipal = new QTableWidget(0, 6, geral);
+    lvPrincipal->setGeometry(10, 20, 560, 250);
+    lvPrincipal->setHorizontalHeaderLabels({QStringLiteral("Competência"), QStringLiteral("Geral"),
+                                            QStringLiteral("C.N.P.J"), QStringLiteral("Críticas"),
+                                            QStringLiteral("Geração"), QStringLiteral("Exportação")});
+    const std::array<int, 6> larguras = {95, 40, 100, 100, 100, 100};
+    for (int c = 0; c < 6; ++c)
+        lvPrincipal->setColumnWidth(c, larguras[c]);
+    lvPrincipal->horizontalHeader()->setDefaultAlignment(Qt::AlignCenter);
+    lvPrincipal->verticalHeader()->hide();
+    lvPrincipal->verticalHeader()->setDefaultSectionSize(20);
+    lvPrincipal->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    lvPrincipal->setSelectionBehavior(QAbstractItemView::SelectRows);
+    lvPrincipal->setSelectionMode(QAbstractItemView::SingleSelection);
+    lvPrincipal->setShowGrid(true);
+    return geral;
+}
+
+void TfrmPrincipal::montarLateral(QWidget *pai)
+{
+    QGroupBox *pagamento = grupo(QStringLiteral("  Data de Pagamento  "), pai, QRect(580, 14, 198, 50));
+    dtpPagamento = new QDateEdit(pagamento);
+    dtpPagamento->setGeometry(10, 20, 178, 22);
+    dtpPagamento->setCalendarPopup(true);
+    dtpPagamento->setDisplayFormat(QStringLiteral("dd/MM/yyyy"));
+    DefinirDica(dtpPagamento, QStringLiteral("Título|Escolha a data de pagamento|1"));
+
+    QGroupBox *config = grupo(QStringLiteral("  Configurações   "), pai, QRect(580, 68, 198, 100));
+    rotulo(QStringLiteral("Código do Município"), config, QRect(10, 18, 178, 16));
+    edtCodMunicipio = new QLineEdit(config);
+    edtCodMunicipio->setGeometry(10, 34, 178, 20);
+    DefinirDica(edtCodMunicipio, QStringLiteral("Título|Digite o código do municipio|2"));
+    rotulo(QStringLiteral("Versão Tovrin TCM"), config, QRect(10, 56, 178, 16));
+    edtVersaoTovrin = new QLineEdit(config);
+    edtVersaoTovrin->setGeometry(10, 72, 178, 20);
+    DefinirDica(edtVersaoTovrin, QStringLiteral("Título|Digite a versão do tovrin TCM|0"));
+
+    QGroupBox *geracao = grupo(QStringLiteral("  Geração do Econtas"), pai, QRect(580, 172, 198, 98));
+    btnCriticas = botao(QStringLiteral("    Criticas        "), geracao, QRect(8, 20, 88, 32),
+                        QStringLiteral("Título|Botão para visualização das críticas do e-Contas|5"));
+    btnGeracao = botao(QStringLiteral("    Geração        "), geracao, QRect(102, 20, 88, 32),
+                       QStringLiteral("Título|Botão para geração das informações do e-Contas|5"));
+    btnExportacao = botao(QStringLiteral("  Exportação     "), geracao, QRect(8, 58, 88, 32),
+                          QStringLiteral("Título|Botão para exportar as informações em TXT|4"));
+    btnDesfazerGeracao = botao(QStringLiteral("Excluir Geração"), geracao, QRect(102, 58, 88, 32),
+                               QStringLiteral("Título|Botão para excluir a geração de informações do e-Contas|7"));
+
+    rotulo(QStringLiteral("   Caminho do Arquivo   "), pai, QRect(580, 276, 198, 16));
+    edtCaminhoArquivo = new QLineEdit(pai);
+    edtCaminhoArquivo->setGeometry(580, 294, 166, 22);
+    edtCaminhoArquivo->setReadOnly(true);
+    edtCaminhoArquivo->setStyleSheet(QStringLiteral("QLineEdit { background: #FFFFE1; }"));
+    btnCaminhoArquivo = botao(QString(), pai, QRect(750, 292, 28, 26),
+                              QStringLiteral("Título|Selecione o caminho onde será exportado o arquivo|3"));
+    btnCaminhoArquivo->setIcon(style()->standardIcon(QStyle::SP_DirOpenIcon));
+}
+
+void TfrmPrincipal::montarPreviews(QWidget *pai)
+{
+    QGroupBox *previews = grupo(QStringLiteral("  Preview e-Contas   "), pai, QRect(10, 276, 560, 50));
+    btnEcontas_010 = botao(QStringLiteral("Unidades Gestoras"), previews, QRect(10, 18, 175, 26),
+                           QStringLiteral("Titulo|Click aqui para pré-visualizar as unidades gestoras|4"));
+    btnEcontas_020 = botao(QStringLiteral("Unidades Orçamentarias"), previews, QRect(192, 18, 175, 26),
+                           QStringLiteral("Título|Click aqui para pré-visualizar as unidades orçamentarias|4"));
+    btnEnviarComplementar = botao(
+        QStringLiteral("Enviar Complementar"), previews, QRect(374, 18, 175, 26),
+        QStringLiteral("Título|Botão para folhas complementares na geração de informações do e-Contas|7"));
+}
+
+void TfrmPrincipal::montarProgresso(QWidget *pai)
+{
+    for (size_t i = 0; i < kRegistros.size(); ++i) {
+        const int x = 10 + int(i) * 110;
+        rotulo(QStringLiteral("Registro %1").arg(kRegistros[i], 3, 10, QLatin1Char('0')), pai, QRect(x, 336, 104, 16));
+        pbRegistro[i] = new QProgressBar(pai);
+        pbRegistro[i]->setGeometry(x, 354, 104, 20);
+        pbRegistro[i]->setValue(0);
+    }
+    pbPricipal = new QProgressBar(pai);
+    pbPricipal->setGeometry(10, 396, 768, 24);
+    pbPricipal->setValue(0);
+}
+
+void TfrmPrincipal::montarStatus()
+{
+    painelPrefeitura = new QLabel(QStringLiteral("Prefeitura"));
+    painelPrefeitura->setFixedWidth(350);
+    painelPrefeitura->setAlignment(Qt::AlignCenter);
+    painelMensagens = new QLabel;
+    painelMensagens->setFixedWidth(423);
+    statusBar()->addWidget(painelPrefeitura);
+    statusBar()->addWidget(painelMensagens);
+    statusBar()->setSizeGripEnabled(false);
+}
+
+void TfrmPrincipal::ligarAoEstado()
+{
+    connect(dtpPagamento, &QDateEdit::dateChanged, this, [this](const QDate &d) { estado.dataPagamento = d; });
+    connect(edtCodMunicipio, &QLineEdit::textChanged, this, [this](const QString &t) { estado.codMunicipio = t; });
+    connect(edtVersaoTovrin, &QLineEdit::textChanged, this, [this](const QString &t) { estado.versaoTovrin = t; });
+    connect(edtCaminhoArquivo, &QLineEdit::textChanged, this, [this](const QString &t) { estado.caminhoArquivo = t; });
+}
+
+void TfrmPrincipal::ligarAoProgresso()
+{
+    TProgresso &progresso = Operador().progresso();
+    auto atualizar = [this, &progresso](int barra) {
+        QProgressBar *alvo = barra == TProgresso::Principal ? pbPricipal
+                           : barra >= TProgresso::R010 && barra <= TProgresso::R043 ? pbRegistro[barra - TProgresso::R010]
+                                                                                   : nullptr;
+        if (!alvo)
+            return;
+        const TProgresso::Estado &e = progresso.barra(TProgresso::Barra(barra));
+        alvo->setRange(e.minimo, e.maximo);
+        alvo->setValue(e.posicao);
+    };
+    connect(&progresso, &TProgresso::barraMudou, this, atualizar);
+    for (int b = TProgresso::Principal; b <= TProgresso::R043; ++b)
+        atualizar(b);
+    connect(&progresso, &TProgresso::statusMudou, painelMensagens, &QLabel::setText);
+}
+
+void TfrmPrincipal::ligarBotoes()
+{
+    for (QPushButton *b : {btnCriticas, btnCaminhoArquivo})
+        m_habilitado.insert(b, true);
+    for (QPushButton *b : {btnGeracao, btnExportacao, btnDesfazerGeracao, btnEcontas_010, btnEcontas_020,
+                           btnEnviarComplementar})
+        habilitar(b, false);
+    connect(lvPrincipal, &QTableWidget::itemSelectionChanged, this, &TfrmPrincipal::lvPrincipalClick);
+    connect(btnCaminhoArquivo, &QPushButton::clicked, this, &TfrmPrincipal::PegarCaminhoArquivo);
+    connect(btnCriticas, &QPushButton::clicked, this, &TfrmPrincipal::btnCriticasClick);
+    connect(btnExportacao, &QPushButton::clicked, this, &TfrmPrincipal::btnExportacaoClick);
+    connect(btnDesfazerGeracao, &QPushButton::clicked, this, &TfrmPrincipal::btnDesfazerGeracaoClick);
+    connect(&TAcoes::instancia(), &TAcoes::ocupadoMudou, this, &TfrmPrincipal::aplicarOcupado);
+}
+
+void TfrmPrincipal::habilitar(QPushButton *botao, bool habilitado)
+{
+    m_habilitado.insert(botao, habilitado);
+    botao->setEnabled(habilitado && !m_ocupado);
+}
+
+void TfrmPrincipal::aplicarOcupado(bool ocupado)
+{
+    m_ocupado = ocupado;
+    for (auto it = m_habilitado.cbegin(); it != m_habilitado.cend(); ++it)
+        it.key()->setEnabled(it.value() && !ocupado);
+}
+
+void TfrmPrincipal::showEvent(QShowEvent *evento)
+{
+    QMainWindow::showEvent(evento);
+    if (m_mostrada)
+        return;
+    m_mostrada = true;
+    ControlesTCMA();
+    painelPrefeitura->setText(estado.fdtblCliente.texto(QStringLiteral("DESCRICAO")).trimmed());
+}
+
+void TfrmPrincipal::closeEvent(QCloseEvent *evento)
+{
+    QMainWindow::closeEvent(evento);
+    QCoreApplication::quit();
+}
+
+void TfrmPrincipal::ControlesTCMA()
+{
+    const QSignalBlocker bloqueio(lvPrincipal);
+    lvPrincipal->clearSelection();
+    lvPrincipal->setRowCount(0);
+    estado.mesSelecionado = false;
+    const QList<LinhaMes> linhas = LinhasDosMeses(estado.ano_folha);
+    lvPrincipal->setRowCount(int(linhas.size()));
+    for (int r = 0; r < linhas.size(); ++r) {
+        const LinhaMes &l = linhas[r];
+        const QStringList textos = {l.legenda, l.geral, l.cnpj, l.dtCriticas, l.dtGeracao, l.dtExportacao};
+        for (int c = 0; c < textos.size(); ++c) {
+            auto *item = new QTableWidgetItem(textos[c]);
+            if (c > 0)
+                item->setTextAlignment(Qt::AlignCenter);
+            lvPrincipal->setItem(r, c, item);
+        }
+        lvPrincipal->item(r, 0)->setData(PapelCompetencia, l.mesAno);
+    }
+}
+
+LinhaMes TfrmPrincipal::linhaSelecionada() const
+{
+    const QList<QTableWidgetItem *> itens = lvPrincipal->selectedItems();
+    if (itens.isEmpty())
+        return {};
+    const int r = itens.first()->row();
+    LinhaMes linha;
+    linha.legenda = lvPrincipal->item(r, 0)->text();
+    linha.mesAno = lvPrincipal->item(r, 0)->data(PapelCompetencia).toString();
+    return linha;
+}
+
+void TfrmPrincipal::lvPrincipalClick()
+{
+    const LinhaMes linha = linhaSelecionada();
+    if (linha.mesAno.isEmpty()) {
+        estado.mesSelecionado = false;
+        for (QPushButton *b : {btnEcontas_010, btnEcontas_020, btnEnviarComplementar})
+            habilitar(b, false);
+        return;
+    }
+    ExecutarAcao([&] {
+        const BotoesMes botoes = ::lvPrincipalClick(estado, linha);
+        dtpPagamento->setDate(estado.dataPagamento);
+        habilitar(btnGeracao, botoes.geracao);
+        habilitar(btnExportacao, botoes.exportacao);
+        habilitar(btnDesfazerGeracao, botoes.exportacao);
+        for (QPushButton *b : {btnEcontas_010, btnEcontas_020, btnEnviarComplementar})
+            habilitar(b, true);
+    });
+}
+
+void TfrmPrincipal::PegarCaminhoArquivo()
+{
+    const QString arquivo = escolherArquivo(this);
+    if (!arquivo.isEmpty())
+        edtCaminhoArquivo->setText(arquivo);
+}
+
+void TfrmPrincipal::btnCriticasClick()
+{
+    ExecutarAcaoLonga([this] { ::btnCriticasClick(estado); });
+}
+
+void TfrmPrincipal::btnExportacaoClick()
+{
+    ExecutarAcaoLonga([this] { ExportarArquivos(estado); });
+}
+
+void TfrmPrincipal::btnDesfazerGeracaoClick()
+{
+    ExecutarAcaoLonga([this] {
+        if (!ExcluirExportacao(estado))
+            return;
+        for (QPushButton *b : {btnGeracao, btnExportacao, btnDesfazerGeracao})
+            habilitar(b, false);
+    });
+}
