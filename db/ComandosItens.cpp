@@ -284,11 +284,16 @@ QString SqlDefinicaoEvento(const QString &pMes, const QString &pCodigo)
         .arg(Sql::ValidarFolha(pMes), Sql::Q(pCodigo));
 }
 
-QString SqlLicencaGestante(const QString &pMes, const QString &pAno, const QString &pMatricula)
+// The first and the last day of the month as quoted "mm/dd/yyyy" literals.
+std::pair<QString, QString> LimitesDoMes(const QString &pMes, const QString &pAno)
 {
     const QDate primeiro(pAno.toInt(), pMes.toInt(), 1);
-    const QString f = DataSql(primeiro);
-    const QString e = DataSql(primeiro.addMonths(1).addDays(-1));
+    return {DataSql(primeiro), DataSql(primeiro.addMonths(1).addDays(-1))};
+}
+
+QString SqlLicencaGestante(const QString &pMes, const QString &pAno, const QString &pMatricula)
+{
+    const auto [f, e] = LimitesDoMes(pMes, pAno);
     return Sql::Linhas({
         QStringLiteral("SELECT a.codigo,    "),
         QStringLiteral("       a.descricao  "),
@@ -301,6 +306,22 @@ QString SqlLicencaGestante(const QString &pMes, const QString &pAno, const QStri
         QStringLiteral("   AND %1 ) )").arg(e),
         QStringLiteral("   AND (s.dtfim >= %1)").arg(f),
         QStringLiteral(" ORDER BY s.dtinicio DESC"),
+    });
+}
+
+QString SqlLicencasDoMes(const QString &pMes, const QString &pAno)
+{
+    const auto [f, e] = LimitesDoMes(pMes, pAno);
+    return Sql::Linhas({
+        QStringLiteral("SELECT s.matricula, a.codigo"),
+        QStringLiteral("  FROM AFASTFOLHA a "),
+        QStringLiteral(" INNER JOIN KVB017 s"),
+        QStringLiteral("    ON a.codigo = s.codfol"),
+        QStringLiteral(" WHERE ( (s.dtinicio <= %1)").arg(f),
+        QStringLiteral("    OR (s.dtinicio BETWEEN %1").arg(f),
+        QStringLiteral("   AND %1 ) )").arg(e),
+        QStringLiteral("   AND (s.dtfim >= %1)").arg(f),
+        QStringLiteral(" ORDER BY s.matricula, s.dtinicio DESC"),
     });
 }
 

@@ -34,6 +34,8 @@ QString SqlSomaDosSlots(const QString &pSlots, const QString &pMatricula);
 QString SqlDefinicaoEvento(const QString &pMes, const QString &pCodigo);
 // Leaves that start by the end of the month and end on or after its first day.
 QString SqlLicencaGestante(const QString &pMes, const QString &pAno, const QString &pMatricula);
+// The same leaves of every staff member, by registration and newest first.
+QString SqlLicencasDoMes(const QString &pMes, const QString &pAno);
 
 // The month code of a month letter ("A" is "JAN"); empty for anything else.
 QString MesDaLetra(const QString &pLetra);

@@ -20,18 +20,6 @@ QString SqlSomasPorMatricula(const QString &uniao)
     });
 }
 
-// The leave statement without the registration: every leave that covers the month, newest first.
-QString SqlLicencasDoMes(const QString &mes, const QString &ano)
-{
-    QString sql = TComandosSql::SqlLicencaGestante(mes, ano, QString());
-    sql.replace(QStringLiteral("SELECT a.codigo,    "), QStringLiteral("SELECT s.matricula, a.codigo,"));
-    sql.replace(QStringLiteral(" WHERE s.matricula = ''\n   AND ( (s.dtinicio"),
-                QStringLiteral(" WHERE ( (s.dtinicio"));
-    sql.replace(QStringLiteral(" ORDER BY s.dtinicio DESC"),
-                QStringLiteral(" ORDER BY s.matricula, s.dtinicio DESC"));
-    return sql;
-}
-
 } // namespace
 
 const QList<SomaEvento> &TCacheItens::somasDosSlots(const QString &folha, const QStringList &complementares,
@@ -79,7 +67,7 @@ QString TCacheItens::licencaGestante(const QString &mes, const QString &ano, con
     if (licencas == m_licencas.end()) {
         QHash<QString, QString> porMatricula;
         comPrefixo(QStringLiteral("ERRO ao verificar se servidor está de Licença Maternidade!"), [&] {
-            RowSet linhas = RowSet::abrir(SqlLicencasDoMes(mes, ano));
+            RowSet linhas = RowSet::abrir(TComandosSql::SqlLicencasDoMes(mes, ano));
             for (linhas.first(); !linhas.eof(); linhas.next()) {
                 const QString chave = SemBrancosFinais(linhas.texto(QStringLiteral("MATRICULA")));
                 const QString codigo = linhas.texto(QStringLiteral("CODIGO"));

@@ -66,6 +66,7 @@ void InserirGestante(BancoTeste &banco, const QString &evento, double valor)
 //  003 nothing positive and no record 040; a per-diem that is left out
 //  004 maternity leave crossing the month, values from TB_GESTANTE
 //  005 maternity leave without end date (not counted), department missing
+//  006 no record 040: his items are written, his payment is not
 class Cenario {
 public:
     Cenario() : banco({"JAN", "AC1", "AC2", "AY1", "AZ1"}) { preencher(); }
@@ -107,6 +108,7 @@ public:
         pessoal("003", "01", "001", "001", "01", "1", "");
         pessoal("004", "01", "001", "001", "01", "1", "");
         pessoal("005", "02", "000", "003", "01", "3", "");
+        pessoal("006", "01", "001", "001", "01", "1", "");
         banco.inserir("KVB006JAN", {{"CDSECRETA", "01"}, {"CDSETOR", "001"}, {"FUNDEBECONTAS", "T"}});
         banco.inserir("KVB006JAN", {{"CDSECRETA", "01"}, {"CDSETOR", "002"}, {"FUNDEBECONTAS", "F"}});
 
@@ -121,6 +123,7 @@ public:
         folha("JAN", "003", {{"SALARIO", 0.0}});
         folha("JAN", "004", {{"SALARIO", 1500.0}, {"NUMDEPIR", 1}, {"COD1", "G1"}, {"VALOR1", 1500.0}});
         folha("JAN", "005", {{"SALARIO", 100.0}, {"NUMDEPIR", 0}});
+        folha("JAN", "006", {{"SALARIO", 10.0}});
         folha("AC1", "001", {{"VALAULAS", 30.0}, {"COD1", "05"}, {"VALOR1", 80.0}});
         folha("AC2", "001", {{"VALAULAS", 5.0}, {"COD1", "05"}, {"VALOR1", 80.0}});
         folha("AY1", "001", {{"SALARIO", 500.0}, {"INSS13", 15.0}, {"COD1", "05"}, {"VALOR1", 60.0}});
@@ -164,7 +167,7 @@ public:
         banco.inserir("KVBW9927", {{"MATRICULA", "003"}, {"DATEMPENHO", Data(2024, 1, 22)}, {"VALOR", 10.0}});
     }
 
-    // The state as the upper walks leave it, and the staff records they wrote (all but 003).
+    // The state as the upper walks leave it, and the staff records they wrote (all but 003 and 006).
     void prepararEstado(TEstadoEcontas &estado, TContextoGeracao &contexto)
     {
         estado.ano_folha = "2024";
@@ -179,7 +182,7 @@ public:
         estado.EContas020.adicionarLinha({"00101", "200201"});
         estado.EContas020.first();
         estado.Econtas040 = RowSet::vazio({"matricula", "codundgestor", "codundorca"});
-        for (const QString matricula : {"001", "002", "003", "004", "005"})
+        for (const QString matricula : {"001", "002", "003", "004", "005", "006"})
             estado.Econtas040.adicionarLinha({matricula, "00101", "00201"});
         estado.Econtas043 =
             RowSet::abrir("SELECT p.matricula, '" + Cnpj +
@@ -301,6 +304,7 @@ void TestePagamentos::geracaoDoCenario()
             "MATRICULA=004|TIPOPAGTO=1|CODEVENTO=G1|VALOR=400.0000|TIPOGRAT=0|CODGRAT=5|DESCONTO=F",
             "MATRICULA=004|TIPOPAGTO=1|CODEVENTO=K1|VALOR=750.0000|TIPOGRAT=99|CODGRAT=NULL|DESCONTO=F",
             "MATRICULA=005|TIPOPAGTO=1|CODEVENTO=K1|VALOR=100.0000|TIPOGRAT=99|CODGRAT=NULL|DESCONTO=F",
+            "MATRICULA=006|TIPOPAGTO=1|CODEVENTO=K1|VALOR=10.0000|TIPOGRAT=99|CODGRAT=NULL|DESCONTO=F",
         }));
     QCOMPARE(
         cenario.banco.contar("ECONTAS_043", "DTPAGTO <> '2024-01-31 00:00:00' OR COMPETENCIA <> '012024' "
@@ -342,12 +346,12 @@ void TestePagamentos::geracaoDoCenario()
         QStringList{
             "Matrícula: 003 - cnpj: 11222333000144 - unidade gestora: 00101 .: Não tem na econtas 20..."});
 
-    // Every payment moves the 041 bar (003's too), every 043 row and every per-diem their own bars.
+    // Every payment moves the 041 bar (003's and 006's too), every 043 row and every per-diem their own bars.
     const TProgresso &progresso = operador.progresso();
-    QCOMPARE(progresso.posicao(TProgresso::R041), 8);
-    QCOMPARE(progresso.posicao(TProgresso::R043), 5);
+    QCOMPARE(progresso.posicao(TProgresso::R041), 9);
+    QCOMPARE(progresso.posicao(TProgresso::R043), 6);
     QCOMPARE(progresso.posicao(TProgresso::R042), 4);
-    QVERIFY(!estado.gestante); // 005, the last one, is not on maternity leave
+    QVERIFY(!estado.gestante); // the staff after 004 are not on maternity leave
 }
 
 void TestePagamentos::caminhosDaoAsMesmasLinhas()
@@ -366,7 +370,7 @@ void TestePagamentos::caminhosDaoAsMesmasLinhas()
         Cenario::percorrer(estado, contexto);
         resultados[porItem] = cenario.tudo();
     }
-    QCOMPARE(resultados[0].size(), 7 + 2 + 17);
+    QCOMPARE(resultados[0].size(), 7 + 2 + 18);
     QCOMPARE(resultados[0], resultados[1]);
 }
 
