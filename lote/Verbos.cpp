@@ -3,6 +3,7 @@
 
 int ExecutarMeses(ContextoLote &contexto);
 int ExecutarDesfazer(ContextoLote &contexto);
+int VerboVerificar(ContextoLote &contexto);
 
 const QList<DefinicaoVerbo> &Verbos()
 {
@@ -10,6 +11,7 @@ const QList<DefinicaoVerbo> &Verbos()
         {QStringLiteral("meses"), QStringLiteral("meses"), 0, 0, {}, {}, ExecutarMeses},
         {QStringLiteral("desfazer"), QStringLiteral("desfazer MMYYYY --sim"), 1, 1, {}, {QStringLiteral("--sim")},
          ExecutarDesfazer},
+        {QStringLiteral("verificar"), QStringLiteral("verificar ARQUIVO..."), 1, -1, {}, {}, VerboVerificar},
     };
     return verbos;
 }

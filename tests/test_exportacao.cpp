@@ -9,6 +9,7 @@
 #include "support/OperadorTeste.h"
 
 #include <QDirIterator>
+#include <QProcess>
 #include <QtTest>
 
 namespace {
@@ -140,6 +141,7 @@ private slots:
     void semPastaEscolhida();
     void pastaQueNaoPodeSerCriada();
     void falhaNumRegistroNaoDeixaArquivoParcial();
+    void verboVerificarAceitaOsArquivosExportados();
 };
 
 void TesteExportacao::arquivosIguaisAosEscritosAMao()
@@ -322,6 +324,39 @@ void TesteExportacao::falhaNumRegistroNaoDeixaArquivoParcial()
     QCOMPARE(ler(base.filePath(ArquivoPrefeitura)), anterior);
     QCOMPARE(arquivosSob(base.path()), QStringList({ArquivoCamara, ArquivoPrefeitura}));
     QVERIFY(estado.caminhoArquivo.isEmpty());
+}
+
+// The batch command's check accepts what the export wrote and names each problem of a damaged file.
+void TesteExportacao::verboVerificarAceitaOsArquivosExportados()
+{
+    OperadorTeste operador;
+    BancoTeste banco;
+    preencherGeracao(banco);
+    QTemporaryDir base;
+    TEstadoEcontas estado = estadoDoMes(base.path());
+    ExportarArquivos(estado);
+    const QString danificado = base.filePath("danificado.txt");
+    QFile::copy(base.filePath(ArquivoCamara), danificado);
+    {
+        QFile f(danificado);
+        QVERIFY(f.open(QIODevice::Append));
+        f.write("0430000000004 *\r\n");
+    }
+    banco.fechar();
+
+    QProcess lote;
+    lote.setWorkingDirectory(base.path());
+    lote.start(QStringLiteral(ECONTAS_BIN_DIR "/TvEcontasLote"),
+               {banco.caminho(), "2020", "ANA", "verificar", ArquivoPrefeitura, ArquivoCamara, "danificado.txt"});
+    QVERIFY(lote.waitForFinished(60000));
+    banco.reabrir();
+
+    QCOMPARE(QString::fromUtf8(lote.readAllStandardOutput()).split('\n', Qt::SkipEmptyParts),
+             QStringList({ArquivoPrefeitura + ": estrutura correta", ArquivoCamara + ": estrutura correta",
+                          "danificado.txt: linha 4: registro 043 com 15 colunas; o registro tem 48",
+                          "danificado.txt: linha 4: registro 043 depois do registro 999",
+                          "danificado.txt: linha 4: o arquivo não termina com o registro 999"}));
+    QCOMPARE(lote.exitCode(), 1);
 }
 
 QTEST_GUILESS_MAIN(TesteExportacao)
