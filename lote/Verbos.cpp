@@ -3,6 +3,7 @@
 
 int ExecutarMeses(ContextoLote &contexto);
 int ExecutarDesfazer(ContextoLote &contexto);
+int VerboExportar(ContextoLote &contexto);
 int VerboVerificar(ContextoLote &contexto);
 
 const QList<DefinicaoVerbo> &Verbos()
@@ -11,6 +12,8 @@ const QList<DefinicaoVerbo> &Verbos()
         {QStringLiteral("meses"), QStringLiteral("meses"), 0, 0, {}, {}, ExecutarMeses},
         {QStringLiteral("desfazer"), QStringLiteral("desfazer MMYYYY --sim"), 1, 1, {}, {QStringLiteral("--sim")},
          ExecutarDesfazer},
+        {QStringLiteral("exportar"), QStringLiteral("exportar MMYYYY PASTA [--versao TEXTO]"), 2, 2,
+         {QStringLiteral("--versao")}, {}, VerboExportar},
         {QStringLiteral("verificar"), QStringLiteral("verificar ARQUIVO..."), 1, -1, {}, {}, VerboVerificar},
     };
     return verbos;

@@ -142,6 +142,7 @@ private slots:
     void pastaQueNaoPodeSerCriada();
     void falhaNumRegistroNaoDeixaArquivoParcial();
     void verboVerificarAceitaOsArquivosExportados();
+    void verboExportarPedeOMesGerado();
 };
 
 void TesteExportacao::arquivosIguaisAosEscritosAMao()
@@ -357,6 +358,44 @@ void TesteExportacao::verboVerificarAceitaOsArquivosExportados()
                           "danificado.txt: linha 4: registro 043 depois do registro 999",
                           "danificado.txt: linha 4: o arquivo não termina com o registro 999"}));
     QCOMPARE(lote.exitCode(), 1);
+}
+
+namespace {
+
+int executarLote(BancoTeste &banco, const QStringList &argumentos, QString *erros = nullptr)
+{
+    banco.fechar();
+    QProcess lote;
+    lote.start(QStringLiteral(ECONTAS_BIN_DIR "/TvEcontasLote"), QStringList{banco.caminho(), "2020", "ANA"} + argumentos);
+    const bool terminou = lote.waitForFinished(60000);
+    banco.reabrir();
+    if (erros)
+        *erros = QString::fromUtf8(lote.readAllStandardError());
+    return terminou ? lote.exitCode() : -1;
+}
+
+} // namespace
+
+void TesteExportacao::verboExportarPedeOMesGerado()
+{
+    OperadorTeste operador;
+    BancoTeste banco;
+    preencherGeracao(banco);
+    QTemporaryDir base;
+    const QStringList exportar = {"exportar", Competencia, base.path(), "--versao", "FPG209999"};
+
+    QString erros;
+    QCOMPARE(executarLote(banco, exportar, &erros), 3);
+    QVERIFY2(erros.contains("ainda não foi gerada"), qPrintable(erros));
+    QVERIFY(arquivosSob(base.path()).isEmpty());
+
+    banco.executar("UPDATE CTRL_TCMTPA SET DT_GERACAO = CURRENT_DATE");
+    QCOMPARE(executarLote(banco, exportar, &erros), 0);
+    QByteArray esperado = ler(QStringLiteral(ECONTAS_SOURCE_DIR "/tests/dados/ouro_camara.txt"));
+    esperado.replace(26, 9, "FPG209999");
+    QCOMPARE(semDataDoCabecalho(ler(base.filePath(ArquivoCamara))), esperado);
+    QCOMPARE(arquivosSob(base.path()), QStringList({ArquivoCamara, ArquivoPrefeitura}));
+    QCOMPARE(carimbo(banco), QStringList{carimboDeHoje("ANA")});
 }
 
 QTEST_GUILESS_MAIN(TesteExportacao)

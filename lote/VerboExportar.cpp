@@ -1,0 +1,25 @@
+// exportar MMYYYY PASTA [--versao TEXTO]: the submission files of a generated month under PASTA.
+#include "econtas/Principal.h"
+#include "export/ExportacaoEcontas.h"
+#include "lote/Lote.h"
+#include "lote/OperadorLote.h"
+#include "lote/SelecaoMes.h"
+
+int VerboExportar(ContextoLote &contexto)
+{
+    const QString competencia = contexto.args.argumentos.value(0);
+    const int selecao = SelecionarMes(contexto, competencia);
+    if (selecao != Concluido)
+        return selecao;
+    // As in the window, where the export button stays disabled until the month is generated.
+    if (!BotoesDoMes(competencia).exportacao) {
+        EscreverErro(QStringLiteral("a competência %1 ainda não foi gerada (veja o verbo gerar)").arg(competencia));
+        return InterrompidoPeloFluxo;
+    }
+    const QString versao = QStringLiteral("--versao");
+    if (contexto.args.opcoes.contains(versao))
+        contexto.estado.versaoTovrin = contexto.args.opcoes.value(versao);
+    contexto.estado.caminhoArquivo = contexto.args.argumentos.value(1);
+    ExportarArquivos(contexto.estado);
+    return Concluido;
+}
