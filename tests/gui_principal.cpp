@@ -2,6 +2,8 @@
 // undo of a generation, the export folder and the busy guard.
 #include "app/uPrincipal.h"
 #include "common/Acao.h"
+#include "db/Conexao.h"
+#include "fixtures/lib/GeradorAmostra.h"
 #include "support/BancoTeste.h"
 #include "support/OperadorTeste.h"
 
@@ -66,6 +68,7 @@ private slots:
     void desfazerGeracao();
     void caminhoDoArquivo();
     void botoesDesabilitadosDuranteUmaAcao();
+    void janelaNaAmostra();
 };
 
 void TestePrincipalJanela::janelaComOsMesesDoAno()
@@ -218,6 +221,31 @@ void TestePrincipalJanela::botoesDesabilitadosDuranteUmaAcao()
     QVERIFY(janela.btnCriticas->isEnabled());
     QVERIFY(janela.btnCaminhoArquivo->isEnabled());
     compararBotoes(janela, {true, false, false, true});
+}
+
+void TestePrincipalJanela::janelaNaAmostra()
+{
+    OperadorTeste operador;
+    QTemporaryDir pasta;
+    const QString caminho = pasta.filePath(QStringLiteral("amostra.fdb"));
+    ParametrosAmostra parametros;
+    parametros.servidores = Amostra::MinimoServidores;
+    parametros.meses = {"JAN", "FEV", "MAR"};
+    CriarBancoAmostra(caminho, parametros);
+    TConexao conexao(caminho);
+    {
+        TfrmPrincipal janela("2024", "operador");
+        janela.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&janela));
+        QCOMPARE(janela.lvPrincipal->rowCount(), 3);
+        janela.lvPrincipal->selectRow(1);
+        QCOMPARE(janela.estado.mes_cadastro, QStringLiteral("FEV"));
+        QVERIFY(!janela.estado.SQLPadrao.isEmpty());
+        QVERIFY(operador.mensagens.isEmpty());
+        QDir().mkpath(ECONTAS_SCREENSHOT_DIR);
+        janela.grab().save(QStringLiteral(ECONTAS_SCREENSHOT_DIR "/principal_amostra.png"));
+    }
+    QSqlDatabase::database(QStringLiteral("FDConn"), false).close();
 }
 
 QTEST_MAIN(TestePrincipalJanela)
