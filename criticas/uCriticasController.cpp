@@ -72,7 +72,7 @@ int linhaDoValor(const QHash<QString, int> &indice, const QVariant &valor)
     return valor.isNull() ? -1 : indice.value(valor.toString(), -1);
 }
 
-QString trimmed(const RowSet &linha, const QString &campo)
+QString textoAparado(const RowSet &linha, const QString &campo)
 {
     return linha.texto(campo).trimmed();
 }
@@ -131,8 +131,8 @@ QStringList TCriticasController::RetornaCriticasNosTiposDeCargos()
     RowSet cargos = RowSet::abrir(SqlCriticas::TiposDeCargosNaoInformados());
     for (cargos.first(); !cargos.eof(); cargos.next())
         criticas << QStringLiteral("Código: ") + cargos.texto(QStringLiteral("codigo"))
-                        + QStringLiteral(" - Descrição: ") + trimmed(cargos, QStringLiteral("descricao"))
-                        + QStringLiteral(" - Vínculo: ") + trimmed(cargos, QStringLiteral("vinculo"));
+                        + QStringLiteral(" - Descrição: ") + textoAparado(cargos, QStringLiteral("descricao"))
+                        + QStringLiteral(" - Vínculo: ") + textoAparado(cargos, QStringLiteral("vinculo"));
     return criticas;
 }
 
@@ -160,7 +160,7 @@ QStringList TCriticasController::RetornaCriticasNosTiposDeCargosComVagasZeradas(
     RowSet cargos = RowSet::abrir(SqlCriticas::CargosComVagasZeradas());
     for (cargos.first(); !cargos.eof(); cargos.next())
         criticas << QStringLiteral("Código: ") + cargos.texto(QStringLiteral("codigo"))
-                        + QStringLiteral(" - Descrição: ") + trimmed(cargos, QStringLiteral("descricao"))
+                        + QStringLiteral(" - Descrição: ") + textoAparado(cargos, QStringLiteral("descricao"))
                         + QStringLiteral(" - com total de vagas zeradas...");
     return criticas;
 }
@@ -172,7 +172,7 @@ QStringList TCriticasController::RetornaSituacaoFuncionalComCriticas()
     RowSet servidores = RowSet::abrir(SqlCriticas::ServidoresSemSituacaoFuncional(FMes));
     for (servidores.first(); !servidores.eof(); servidores.next())
         criticas << QStringLiteral("Servidor: ") + servidores.texto(QStringLiteral("matricula"))
-                        + QStringLiteral(" - ") + trimmed(servidores, QStringLiteral("nome"));
+                        + QStringLiteral(" - ") + textoAparado(servidores, QStringLiteral("nome"));
     return criticas;
 }
 
@@ -195,7 +195,7 @@ QStringList TCriticasController::RetornaCriticaDeCargosSemNumeroLeiCriacao(RowSe
     FiltroDaCritica filtro(pTabela, FiltrosCriticas::CargoSemNumeroLeiCriacao(pTabela));
     for (pTabela.first(); !pTabela.eof(); pTabela.next())
         criticas << QStringLiteral("Código: ") + pTabela.texto(QStringLiteral("codigo"))
-                        + QStringLiteral(" - Descrição: ") + trimmed(pTabela, QStringLiteral("descricao"))
+                        + QStringLiteral(" - Descrição: ") + textoAparado(pTabela, QStringLiteral("descricao"))
                         + QStringLiteral(" - Falta número do ato!");
     return criticas;
 }

@@ -5,6 +5,7 @@ int ExecutarMeses(ContextoLote &contexto);
 int ExecutarDesfazer(ContextoLote &contexto);
 int VerboExportar(ContextoLote &contexto);
 int VerboVerificar(ContextoLote &contexto);
+int ExecutarCriticas(ContextoLote &contexto);
 
 const QList<DefinicaoVerbo> &Verbos()
 {
@@ -15,6 +16,8 @@ const QList<DefinicaoVerbo> &Verbos()
         {QStringLiteral("exportar"), QStringLiteral("exportar MMYYYY PASTA [--versao TEXTO]"), 2, 2,
          {QStringLiteral("--versao")}, {}, VerboExportar},
         {QStringLiteral("verificar"), QStringLiteral("verificar ARQUIVO..."), 1, -1, {}, {}, VerboVerificar},
+        {QStringLiteral("criticas"), QStringLiteral("criticas MMYYYY [--sim]"), 1, 1, {}, {QStringLiteral("--sim")},
+         ExecutarCriticas},
     };
     return verbos;
 }
