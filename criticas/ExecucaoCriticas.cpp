@@ -64,8 +64,8 @@ ListasCriticas VisualizarCriticas(TEstadoEcontas &estado)
                                       estado.dataPagamentoTexto(), estado.cnpjCliente());
     estado.SomenteErroNaPessoal = somenteFuncionarios(listas);
     if (algumaCritica(listas)) {
-        if (MensagemDeComfirmacao(QStringLiteral("Existem críticas na geração do Econtas. ") + QChar(13)
-                                  + QStringLiteral("Gostaria de visualizar as críticas?"))) {
+        if (MensagemDeComfirmacao(QStringLiteral("Existem críticas na geração do Econtas. ") + QChar(13) +
+                                  QStringLiteral("Gostaria de visualizar as críticas?"))) {
             Operador().exibirCriticas(listas);
             DefinirStatus(QString());
         }
@@ -92,7 +92,8 @@ ListasCriticas btnCriticasClick(TEstadoEcontas &estado)
     }
     if (!estado.SomenteErroNaPessoal)
         MensagemInformacao(QStringLiteral("Não há criticas na geração..."));
-    TComandosSql::CarimbarControle(TComandosSql::CarimboControle::Criticas, estado.competencia, estado.usuario);
+    TComandosSql::CarimbarControle(TComandosSql::CarimboControle::Criticas, estado.competencia,
+                                   estado.usuario);
     if (estado.ControlesTCMA)
         estado.ControlesTCMA();
     progresso.definirPosicao(TProgresso::Principal, 0);

@@ -50,9 +50,10 @@ RowSet::Predicado EventoNaoConfigurado(const RowSet &eventos)
     return [=](const RowSet &r, int l) {
         const QVariant tipo = r.valorEm(l, tipoGrat);
         const QVariant numero = r.valorEm(l, numGrat);
-        return igual(r.valorEm(l, natureza), QStringLiteral("P")) && igual(r.valorEm(l, status), QStringLiteral("1"))
-            && (tipo.isNull() || diferente(tipo, QStringLiteral("99")))
-            && (numero.isNull() || igual(numero, QString()));
+        return igual(r.valorEm(l, natureza), QStringLiteral("P")) &&
+               igual(r.valorEm(l, status), QStringLiteral("1")) &&
+               (tipo.isNull() || diferente(tipo, QStringLiteral("99"))) &&
+               (numero.isNull() || igual(numero, QString()));
     };
 }
 
@@ -61,8 +62,8 @@ RowSet::Predicado SetorEnviadoAoTribunal(const RowSet &setores)
     const int cdsetor = ColunaObrigatoria(setores, QStringLiteral("CDSETOR"));
     const int naoEnvTrib = ColunaObrigatoria(setores, QStringLiteral("NAOENVTRIB"));
     return [=](const RowSet &r, int l) {
-        return diferente(r.valorEm(l, cdsetor), QStringLiteral("000"))
-            && igual(r.valorEm(l, naoEnvTrib), QStringLiteral("F"));
+        return diferente(r.valorEm(l, cdsetor), QStringLiteral("000")) &&
+               igual(r.valorEm(l, naoEnvTrib), QStringLiteral("F"));
     };
 }
 
@@ -81,9 +82,9 @@ RowSet::Predicado FuncionarioComDadosIncompletos(const RowSet &funcionarios)
     const int dtAdmissao = ColunaObrigatoria(funcionarios, QStringLiteral("DTADMISSAO"));
     const int pisPasep = ColunaObrigatoria(funcionarios, QStringLiteral("PISPASEP"));
     return [=](const RowSet &r, int l) {
-        return vazioOuNulo(r.valorEm(l, cpf)) || vazioOuNulo(r.valorEm(l, nome)) || foraDeUmEDois(r.valorEm(l, sexo))
-            || r.valorEm(l, dtNasc).isNull() || r.valorEm(l, dtAdmissao).isNull()
-            || vazioOuNulo(r.valorEm(l, pisPasep));
+        return vazioOuNulo(r.valorEm(l, cpf)) || vazioOuNulo(r.valorEm(l, nome)) ||
+               foraDeUmEDois(r.valorEm(l, sexo)) || r.valorEm(l, dtNasc).isNull() ||
+               r.valorEm(l, dtAdmissao).isNull() || vazioOuNulo(r.valorEm(l, pisPasep));
     };
 }
 
@@ -91,7 +92,7 @@ QString CriticasDoFuncionario(const RowSet &funcionarios)
 {
     struct Teste {
         const char *campo;
-        const char *texto;        // the value that fails the test, trimmed
+        const char *texto; // the value that fails the test, trimmed
         const char *critica;
     };
     static const Teste testes[] = {

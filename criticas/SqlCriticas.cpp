@@ -132,11 +132,11 @@ QString SetoresDaFolha(const QString &pMes, const QString &pSqlPadrao)
 {
     const QString mes = Sql::ValidarMes(pMes);
     return Sql::Linhas({
-        QStringLiteral("SELECT DISTINCT cdsecreta, cdsetor, descricao, codundorca FROM KVB006") + mes
-            + QStringLiteral(" WHERE cdsetor <> ") + Q(QStringLiteral("000")) + QStringLiteral(" AND NAOENVTRIB = ")
-            + Q(QStringLiteral("F"))
-            + QStringLiteral(" AND cdsecreta IN (SELECT DISTINCT cdsecreta FROM (") + pSqlPadrao
-            + QStringLiteral(") t020) order by 4,1,2"),
+        QStringLiteral("SELECT DISTINCT cdsecreta, cdsetor, descricao, codundorca FROM KVB006") + mes +
+            QStringLiteral(" WHERE cdsetor <> ") + Q(QStringLiteral("000")) +
+            QStringLiteral(" AND NAOENVTRIB = ") + Q(QStringLiteral("F")) +
+            QStringLiteral(" AND cdsecreta IN (SELECT DISTINCT cdsecreta FROM (") + pSqlPadrao +
+            QStringLiteral(") t020) order by 4,1,2"),
     });
 }
 

@@ -79,7 +79,8 @@ QString textoAparado(const RowSet &linha, const QString &campo)
 
 } // namespace
 
-TCriticasController::TCriticasController(const QString &pMes, const RowSet &pCliente, const QString &pSQLPadrao)
+TCriticasController::TCriticasController(const QString &pMes, const RowSet &pCliente,
+                                         const QString &pSQLPadrao)
     : FCliente(pCliente)
 {
     DefinirStatus(QStringLiteral("Aguarde, sistema iníciando críticas!"));
@@ -119,8 +120,8 @@ QStringList TCriticasController::RetornaEventosNaoConfigurados()
     RowSet eventos = RowSet::abrir(QStringLiteral("SELECT * FROM ") + tabelaDoMes(QStringLiteral("KVB010")));
     eventos.filtrar(FiltrosCriticas::EventoNaoConfigurado(eventos));
     for (eventos.first(); !eventos.eof(); eventos.next())
-        criticas << QStringLiteral("Evento: ") + eventos.texto(QStringLiteral("codigo"))
-                        + QStringLiteral(" - Descrição: ") + eventos.texto(QStringLiteral("descricao"));
+        criticas << QStringLiteral("Evento: ") + eventos.texto(QStringLiteral("codigo")) +
+                        QStringLiteral(" - Descrição: ") + eventos.texto(QStringLiteral("descricao"));
     return criticas;
 }
 
@@ -130,9 +131,9 @@ QStringList TCriticasController::RetornaCriticasNosTiposDeCargos()
     QStringList criticas;
     RowSet cargos = RowSet::abrir(SqlCriticas::TiposDeCargosNaoInformados());
     for (cargos.first(); !cargos.eof(); cargos.next())
-        criticas << QStringLiteral("Código: ") + cargos.texto(QStringLiteral("codigo"))
-                        + QStringLiteral(" - Descrição: ") + textoAparado(cargos, QStringLiteral("descricao"))
-                        + QStringLiteral(" - Vínculo: ") + textoAparado(cargos, QStringLiteral("vinculo"));
+        criticas << QStringLiteral("Código: ") + cargos.texto(QStringLiteral("codigo")) +
+                        QStringLiteral(" - Descrição: ") + textoAparado(cargos, QStringLiteral("descricao")) +
+                        QStringLiteral(" - Vínculo: ") + textoAparado(cargos, QStringLiteral("vinculo"));
     return criticas;
 }
 
@@ -159,9 +160,9 @@ QStringList TCriticasController::RetornaCriticasNosTiposDeCargosComVagasZeradas(
     QStringList criticas;
     RowSet cargos = RowSet::abrir(SqlCriticas::CargosComVagasZeradas());
     for (cargos.first(); !cargos.eof(); cargos.next())
-        criticas << QStringLiteral("Código: ") + cargos.texto(QStringLiteral("codigo"))
-                        + QStringLiteral(" - Descrição: ") + textoAparado(cargos, QStringLiteral("descricao"))
-                        + QStringLiteral(" - com total de vagas zeradas...");
+        criticas << QStringLiteral("Código: ") + cargos.texto(QStringLiteral("codigo")) +
+                        QStringLiteral(" - Descrição: ") + textoAparado(cargos, QStringLiteral("descricao")) +
+                        QStringLiteral(" - com total de vagas zeradas...");
     return criticas;
 }
 
@@ -171,8 +172,8 @@ QStringList TCriticasController::RetornaSituacaoFuncionalComCriticas()
     QStringList criticas;
     RowSet servidores = RowSet::abrir(SqlCriticas::ServidoresSemSituacaoFuncional(FMes));
     for (servidores.first(); !servidores.eof(); servidores.next())
-        criticas << QStringLiteral("Servidor: ") + servidores.texto(QStringLiteral("matricula"))
-                        + QStringLiteral(" - ") + textoAparado(servidores, QStringLiteral("nome"));
+        criticas << QStringLiteral("Servidor: ") + servidores.texto(QStringLiteral("matricula")) +
+                        QStringLiteral(" - ") + textoAparado(servidores, QStringLiteral("nome"));
     return criticas;
 }
 
@@ -182,21 +183,23 @@ QStringList TCriticasController::RetornaServidoresComTiposCargosInvalidos()
     QStringList criticas;
     RowSet servidores = RowSet::abrir(SqlCriticas::ServidoresComTiposCargosInvalidos(FMes));
     for (servidores.first(); !servidores.eof(); servidores.next())
-        criticas << QStringLiteral("Funcionário: ") + servidores.texto(QStringLiteral("matricula"))
-                        + QStringLiteral("-") + servidores.texto(QStringLiteral("nome"))
-                        + QStringLiteral(" - Cargo Econtas ") + servidores.texto(QStringLiteral("econtas"));
+        criticas << QStringLiteral("Funcionário: ") + servidores.texto(QStringLiteral("matricula")) +
+                        QStringLiteral("-") + servidores.texto(QStringLiteral("nome")) +
+                        QStringLiteral(" - Cargo Econtas ") + servidores.texto(QStringLiteral("econtas"));
     return criticas;
 }
 
 QStringList TCriticasController::RetornaCriticaDeCargosSemNumeroLeiCriacao(RowSet &pTabela)
 {
-    PassoDaCritica passo(QStringLiteral("Aguarde, sistema verificando cargos sem informações de lei de criação!"));
+    PassoDaCritica passo(
+        QStringLiteral("Aguarde, sistema verificando cargos sem informações de lei de criação!"));
     QStringList criticas;
     FiltroDaCritica filtro(pTabela, FiltrosCriticas::CargoSemNumeroLeiCriacao(pTabela));
     for (pTabela.first(); !pTabela.eof(); pTabela.next())
-        criticas << QStringLiteral("Código: ") + pTabela.texto(QStringLiteral("codigo"))
-                        + QStringLiteral(" - Descrição: ") + textoAparado(pTabela, QStringLiteral("descricao"))
-                        + QStringLiteral(" - Falta número do ato!");
+        criticas << QStringLiteral("Código: ") + pTabela.texto(QStringLiteral("codigo")) +
+                        QStringLiteral(" - Descrição: ") +
+                        textoAparado(pTabela, QStringLiteral("descricao")) +
+                        QStringLiteral(" - Falta número do ato!");
     return criticas;
 }
 
@@ -216,12 +219,12 @@ QStringList TCriticasController::RetornaCriticasSobUnidadesGestoras(RowSet &pTab
         const QString tipo = secretarias.texto(QStringLiteral("tipoorgao"));
         if (pTabela.textoEm(linha, tipoOrgao) == tipo)
             continue;
-        criticas << QStringLiteral("CNPJ: ") + FormataCNPJ(secretarias.texto(QStringLiteral("CNPJ")))
-                        + QStringLiteral(" - Secretária: ") + secretarias.texto(QStringLiteral("cdsecreta1"))
-                        + QStringLiteral("-") + QStringLiteral(" Código unidade gestora: ")
-                        + secretarias.texto(QStringLiteral("codundgestor")) + QStringLiteral("-")
-                        + QStringLiteral(" Tipo orgão: ") + tipo + QStringLiteral("-")
-                        + QStringLiteral(" Descrição: ") + secretarias.texto(QStringLiteral("descricao"));
+        criticas << QStringLiteral("CNPJ: ") + FormataCNPJ(secretarias.texto(QStringLiteral("CNPJ"))) +
+                        QStringLiteral(" - Secretária: ") + secretarias.texto(QStringLiteral("cdsecreta1")) +
+                        QStringLiteral("-") + QStringLiteral(" Código unidade gestora: ") +
+                        secretarias.texto(QStringLiteral("codundgestor")) + QStringLiteral("-") +
+                        QStringLiteral(" Tipo orgão: ") + tipo + QStringLiteral("-") +
+                        QStringLiteral(" Descrição: ") + secretarias.texto(QStringLiteral("descricao"));
     }
     return criticas;
 }
@@ -234,13 +237,14 @@ QStringList TCriticasController::RetornaCriticasUnidadesOrcamentariasNaoConfigur
     RowSet setores = RowSet::abrir(QStringLiteral("SELECT * FROM ") + tabelaDoMes(QStringLiteral("KVB006")));
     setores.filtrar(FiltrosCriticas::SetorEnviadoAoTribunal(setores));
     const RowSet unidades = RowSet::abrir(QStringLiteral("SELECT CODIGO_UNIDADE FROM UNIDADE_ORCAMENTARIA"));
-    const QHash<QString, int> configuradas = primeiraLinhaPorValor(unidades, QStringLiteral("CODIGO_UNIDADE"));
+    const QHash<QString, int> configuradas =
+        primeiraLinhaPorValor(unidades, QStringLiteral("CODIGO_UNIDADE"));
     for (setores.first(); !setores.eof(); setores.next()) {
         if (linhaDoValor(configuradas, setores.valor(QStringLiteral("CODUNDORCA"))) >= 0)
             continue;
-        criticas << QStringLiteral("Setor: ") + setores.texto(QStringLiteral("cdsecreta"))
-                        + setores.texto(QStringLiteral("cdsetor")) + QStringLiteral(" - Descrição: ")
-                        + setores.texto(QStringLiteral("descricao"));
+        criticas << QStringLiteral("Setor: ") + setores.texto(QStringLiteral("cdsecreta")) +
+                        setores.texto(QStringLiteral("cdsetor")) + QStringLiteral(" - Descrição: ") +
+                        setores.texto(QStringLiteral("descricao"));
     }
     return criticas;
 }
@@ -253,9 +257,9 @@ QStringList TCriticasController::RetornaCriticasSobUnidadesOrcamentarias(RowSet 
     RowSet secretarias = RowSet::abrir(SqlCriticas::SecretariasDaFolha(FMes, FSQlPadrao));
     for (secretarias.first(); !secretarias.eof(); secretarias.next())
         if (SeForVazioOuNulo(secretarias.texto(QStringLiteral("codundorca"))))
-            criticas << QStringLiteral("Código: ") + secretarias.texto(QStringLiteral("cdsecreta"))
-                            + QStringLiteral(" - ") + QStringLiteral(" Descrição: ")
-                            + secretarias.texto(QStringLiteral("descricao"));
+            criticas << QStringLiteral("Código: ") + secretarias.texto(QStringLiteral("cdsecreta")) +
+                            QStringLiteral(" - ") + QStringLiteral(" Descrição: ") +
+                            secretarias.texto(QStringLiteral("descricao"));
     avancarUmPasso();
     pListarSetorComCriticas += setoresSemUnidadeDoRegistro020(pTabela);
     return criticas;
@@ -273,11 +277,12 @@ QStringList TCriticasController::setoresSemUnidadeDoRegistro020(RowSet &pTabela)
         if (linha >= 0) {
             pTabela.irParaLinha(linha);
         } else {
-            criticas << QStringLiteral("Secretária: ") + setores.texto(QStringLiteral("cdsecreta"))
-                            + QStringLiteral(" - ") + QStringLiteral("Setor: ") + setores.texto(QStringLiteral("cdsetor"))
-                            + QStringLiteral(" - ") + QStringLiteral("Código orçamentário: ")
-                            + setores.texto(QStringLiteral("codundorca")) + QStringLiteral(" - ")
-                            + QStringLiteral("Descrição: ") + setores.texto(QStringLiteral("descricao"));
+            criticas << QStringLiteral("Secretária: ") + setores.texto(QStringLiteral("cdsecreta")) +
+                            QStringLiteral(" - ") + QStringLiteral("Setor: ") +
+                            setores.texto(QStringLiteral("cdsetor")) + QStringLiteral(" - ") +
+                            QStringLiteral("Código orçamentário: ") +
+                            setores.texto(QStringLiteral("codundorca")) + QStringLiteral(" - ") +
+                            QStringLiteral("Descrição: ") + setores.texto(QStringLiteral("descricao"));
         }
         ProcessarEventos();
     }
@@ -290,9 +295,9 @@ QStringList TCriticasController::RetornaFuncionariosComCriticas(RowSet &pTabela)
     QStringList criticas;
     FiltroDaCritica filtro(pTabela, FiltrosCriticas::FuncionarioComDadosIncompletos(pTabela));
     for (pTabela.first(); !pTabela.eof(); pTabela.next())
-        criticas << QStringLiteral("Funcionário: ") + pTabela.texto(QStringLiteral("matricula"))
-                        + QStringLiteral(" - ") + pTabela.texto(QStringLiteral("nome"))
-                        + QStringLiteral(" - Com as seguintes criticas: ")
-                        + FiltrosCriticas::CriticasDoFuncionario(pTabela);
+        criticas << QStringLiteral("Funcionário: ") + pTabela.texto(QStringLiteral("matricula")) +
+                        QStringLiteral(" - ") + pTabela.texto(QStringLiteral("nome")) +
+                        QStringLiteral(" - Com as seguintes criticas: ") +
+                        FiltrosCriticas::CriticasDoFuncionario(pTabela);
     return criticas;
 }

@@ -25,13 +25,14 @@ public:
     QStringList RetornaCriticasNosTiposDeCargosComVagasZeradas();
     QStringList RetornaSituacaoFuncionalComCriticas();
     QStringList RetornaServidoresComTiposCargosInvalidos();
-    QStringList RetornaCriticaDeCargosSemNumeroLeiCriacao(RowSet &pTabela);          // record-030 set
-    QStringList RetornaCriticasSobUnidadesGestoras(RowSet &pTabela);                 // record-010 set
+    QStringList RetornaCriticaDeCargosSemNumeroLeiCriacao(RowSet &pTabela); // record-030 set
+    QStringList RetornaCriticasSobUnidadesGestoras(RowSet &pTabela);        // record-010 set
     QStringList RetornaCriticasUnidadesOrcamentariasNaoConfiguradas();
     // Record-020 set. Returns the secretariats without a budget unit and appends the sectors whose budget
     // unit is not among the record-020 rows to pListarSetorComCriticas.
-    QStringList RetornaCriticasSobUnidadesOrcamentarias(RowSet &pTabela, QStringList &pListarSetorComCriticas);
-    QStringList RetornaFuncionariosComCriticas(RowSet &pTabela);                     // record-040 set
+    QStringList RetornaCriticasSobUnidadesOrcamentarias(RowSet &pTabela,
+                                                        QStringList &pListarSetorComCriticas);
+    QStringList RetornaFuncionariosComCriticas(RowSet &pTabela); // record-040 set
 
 private:
     QString tabelaDoMes(const QString &prefixo) const;

@@ -65,7 +65,8 @@ void TesteVisualizadorCriticas::exibeSoGruposComCriticasEmOrdem()
         QVERIFY(!grupo->icon(0).isNull());
         QVERIFY(grupo->isExpanded());
         QCOMPARE(textosDoGrupo(grupo),
-                 QStringList{tituloArray[g]} + listas[g] + QStringList{"Total de itens: " + QString::number(listas[g].size())});
+                 QStringList{tituloArray[g]} + listas[g] +
+                     QStringList{"Total de itens: " + QString::number(listas[g].size())});
     }
 
     // Shown again, the list is built afresh, not doubled.
@@ -101,7 +102,7 @@ void TesteVisualizadorCriticas::salvaCriticasComoOLoteImprime()
     janela.escolherArquivo = [&](QWidget *) { return caminho; };
     janela.show();
     QVERIFY(QTest::qWaitForWindowActive(&janela));
-    QVERIFY(janela.lvcRITICAS->actions().contains(janela.acaoSalvar));   // the context menu's entry
+    QVERIFY(janela.lvcRITICAS->actions().contains(janela.acaoSalvar)); // the context menu's entry
     QTest::keyClick(janela.lvcRITICAS, Qt::Key_S, Qt::ControlModifier);
 
     QFile arquivo(caminho);

@@ -14,8 +14,12 @@ const QVariant Nulo;
 
 QVariantMap cliente(const QVariant &codtcm)
 {
-    return {{"DESCRICAO", "PREFEITURA DE TESTE"}, {"CGC", "11222333000181"}, {"CODTCM", codtcm},
-            {"CODORGAO", "01"}, {"TIPOORGAO", "03"}, {"CODIBGE_MUNICIPIO", "1500107"}};
+    return {{"DESCRICAO", "PREFEITURA DE TESTE"},
+            {"CGC", "11222333000181"},
+            {"CODTCM", codtcm},
+            {"CODORGAO", "01"},
+            {"TIPOORGAO", "03"},
+            {"CODIBGE_MUNICIPIO", "1500107"}};
 }
 
 RowSet abrirCliente()
@@ -35,11 +39,14 @@ RowSet conjunto(const QStringList &campos, const QList<QVariantList> &linhas)
     return r;
 }
 
-void inserirSetor(BancoTeste &banco, const QString &secretaria, const QString &setor, const QString &descricao,
-                  const QVariantMap &outros)
+void inserirSetor(BancoTeste &banco, const QString &secretaria, const QString &setor,
+                  const QString &descricao, const QVariantMap &outros)
 {
-    QVariantMap v = {{"CDSECRETA", secretaria}, {"CDSETOR", setor}, {"DESCRICAO", descricao},
-                     {"NAOENVTRIB", "F"}, {"STATUS", "1"}};
+    QVariantMap v = {{"CDSECRETA", secretaria},
+                     {"CDSETOR", setor},
+                     {"DESCRICAO", descricao},
+                     {"NAOENVTRIB", "F"},
+                     {"STATUS", "1"}};
     for (auto it = outros.cbegin(); it != outros.cend(); ++it)
         v.insert(it.key(), it.value());
     banco.inserir(QStringLiteral("KVB006JAN"), v);
@@ -49,22 +56,33 @@ void inserirServidor(BancoTeste &banco, const QString &matricula, const QString 
                      const QString &sistema, const QVariant &paramtcm, const QString &ativo,
                      const QString &secretaria = QStringLiteral("001"))
 {
-    banco.inserir(QStringLiteral("KVB001JAN"), {{"MATRICULA", matricula}, {"NOME", nome}, {"FUNCAO", funcao},
-                                                {"SISTEMA", sistema}, {"PARAMTCM", paramtcm},
-                                                {"CDSECRETA", secretaria}, {"CDSETOR", "001"}, {"TCM", "F"}});
-    banco.inserir(QStringLiteral("KVBDXX02JAN"), {{"MATRICULA", matricula}, {"ATIVO", ativo}, {"TOTPROV", 100.0}});
+    banco.inserir(QStringLiteral("KVB001JAN"), {{"MATRICULA", matricula},
+                                                {"NOME", nome},
+                                                {"FUNCAO", funcao},
+                                                {"SISTEMA", sistema},
+                                                {"PARAMTCM", paramtcm},
+                                                {"CDSECRETA", secretaria},
+                                                {"CDSETOR", "001"},
+                                                {"TCM", "F"}});
+    banco.inserir(QStringLiteral("KVBDXX02JAN"),
+                  {{"MATRICULA", matricula}, {"ATIVO", ativo}, {"TOTPROV", 100.0}});
 }
 
-void inserirCargo(BancoTeste &banco, const QString &codigo, const QString &codcargo, const QString &codvinculo,
-                  const QVariant &tipocargo, const QVariant &numvagas = 1, const QString &descricao = "CARGO")
+void inserirCargo(BancoTeste &banco, const QString &codigo, const QString &codcargo,
+                  const QString &codvinculo, const QVariant &tipocargo, const QVariant &numvagas = 1,
+                  const QString &descricao = "CARGO")
 {
-    banco.inserir(QStringLiteral("CARGO_ECONTAS"),
-                  {{"CODIGO", codigo}, {"CODCARGO", codcargo}, {"CODVINCULO", codvinculo}, {"TIPOCARGO", tipocargo},
-                   {"NUMVAGAS", numvagas}, {"DESCRICAO", descricao}, {"VINCULO", "EFETIVO "}});
+    banco.inserir(QStringLiteral("CARGO_ECONTAS"), {{"CODIGO", codigo},
+                                                    {"CODCARGO", codcargo},
+                                                    {"CODVINCULO", codvinculo},
+                                                    {"TIPOCARGO", tipocargo},
+                                                    {"NUMVAGAS", numvagas},
+                                                    {"DESCRICAO", descricao},
+                                                    {"VINCULO", "EFETIVO "}});
 }
 
-const QStringList CamposRegistro040 = {"matricula", "codundgestor", "codundorca", "nome", "sexo", "cpf",
-                                       "dtnasc", "dtadmissao", "pispasep", "dtdemissao"};
+const QStringList CamposRegistro040 = {"matricula", "codundgestor", "codundorca", "nome",     "sexo",
+                                       "cpf",       "dtnasc",       "dtadmissao", "pispasep", "dtdemissao"};
 
 } // namespace
 
@@ -117,12 +135,14 @@ void TesteCriticas::codigoDaUnidadeDoCliente()
     TCriticasController controller("JAN", linhaCliente, QString());
 
     const QStringList invalido = controller.VerificaCodigoTCMCliente();
-    QCOMPARE(invalido, codigoInvalido ? QStringList{"Cliente: PREFEITURA DE TESTE - Encontra-se com código de "
-                                                    "unidade gestora inválido!"}
-                                      : QStringList());
+    QCOMPARE(invalido, codigoInvalido
+                           ? QStringList{"Cliente: PREFEITURA DE TESTE - Encontra-se com código de "
+                                         "unidade gestora inválido!"}
+                           : QStringList());
     const QStringList cadastro = controller.RetornarCriticasSobCadastroCliente();
-    QCOMPARE(cadastro, naoInformado ? QStringList{"Código unidade gestora não informado no cadastro de cliente."}
-                                    : QStringList());
+    QCOMPARE(cadastro, naoInformado
+                           ? QStringList{"Código unidade gestora não informado no cadastro de cliente."}
+                           : QStringList());
 }
 
 void TesteCriticas::camposVaziosDoCliente_data()
@@ -141,11 +161,12 @@ void TesteCriticas::camposVaziosDoCliente_data()
                                   << QStringList{"CNPJ não informado no cadastro de cliente.",
                                                  "Tipo do órgão não informado no cadastro de cliente."};
     QTest::newRow("todos nulos") << QVariantMap{{"DESCRICAO", "X"}}
-                                 << QStringList{"Código município IBGE não informado no cadastro de cliente.",
-                                                "CNPJ não informado no cadastro de cliente.",
-                                                "Código orçamentário não informado no cadastro de cliente.",
-                                                "Código unidade gestora não informado no cadastro de cliente.",
-                                                "Tipo do órgão não informado no cadastro de cliente."};
+                                 << QStringList{
+                                        "Código município IBGE não informado no cadastro de cliente.",
+                                        "CNPJ não informado no cadastro de cliente.",
+                                        "Código orçamentário não informado no cadastro de cliente.",
+                                        "Código unidade gestora não informado no cadastro de cliente.",
+                                        "Tipo do órgão não informado no cadastro de cliente."};
 }
 
 void TesteCriticas::camposVaziosDoCliente()
@@ -170,21 +191,24 @@ void TesteCriticas::eventosNaoConfigurados()
         QVariant tipoGrat, numGrat;
     };
     const QList<Evento> eventos = {
-        {"01", "P", "1", Nulo, Nulo},      // selected
-        {"02", "P", "1", "01", ""},        // selected: type not 99, number empty
-        {"03", "P", "1", "99", Nulo},      // type 99
-        {"04", "P", "1", Nulo, "7"},       // has a number
-        {"05", "D", "1", Nulo, Nulo},      // a discount
-        {"06", "P", "0", Nulo, Nulo},      // inactive
-        {"07", "p", "1", Nulo, Nulo},      // case-sensitive
-        {"08", "P", "1", "", " "},         // a blank number is not empty
-        {"09", "P", "1", "", ""},          // selected: empty type is not 99
+        {"01", "P", "1", Nulo, Nulo}, // selected
+        {"02", "P", "1", "01", ""},   // selected: type not 99, number empty
+        {"03", "P", "1", "99", Nulo}, // type 99
+        {"04", "P", "1", Nulo, "7"},  // has a number
+        {"05", "D", "1", Nulo, Nulo}, // a discount
+        {"06", "P", "0", Nulo, Nulo}, // inactive
+        {"07", "p", "1", Nulo, Nulo}, // case-sensitive
+        {"08", "P", "1", "", " "},    // a blank number is not empty
+        {"09", "P", "1", "", ""},     // selected: empty type is not 99
     };
     for (const Evento &e : eventos)
-        banco.inserir("KVB010JAN", {{"CODIGO", e.codigo}, {"DESCRICAO", QString("EVENTO ") + e.codigo},
-                                    {"NATUREZA", e.natureza}, {"STATUS", e.status}, {"TIPOGRAT", e.tipoGrat},
+        banco.inserir("KVB010JAN", {{"CODIGO", e.codigo},
+                                    {"DESCRICAO", QString("EVENTO ") + e.codigo},
+                                    {"NATUREZA", e.natureza},
+                                    {"STATUS", e.status},
+                                    {"TIPOGRAT", e.tipoGrat},
                                     {"NUMGRAT", e.numGrat}});
-    banco.inserir("KVB010JAN", {{"CODIGO", "10"}, {"STATUS", "1"}});   // no nature
+    banco.inserir("KVB010JAN", {{"CODIGO", "10"}, {"STATUS", "1"}}); // no nature
     TCriticasController controller("JAN", RowSet(), QString());
     QCOMPARE(controller.RetornaEventosNaoConfigurados(),
              (QStringList{"Evento: 01 - Descrição: EVENTO 01", "Evento: 02 - Descrição: EVENTO 02",
@@ -199,7 +223,7 @@ void TesteCriticas::cargosSemTipoEComVagasZeradas()
     inserirCargo(banco, "00201", "002", "01", Nulo, -3, "  VIGIA");
     inserirCargo(banco, "00301", "003", "01", "010", Nulo);
     inserirCargo(banco, "00401", "004", "01", "010", 5);
-    inserirCargo(banco, "00501", "005", "01", " ", 1);     // the database compares without trailing blanks
+    inserirCargo(banco, "00501", "005", "01", " ", 1); // the database compares without trailing blanks
     TCriticasController controller("JAN", RowSet(), QString());
     QCOMPARE(controller.RetornaCriticasNosTiposDeCargos(),
              (QStringList{"Código: 00101 - Descrição: PROFESSOR - Vínculo: EFETIVO",
@@ -218,20 +242,20 @@ void TesteCriticas::situacaoFuncionalPelasDuasJuncoes()
     OperadorTeste operador;
     BancoTeste banco;
     inserirCargo(banco, "00101", "001", "01", "010");
-    inserirCargo(banco, "99902", "002", "02", "020");     // code unlike position||bond
-    inserirCargo(banco, "00303", "003", "03", "030");     // exempt type
+    inserirCargo(banco, "99902", "002", "02", "020"); // code unlike position||bond
+    inserirCargo(banco, "00303", "003", "03", "030"); // exempt type
     inserirCargo(banco, "00401", "004", "01", "010");
     banco.inserir("SITUACAO_FUNCIONAL_PA", {{"CODIGO", "S1"}, {"TIPOCARGO", "010"}});
     banco.inserir("SITUACAO_FUNCIONAL_PA", {{"CODIGO", "S2"}, {"TIPOCARGO", "020"}});
     banco.inserir("SITUACAO_FUNCIONAL_PA", {{"CODIGO", "S3"}, {"TIPOCARGO", "030"}});
-    inserirServidor(banco, "00000001", "ANA  ", "001", "01", Nulo, "T");   // both
-    inserirServidor(banco, "00000002", "BIA", "002", "02", "", "T");       // only check 7 (00202 is no code)
-    inserirServidor(banco, "00000003", "CAIO", "999", "02", Nulo, "T");    // only check 6 (no 999||02 position)
-    inserirServidor(banco, "00000004", "DAVI", "003", "03", "S3", "T");    // allowed situation, exempt type
-    inserirServidor(banco, "00000005", "EVA", "001", "01", "S1", "T");     // allowed situation
-    inserirServidor(banco, "00000006", "FABIO", "001", "01", Nulo, "F");   // inactive
-    inserirServidor(banco, "00000007", "GIL", "004", "01", "S2", "T");     // situation for another type
-    inserirServidor(banco, "00000008", "HELIO", "003", "03", "", "T");     // exempt type, no situation
+    inserirServidor(banco, "00000001", "ANA  ", "001", "01", Nulo, "T"); // both
+    inserirServidor(banco, "00000002", "BIA", "002", "02", "", "T");     // only check 7 (00202 is no code)
+    inserirServidor(banco, "00000003", "CAIO", "999", "02", Nulo, "T");  // only check 6 (no 999||02 position)
+    inserirServidor(banco, "00000004", "DAVI", "003", "03", "S3", "T");  // allowed situation, exempt type
+    inserirServidor(banco, "00000005", "EVA", "001", "01", "S1", "T");   // allowed situation
+    inserirServidor(banco, "00000006", "FABIO", "001", "01", Nulo, "F"); // inactive
+    inserirServidor(banco, "00000007", "GIL", "004", "01", "S2", "T");   // situation for another type
+    inserirServidor(banco, "00000008", "HELIO", "003", "03", "", "T");   // exempt type, no situation
     TCriticasController controller("JAN", RowSet(), QString());
     QCOMPARE(controller.RetornaSituacaoFuncionalComCriticas(),
              (QStringList{"Servidor: 00000001 - ANA", "Servidor: 00000003 - CAIO"}));
@@ -245,12 +269,12 @@ void TesteCriticas::situacaoFuncionalPelasDuasJuncoes()
 void TesteCriticas::cargosSemNumeroDoAto()
 {
     OperadorTeste operador;
-    RowSet registro030 = conjunto({"codigo", "descricao", "leicria", "codundorca"},
-                                  {{"00101", "PROFESSOR ", "", "UO1"},
-                                   {"00201", "VIGIA", Nulo, "UO1"},
-                                   {"00301", "MOTORISTA", " ", "UO1"},
-                                   {"00401", "GARI", "LEI 1/90", "UO1"},
-                                   {"00501", "  MEDICO", "", "UO2"}});
+    RowSet registro030 =
+        conjunto({"codigo", "descricao", "leicria", "codundorca"}, {{"00101", "PROFESSOR ", "", "UO1"},
+                                                                    {"00201", "VIGIA", Nulo, "UO1"},
+                                                                    {"00301", "MOTORISTA", " ", "UO1"},
+                                                                    {"00401", "GARI", "LEI 1/90", "UO1"},
+                                                                    {"00501", "  MEDICO", "", "UO2"}});
     TCriticasController controller("JAN", RowSet(), QString());
     QCOMPARE(controller.RetornaCriticaDeCargosSemNumeroLeiCriacao(registro030),
              (QStringList{"Código: 00101 - Descrição: PROFESSOR - Falta número do ato!",
@@ -263,18 +287,21 @@ void TesteCriticas::unidadesGestorasComDoisTiposDeOrgao()
 {
     OperadorTeste operador;
     BancoTeste banco;
-    banco.inserir("KVB003", cliente("123456"));   // tipoorgao 03
-    inserirSetor(banco, "001", "000", "SEC A", {{"CGC", "01234567000100"}, {"CODUNDGESTOR", "123456"}, {"TIPOORGAO", "01"}});
-    inserirSetor(banco, "002", "000", "SEC B", {{"CGC", "01234567000100"}, {"CODUNDGESTOR", "123456"}, {"TIPOORGAO", "02"}});
-    inserirSetor(banco, "003", "000", "SEC C", {{"CODUNDGESTOR", "999999"}, {"TIPOORGAO", "05"}});   // not in 010
-    inserirSetor(banco, "004", "000", "SEC D", {});   // the client's code, CNPJ and type
-    inserirSetor(banco, "005", "000", "SEC E", {{"CODUNDGESTOR", "123456"}, {"TIPOORGAO", "07"}, {"NAOENVTRIB", "T"}});
+    banco.inserir("KVB003", cliente("123456")); // tipoorgao 03
+    inserirSetor(banco, "001", "000", "SEC A",
+                 {{"CGC", "01234567000100"}, {"CODUNDGESTOR", "123456"}, {"TIPOORGAO", "01"}});
+    inserirSetor(banco, "002", "000", "SEC B",
+                 {{"CGC", "01234567000100"}, {"CODUNDGESTOR", "123456"}, {"TIPOORGAO", "02"}});
+    inserirSetor(banco, "003", "000", "SEC C",
+                 {{"CODUNDGESTOR", "999999"}, {"TIPOORGAO", "05"}}); // not in 010
+    inserirSetor(banco, "004", "000", "SEC D", {});                  // the client's code, CNPJ and type
+    inserirSetor(banco, "005", "000", "SEC E",
+                 {{"CODUNDGESTOR", "123456"}, {"TIPOORGAO", "07"}, {"NAOENVTRIB", "T"}});
     inserirSetor(banco, "002", "001", "SETOR B1", {{"CODUNDGESTOR", "123456"}, {"TIPOORGAO", "08"}});
     // The first record-010 row of a code decides; a later row with the same code and type 02 does not.
-    RowSet registro010 = conjunto({"cnpj", "codundgestor", "tipoorgao"},
-                                  {{"01234567000100", "123456", "01"},
-                                   {"01234567000100", "123456", "02"},
-                                   {"01234567000100", Nulo, "09"}});
+    RowSet registro010 = conjunto({"cnpj", "codundgestor", "tipoorgao"}, {{"01234567000100", "123456", "01"},
+                                                                          {"01234567000100", "123456", "02"},
+                                                                          {"01234567000100", Nulo, "09"}});
     TCriticasController controller("JAN", RowSet(), QString());
     QCOMPARE(controller.RetornaCriticasSobUnidadesGestoras(registro010),
              (QStringList{"CNPJ: 01.234.567/0001-00 - Secretária: 002- Código unidade gestora: 123456- Tipo "
@@ -298,8 +325,8 @@ void TesteCriticas::setoresSemUnidadeOrcamentariaConfigurada()
     inserirSetor(banco, "002", "001", "MINUSCULA", {{"CODUNDORCA", "uo1"}});
     TCriticasController controller("JAN", RowSet(), QString());
     QCOMPARE(controller.RetornaCriticasUnidadesOrcamentariasNaoConfiguradas(),
-             (QStringList{"Setor: 001002 - Descrição: OUTRA UNIDADE", "Setor: 001003 - Descrição: SEM UNIDADE",
-                          "Setor: 002001 - Descrição: MINUSCULA"}));
+             (QStringList{"Setor: 001002 - Descrição: OUTRA UNIDADE",
+                          "Setor: 001003 - Descrição: SEM UNIDADE", "Setor: 002001 - Descrição: MINUSCULA"}));
 }
 
 // Pass 1 lists the payroll's secretariats without a budget unit, pass 2 its sectors whose budget unit is
@@ -314,7 +341,7 @@ void TesteCriticas::unidadesOrcamentariasEmDuasPassagens()
     inserirSetor(banco, "001", "000", "SEC SEM UO", {{"CODUNDORCA", ""}});
     inserirSetor(banco, "002", "000", "SEC COM UO", {{"CODUNDORCA", "UO2"}});
     inserirSetor(banco, "003", "000", "FORA DA FOLHA", {{"CODUNDORCA", ""}});
-    inserirSetor(banco, "004", "000", "SEC NULA", {{"NAOENVTRIB", "X"}});       // flag neither T nor F
+    inserirSetor(banco, "004", "000", "SEC NULA", {{"NAOENVTRIB", "X"}}); // flag neither T nor F
     inserirSetor(banco, "001", "001", "NO 020", {{"CODUNDORCA", "UO1"}});
     inserirSetor(banco, "001", "002", "FORA DO 020", {{"CODUNDORCA", "UO7"}});
     inserirSetor(banco, "002", "001", "SEM CODIGO", {});
@@ -328,9 +355,11 @@ void TesteCriticas::unidadesOrcamentariasEmDuasPassagens()
     operador.progresso().definirFaixa(TProgresso::Principal, 0, 100);
     QCOMPARE(controller.RetornaCriticasSobUnidadesOrcamentarias(registro020, setores),
              (QStringList{"Código: 001 -  Descrição: SEC SEM UO", "Código: 004 -  Descrição: SEC NULA"}));
-    QCOMPARE(setores, (QStringList{"linha anterior",
-                                   "Secretária: 002 - Setor: 001 - Código orçamentário:  - Descrição: SEM CODIGO",
-                                   "Secretária: 001 - Setor: 002 - Código orçamentário: UO7 - Descrição: FORA DO 020"}));
+    QCOMPARE(
+        setores,
+        (QStringList{"linha anterior",
+                     "Secretária: 002 - Setor: 001 - Código orçamentário:  - Descrição: SEM CODIGO",
+                     "Secretária: 001 - Setor: 002 - Código orçamentário: UO7 - Descrição: FORA DO 020"}));
     QCOMPARE(operador.progresso().posicao(TProgresso::Principal), 2);
 }
 
@@ -347,14 +376,17 @@ void TesteCriticas::funcionariosComDadosIncompletos_data()
     QTest::newRow("sexo 2") << linha("ANA", "2", "12345678901", d, d, "12345678901") << QString();
     QTest::newRow("cpf e pis") << linha("ANA", "1", "", d, d, Nulo)
                                << prefixo + "- CPF inválido - PISPASEP inválido";
-    QTest::newRow("sexo 0") << linha("ANA", "0", "12345678901", d, d, "12345678901") << prefixo + "- SEXO inválido";
+    QTest::newRow("sexo 0") << linha("ANA", "0", "12345678901", d, d, "12345678901")
+                            << prefixo + "- SEXO inválido";
     QTest::newRow("sexo M: nada a dizer") << linha("ANA", "M", "12345678901", d, d, "12345678901") << prefixo;
-    QTest::newRow("sexo nulo não seleciona") << linha("ANA", Nulo, "12345678901", d, d, "12345678901") << QString();
+    QTest::newRow("sexo nulo não seleciona")
+        << linha("ANA", Nulo, "12345678901", d, d, "12345678901") << QString();
     QTest::newRow("datas") << linha("ANA", "1", "12345678901", Nulo, Nulo, "12345678901")
                            << prefixo + "- Data de nascimento inválida - Data de Admissão inválida";
-    QTest::newRow("cpf só brancos não seleciona") << linha("ANA", "1", "   ", d, d, "12345678901") << QString();
-    QTest::newRow("brancos com outra falta") << linha("ANA", "0", "   ", d, d, "12345678901")
-                                             << prefixo + "- CPF inválido - SEXO inválido";
+    QTest::newRow("cpf só brancos não seleciona")
+        << linha("ANA", "1", "   ", d, d, "12345678901") << QString();
+    QTest::newRow("brancos com outra falta")
+        << linha("ANA", "0", "   ", d, d, "12345678901") << prefixo + "- CPF inválido - SEXO inválido";
     QTest::newRow("nome vazio") << linha("", "1", "12345678901", d, d, "12345678901")
                                 << "Funcionário: 00000001 -  - Com as seguintes criticas: - NOME inválido";
 }
@@ -364,8 +396,9 @@ void TesteCriticas::funcionariosComDadosIncompletos()
     QFETCH(QVariantList, linha);
     QFETCH(QString, esperado);
     OperadorTeste operador;
-    RowSet registro040 = conjunto(CamposRegistro040, {linha, {"00000009", "123456", "UO1", "ZE", "1", "1", Nulo,
-                                                               QDateTime(QDate(2000, 1, 1), QTime()), "1", Nulo}});
+    RowSet registro040 = conjunto(CamposRegistro040, {linha,
+                                                      {"00000009", "123456", "UO1", "ZE", "1", "1", Nulo,
+                                                       QDateTime(QDate(2000, 1, 1), QTime()), "1", Nulo}});
     TCriticasController controller("JAN", RowSet(), QString());
     const QStringList criticas = controller.RetornaFuncionariosComCriticas(registro040);
     QStringList esperadas = esperado.isEmpty() ? QStringList() : QStringList{esperado};
@@ -418,48 +451,84 @@ void TesteCriticas::textosDosComandos_data()
     QTest::addColumn<QStringList>("linhas");
     QTest::newRow("tipos de cargos") << SqlCriticas::TiposDeCargosNaoInformados()
                                      << QStringList{"SELECT codigo,", "       descricao,", "       vinculo",
-                                                    "  FROM CARGO_ECONTAS", " WHERE TIPOCARGO = '' OR TIPOCARGO IS NULL"};
+                                                    "  FROM CARGO_ECONTAS",
+                                                    " WHERE TIPOCARGO = '' OR TIPOCARGO IS NULL"};
     QTest::newRow("vagas") << SqlCriticas::CargosComVagasZeradas()
                            << QStringList{"SELECT codigo,", "       descricao", "  FROM CARGO_ECONTAS",
                                           " WHERE numvagas IS NULL or numvagas <= 0"};
     QTest::newRow("situação funcional")
         << SqlCriticas::ServidoresSemSituacaoFuncional("MAR")
-        << QStringList{"SELECT DISTINCT p.matricula,", "      p.nome", " FROM KVB001MAR p", "INNER JOIN KVBDXX02MAR f",
-                       "   ON (f.matricula = p.matricula AND f.ativo = 'T')", "INNER JOIN CARGO_ECONTAS c",
-                       "   ON (p.funcao||p.sistema = c.codigo)", "WHERE (p.paramtcm = '' OR p.paramtcm IS NULL)",
-                       "  AND c.tipocargo NOT IN "
-                       "('030','031','032','033','034','035','050','051','052','080','081','082','083','084')",
-                       "ORDER BY p.funcao,", "      p.sistema"};
+        << QStringList{
+               "SELECT DISTINCT p.matricula,",
+               "      p.nome",
+               " FROM KVB001MAR p",
+               "INNER JOIN KVBDXX02MAR f",
+               "   ON (f.matricula = p.matricula AND f.ativo = 'T')",
+               "INNER JOIN CARGO_ECONTAS c",
+               "   ON (p.funcao||p.sistema = c.codigo)",
+               "WHERE (p.paramtcm = '' OR p.paramtcm IS NULL)",
+               "  AND c.tipocargo NOT IN "
+               "('030','031','032','033','034','035','050','051','052','080','081','082','083','084')",
+               "ORDER BY p.funcao,",
+               "      p.sistema"};
     QTest::newRow("tipos inválidos")
         << SqlCriticas::ServidoresComTiposCargosInvalidos("MAR")
-        << QStringList{"SELECT DISTINCT p.matricula", "     ,p.nome", "     ,p.funcao||p.sistema AS econtas",
-                       " FROM KVB001MAR p", "INNER JOIN KVBDXX02MAR f", "   ON f.matricula = p.matricula",
-                       "INNER JOIN CARGO_ECONTAS c",
-                       "   ON ((c.codcargo||c.codvinculo = p.funcao||p.sistema) AND (c.tipocargo not in (select "
-                       "s.tipocargo from situacao_funcional_pa s where s.codigo = p.paramtcm)))",
-                       "WHERE f.ativo = 'T'", "ORDER BY p.funcao,  p.sistema"};
+        << QStringList{
+               "SELECT DISTINCT p.matricula",
+               "     ,p.nome",
+               "     ,p.funcao||p.sistema AS econtas",
+               " FROM KVB001MAR p",
+               "INNER JOIN KVBDXX02MAR f",
+               "   ON f.matricula = p.matricula",
+               "INNER JOIN CARGO_ECONTAS c",
+               "   ON ((c.codcargo||c.codvinculo = p.funcao||p.sistema) AND (c.tipocargo not in (select "
+               "s.tipocargo from situacao_funcional_pa s where s.codigo = p.paramtcm)))",
+               "WHERE f.ativo = 'T'",
+               "ORDER BY p.funcao,  p.sistema"};
     QTest::newRow("unidades gestoras")
         << SqlCriticas::SecretariasDasUnidadesGestoras("MAR")
-        << QStringList{"SELECT DISTINCT cdsecreta1,", "       descricao,", "       cgc as cnpj,",
-                       "       trim(codundgestor) as codundgestor,", "       tipoorgao",
-                       "  From (SELECT  a.descricao,", "        coalesce(a.cgc,b.cgc) cgc,", "        a.codorgao,",
-                       "        coalesce(a.codundgestor,b.codtcm) codundgestor,", "        a.codundorca,",
-                       "        a.naoenvtrib,", "        coalesce(a.codorgao_cnpj,b.codorgao)  codorgao_cnpj,",
-                       "        a.cdsetor as cdsetor1,", "        a.cdsecreta as cdsecreta1,",
-                       "       trim(coalesce(a.tipoorgao, b.tipoorgao)) tipoorgao,", "       a.status,",
-                       "       a.fundebecontas", "  FROM kvb006MAR a,", "       kvb003 b",
-                       " WHERE a.cdsetor = '000' AND naoenvtrib = 'F') t010", " ORDER BY 2,1,3"};
-    QTest::newRow("secretarias da folha")
-        << SqlCriticas::SecretariasDaFolha("MAR", "SELECT 1")
-        << QStringList{"SELECT cdsecreta,", "       cdsetor,", "       descricao,", "       cgc,", "       codorgao,",
-                       "       codundgestor,", "       tipoorgao,", "       codorgao_cnpj,", "       codundorca",
-                       "  FROM kvb006MAR", " WHERE cdsetor = '000'", "   AND naoenvtrib <> 'T'",
-                       "   AND cdsecreta IN (SELECT DISTINCT cdsecreta", "                       FROM (SELECT 1))"};
+        << QStringList{"SELECT DISTINCT cdsecreta1,",
+                       "       descricao,",
+                       "       cgc as cnpj,",
+                       "       trim(codundgestor) as codundgestor,",
+                       "       tipoorgao",
+                       "  From (SELECT  a.descricao,",
+                       "        coalesce(a.cgc,b.cgc) cgc,",
+                       "        a.codorgao,",
+                       "        coalesce(a.codundgestor,b.codtcm) codundgestor,",
+                       "        a.codundorca,",
+                       "        a.naoenvtrib,",
+                       "        coalesce(a.codorgao_cnpj,b.codorgao)  codorgao_cnpj,",
+                       "        a.cdsetor as cdsetor1,",
+                       "        a.cdsecreta as cdsecreta1,",
+                       "       trim(coalesce(a.tipoorgao, b.tipoorgao)) tipoorgao,",
+                       "       a.status,",
+                       "       a.fundebecontas",
+                       "  FROM kvb006MAR a,",
+                       "       kvb003 b",
+                       " WHERE a.cdsetor = '000' AND naoenvtrib = 'F') t010",
+                       " ORDER BY 2,1,3"};
+    QTest::newRow("secretarias da folha") << SqlCriticas::SecretariasDaFolha("MAR", "SELECT 1")
+                                          << QStringList{"SELECT cdsecreta,",
+                                                         "       cdsetor,",
+                                                         "       descricao,",
+                                                         "       cgc,",
+                                                         "       codorgao,",
+                                                         "       codundgestor,",
+                                                         "       tipoorgao,",
+                                                         "       codorgao_cnpj,",
+                                                         "       codundorca",
+                                                         "  FROM kvb006MAR",
+                                                         " WHERE cdsetor = '000'",
+                                                         "   AND naoenvtrib <> 'T'",
+                                                         "   AND cdsecreta IN (SELECT DISTINCT cdsecreta",
+                                                         "                       FROM (SELECT 1))"};
     QTest::newRow("setores da folha")
         << SqlCriticas::SetoresDaFolha("MAR", "SELECT 1")
-        << QStringList{"SELECT DISTINCT cdsecreta, cdsetor, descricao, codundorca FROM KVB006MAR WHERE cdsetor <> "
-                       "'000' AND NAOENVTRIB = 'F' AND cdsecreta IN (SELECT DISTINCT cdsecreta FROM (SELECT 1) "
-                       "t020) order by 4,1,2"};
+        << QStringList{
+               "SELECT DISTINCT cdsecreta, cdsetor, descricao, codundorca FROM KVB006MAR WHERE cdsetor <> "
+               "'000' AND NAOENVTRIB = 'F' AND cdsecreta IN (SELECT DISTINCT cdsecreta FROM (SELECT 1) "
+               "t020) order by 4,1,2"};
 }
 
 void TesteCriticas::textosDosComandos()

@@ -14,9 +14,10 @@
 namespace {
 
 const QString MensagemSemCriticas = QStringLiteral("Não há criticas na geração...");
-const QString Pergunta = QStringLiteral("Existem críticas na geração do Econtas. \rGostaria de visualizar as críticas?");
-const QString MensagemSemCargos =
-    QStringLiteral("Não é possível continuar pois a tabela de cargos do econtas ainda não foi configurada...");
+const QString Pergunta =
+    QStringLiteral("Existem críticas na geração do Econtas. \rGostaria de visualizar as críticas?");
+const QString MensagemSemCargos = QStringLiteral(
+    "Não é possível continuar pois a tabela de cargos do econtas ainda não foi configurada...");
 
 } // namespace
 
@@ -60,7 +61,7 @@ void TesteExecucaoCriticas::tabelaDeCargosVaziaBloqueiaSemPergunta()
     const ListasCriticas listas = btnCriticasClick(estado);
     QCOMPARE(operador.textos(), QStringList{MensagemSemCargos});
     QVERIFY(estado.ErroCritica);
-    QVERIFY(estado.SomenteErroNaPessoal);     // kept from the run before
+    QVERIFY(estado.SomenteErroNaPessoal); // kept from the run before
     QVERIFY(TextoDasCriticas(listas).isEmpty());
     QCOMPARE(operador.progresso().posicao(TProgresso::Principal), 0);
     QCOMPARE(operador.progresso().status(), QString());
@@ -111,10 +112,11 @@ void TesteExecucaoCriticas::soCriticasDeFuncionariosCarimbaSemMensagem()
     operador.responder({visualizar});
     const ListasCriticas listas = btnCriticasClick(estado);
 
-    const QStringList criticas = {"Funcionário: 00000001 - ANA SILVA - Com as seguintes criticas: - CPF inválido"};
+    const QStringList criticas = {
+        "Funcionário: 00000001 - ANA SILVA - Com as seguintes criticas: - CPF inválido"};
     QCOMPARE(listas[GrupoFuncionarios], criticas);
     QCOMPARE(operador.mensagens.first().texto, Pergunta);
-    QCOMPARE(operador.mensagens.size(), visualizar ? 2 : 1);          // the viewer, no "Não há criticas"
+    QCOMPARE(operador.mensagens.size(), visualizar ? 2 : 1); // the viewer, no "Não há criticas"
     QCOMPARE(operador.criticasExibidas[GrupoFuncionarios], visualizar ? criticas : QStringList());
     QVERIFY(!estado.ErroCritica);
     QVERIFY(estado.SomenteErroNaPessoal);

@@ -54,14 +54,18 @@ void TesteLoteCriticas::imprimeCarimbaEInterrompe_data()
     QTest::newRow("limpo") << int(ProblemaCritica::Nenhum) << QStringList() << 0 << true
                            << QStringList{"Não há criticas na geração..."};
     QTest::newRow("bloqueado") << int(ProblemaCritica::CpfVazioEVagasZeradas) << QStringList() << 3 << false
-                               << QStringList{"Gostaria de visualizar as críticas? [Não]"} + vagas + funcionarios;
-    QTest::newRow("só funcionários, sim") << int(ProblemaCritica::CpfVazio) << QStringList{"--sim"} << 0 << true
-                                          << QStringList{"Gostaria de visualizar as críticas? [Sim]"} + funcionarios;
-    QTest::newRow("só funcionários, não") << int(ProblemaCritica::CpfVazio) << QStringList() << 0 << true
-                                          << QStringList{"Gostaria de visualizar as críticas? [Não]"} + funcionarios;
+                               << QStringList{"Gostaria de visualizar as críticas? [Não]"} + vagas +
+                                      funcionarios;
+    QTest::newRow("só funcionários, sim")
+        << int(ProblemaCritica::CpfVazio) << QStringList{"--sim"} << 0 << true
+        << QStringList{"Gostaria de visualizar as críticas? [Sim]"} + funcionarios;
+    QTest::newRow("só funcionários, não")
+        << int(ProblemaCritica::CpfVazio) << QStringList() << 0 << true
+        << QStringList{"Gostaria de visualizar as críticas? [Não]"} + funcionarios;
     QTest::newRow("sem cargos") << int(ProblemaCritica::SemCargos) << QStringList() << 3 << false
-                                << QStringList{"Não é possível continuar pois a tabela de cargos do econtas ainda "
-                                               "não foi configurada..."};
+                                << QStringList{
+                                       "Não é possível continuar pois a tabela de cargos do econtas ainda "
+                                       "não foi configurada..."};
 }
 
 void TesteLoteCriticas::imprimeCarimbaEInterrompe()

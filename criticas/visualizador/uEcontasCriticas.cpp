@@ -30,7 +30,8 @@ QTreeWidgetItem *novoItem(QTreeWidgetItem *pai, const QString &texto, bool itali
 
 QString ArquivoEscolhidoPeloOperador(QWidget *pai)
 {
-    return QFileDialog::getSaveFileName(pai, QStringLiteral("Salvar críticas"), QStringLiteral("criticas.txt"),
+    return QFileDialog::getSaveFileName(pai, QStringLiteral("Salvar críticas"),
+                                        QStringLiteral("criticas.txt"),
                                         QStringLiteral("Texto (*.txt);;Todos os arquivos (*)"));
 }
 
@@ -48,7 +49,7 @@ QList<QIcon> ImagensDosGrupos()
         pintor.setPen(Qt::NoPen);
         pintor.drawEllipse(1, 1, 14, 14);
         pintor.setBrush(Qt::white);
-        pintor.drawRect(7, 4, 2, 6);       // an exclamation mark: a finding
+        pintor.drawRect(7, 4, 2, 6); // an exclamation mark: a finding
         pintor.drawRect(7, 11, 2, 2);
         imagens << QIcon(figura);
     }
@@ -146,8 +147,8 @@ bool TfrmEcontasCriticas::SalvarCriticas(const QString &caminho)
         gravado = arquivo.write(conteudo) == conteudo.size() && arquivo.commit();
     }
     if (!gravado)
-        Operador().erro(QStringLiteral("Não foi possível salvar as críticas em %1").arg(caminho) + QChar(13)
-                        + arquivo.errorString());
+        Operador().erro(QStringLiteral("Não foi possível salvar as críticas em %1").arg(caminho) + QChar(13) +
+                        arquivo.errorString());
     return gravado;
 }
 
