@@ -1,0 +1,99 @@
+#include "windows/JanelaUnidades.h"
+
+#include "common/Acao.h"
+
+#include <QHeaderView>
+#include <QLabel>
+#include <QKeyEvent>
+#include <QStatusBar>
+#include <QTableWidget>
+#include <QVBoxLayout>
+
+TJanelaUnidades::TJanelaUnidades(QWidget *parent, const QString &titulo, const QList<ColunaUnidades> &colunas,
+                                 const QString &statusInicial, RowSet &pUnidades)
+    : QWidget(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint),
+      m_unidades(pUnidades)
+{
+    setAttribute(Qt::WA_DeleteOnClose);
+    setWindowTitle(titulo);
+    setFixedSize(774, 367);
+
+    lvUnidades = new QTableWidget(0, int(colunas.size()), this);
+    lvUnidades->setObjectName(QStringLiteral("lvUnidades"));
+    lvUnidades->setShowGrid(true);
+    lvUnidades->setSelectionBehavior(QAbstractItemView::SelectRows);
+    lvUnidades->setSelectionMode(QAbstractItemView::SingleSelection);
+    lvUnidades->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    lvUnidades->verticalHeader()->hide();
+    lvUnidades->verticalHeader()->setDefaultSectionSize(lvUnidades->fontMetrics().height() + 6);
+    lvUnidades->horizontalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    lvUnidades->horizontalHeader()->setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    for (int c = 0; c < colunas.size(); ++c) {
+        auto *cabecalho = new QTableWidgetItem(colunas[c].titulo);
+        if (colunas[c].centralizada)
+            cabecalho->setTextAlignment(Qt::AlignCenter);
+        lvUnidades->setHorizontalHeaderItem(c, cabecalho);
+        lvUnidades->setColumnWidth(c, colunas[c].largura);
+        m_centralizadas << colunas[c].centralizada;
+    }
+
+    stbUnidades = new QStatusBar(this);
+    stbUnidades->setObjectName(QStringLiteral("stbUnidades"));
+    stbUnidades->setSizeGripEnabled(false);
+    m_painel = new QLabel(statusInicial, stbUnidades);
+    m_painel->setFixedWidth(768);
+    stbUnidades->addWidget(m_painel);
+
+    auto *layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(0);
+    layout->addWidget(lvUnidades);
+    layout->addWidget(stbUnidades);
+
+    // The window sees the keys before the list does.
+    lvUnidades->installEventFilter(this);
+}
+
+bool TJanelaUnidades::eventFilter(QObject *objeto, QEvent *evento)
+{
+    if (evento->type() == QEvent::KeyPress && static_cast<QKeyEvent *>(evento)->key() == Qt::Key_Escape) {
+        close();
+        return true;
+    }
+    return QWidget::eventFilter(objeto, evento);
+}
+
+void TJanelaUnidades::keyPressEvent(QKeyEvent *evento)
+{
+    if (evento->key() == Qt::Key_Escape)
+        close();
+    else
+        QWidget::keyPressEvent(evento);
+}
+
+QString TJanelaUnidades::textoStatus() const
+{
+    return m_painel->text();
+}
+
+void TJanelaUnidades::preencher(const std::function<TListaUnidades(RowSet &)> &consultar)
+{
+    ExecutarAcao([&] {
+        const TListaUnidades lista = consultar(m_unidades);
+        lvUnidades->setRowCount(0);
+        lvUnidades->setRowCount(int(lista.linhas.size()));
+        for (int i = 0; i < lista.linhas.size(); ++i)
+            mostrarLinha(i, lista.linhas[i]);
+        m_painel->setText(lista.status);
+    });
+}
+
+void TJanelaUnidades::mostrarLinha(int linha, const QStringList &colunas)
+{
+    for (int c = 0; c < colunas.size(); ++c) {
+        auto *item = new QTableWidgetItem(colunas[c]);
+        if (m_centralizadas.value(c))
+            item->setTextAlignment(Qt::AlignCenter);
+        lvUnidades->setItem(linha, c, item);
+    }
+}
