@@ -3,6 +3,7 @@
 #include "app/uPrincipal.h"
 #include "app/uSplash.h"
 #include "db/Conexao.h"
+#include "windows/uComplementares.h"
 
 ProgramaJanelas::ProgramaJanelas() = default;
 ProgramaJanelas::~ProgramaJanelas() = default;
@@ -17,6 +18,7 @@ int IniciarJanelas(const QStringList &argumentos, ProgramaJanelas &programa)
         programa.conexao = splash.tomarConexao();
     }
     programa.principal = std::make_unique<TfrmPrincipal>(argumentos.value(2), argumentos.value(3));
+    TfrmComplementares::CriarOculta(programa.principal.get());
     programa.principal->show();
     return 0;
 }

@@ -6,6 +6,9 @@
 #include "criticas/ExecucaoCriticas.h"
 #include "econtas/Principal.h"
 #include "export/ExportacaoEcontas.h"
+#include "windows/uComplementares.h"
+#include "windows/uUndidadeGestoraECONTAS.h"
+#include "windows/uUnidadesOrcamentariasECONTAS.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -242,6 +245,13 @@ void TfrmPrincipal::ligarBotoes()
     connect(btnCriticas, &QPushButton::clicked, this, &TfrmPrincipal::btnCriticasClick);
     connect(btnExportacao, &QPushButton::clicked, this, &TfrmPrincipal::btnExportacaoClick);
     connect(btnDesfazerGeracao, &QPushButton::clicked, this, &TfrmPrincipal::btnDesfazerGeracaoClick);
+    connect(btnEcontas_010, &QPushButton::clicked, this,
+            [this] { TfrmUndidadeGestoraECONTAS::btnEcontas_010Click(this, estado); });
+    connect(btnEcontas_020, &QPushButton::clicked, this,
+            [this] { TfrmUnidadesOrcamentariasECONTAS::btnEcontas_020Click(this, estado); });
+    connect(btnEnviarComplementar, &QPushButton::clicked, this, [this] {
+        TfrmComplementares::Abrir(this, estado.mes_cadastro, estado.ano_folha, estado.cnpjCliente());
+    });
     connect(&TAcoes::instancia(), &TAcoes::ocupadoMudou, this, &TfrmPrincipal::aplicarOcupado);
 }
 

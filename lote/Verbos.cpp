@@ -6,6 +6,8 @@ int ExecutarDesfazer(ContextoLote &contexto);
 int VerboExportar(ContextoLote &contexto);
 int VerboVerificar(ContextoLote &contexto);
 int ExecutarCriticas(ContextoLote &contexto);
+int ExecutarComplementares(ContextoLote &contexto);
+int ExecutarUnidades(ContextoLote &contexto);
 
 const QList<DefinicaoVerbo> &Verbos()
 {
@@ -18,6 +20,10 @@ const QList<DefinicaoVerbo> &Verbos()
         {QStringLiteral("verificar"), QStringLiteral("verificar ARQUIVO..."), 1, -1, {}, {}, VerboVerificar},
         {QStringLiteral("criticas"), QStringLiteral("criticas MMYYYY [--sim]"), 1, 1, {}, {QStringLiteral("--sim")},
          ExecutarCriticas},
+        {QStringLiteral("complementares"), QStringLiteral("complementares MMYYYY [--enviar AC1,AC2]"), 1, 1,
+         {QStringLiteral("--enviar")}, {}, ExecutarComplementares},
+        {QStringLiteral("unidades"), QStringLiteral("unidades MMYYYY gestoras|orcamentarias"), 2, 2, {}, {},
+         ExecutarUnidades},
     };
     return verbos;
 }

@@ -1,0 +1,62 @@
+// complementares MMYYYY [--enviar AC1,AC2]: the month's complementary sheets with their tick, as the
+// complementary window lists them; with --enviar, stores exactly that choice (an empty list unticks all).
+#include "common/uUtil.h"
+#include "econtas/ListaComplementares.h"
+#include "lote/Lote.h"
+#include "lote/OperadorLote.h"
+#include "lote/SelecaoMes.h"
+
+namespace {
+
+const QString OpcaoEnviar = QStringLiteral("--enviar");
+
+void imprimir(const QList<TLinhaComplementar> &linhas)
+{
+    QStringList saida = {CabecalhoComplementares, SubtituloComplementares};
+    for (const TLinhaComplementar &l : linhas)
+        saida << (l.marcada ? QStringLiteral("[X] ") : QStringLiteral("[ ] ")) + l.texto + QStringLiteral(" (")
+                + l.competencia + QStringLiteral(")");
+    saida << RodapeComplementares(int(linhas.size()));
+    EscreverSaida(saida.join(QLatin1Char('\n')));
+}
+
+// Ticks exactly the sheets named; false (after saying which) when a name is not a sheet of the month.
+bool aplicarEscolha(QList<TLinhaComplementar> &linhas, const QString &opcao)
+{
+    QStringList escolha;
+    for (const QString &codigo : opcao.split(QLatin1Char(','), Qt::SkipEmptyParts))
+        escolha << codigo.trimmed();
+    QStringList listadas;
+    for (const TLinhaComplementar &l : linhas)
+        listadas << l.competencia;
+    for (const QString &codigo : escolha)
+        if (!listadas.contains(codigo)) {
+            EscreverErro(QStringLiteral("a folha complementar %1 não existe na competência (folhas: %2)")
+                             .arg(codigo, listadas.join(QLatin1Char(','))));
+            return false;
+        }
+    for (TLinhaComplementar &l : linhas)
+        l.marcada = escolha.contains(l.competencia);
+    return true;
+}
+
+} // namespace
+
+int ExecutarComplementares(ContextoLote &contexto)
+{
+    const int selecao = SelecionarMes(contexto, contexto.args.argumentos.value(0));
+    if (selecao != Concluido)
+        return selecao;
+    const TEstadoEcontas &estado = contexto.estado;
+    QList<TLinhaComplementar> linhas =
+        ListarComplementares(estado.mes_cadastro.trimmed(), estado.ano_folha.trimmed(), estado.cnpjCliente());
+    if (contexto.args.opcoes.contains(OpcaoEnviar)) {
+        if (!aplicarEscolha(linhas, contexto.args.opcoes.value(OpcaoEnviar)))
+            return ErroDeUso;
+        EnviarComplementares(linhas);
+        MensagemInformacao(MensagemComplementaresEnviadas);
+    }
+    MarcarComplementaresExistentes(linhas);
+    imprimir(linhas);
+    return Concluido;
+}

@@ -1,0 +1,28 @@
+// unidades MMYYYY gestoras|orcamentarias: the rows and the count line of the unit preview windows.
+#include "econtas/PreviewUnidades.h"
+#include "lote/Lote.h"
+#include "lote/OperadorLote.h"
+#include "lote/SelecaoMes.h"
+
+int ExecutarUnidades(ContextoLote &contexto)
+{
+    const QString tipo = contexto.args.argumentos.value(1);
+    const bool gestoras = tipo == QLatin1String("gestoras");
+    if (!gestoras && tipo != QLatin1String("orcamentarias")) {
+        EscreverErro(QStringLiteral("tipo de unidade inválido: %1 (gestoras ou orcamentarias)").arg(tipo));
+        return ErroDeUso;
+    }
+    const int selecao = SelecionarMes(contexto, contexto.args.argumentos.value(0));
+    if (selecao != Concluido)
+        return selecao;
+    TEstadoEcontas &estado = contexto.estado;
+    const TListaUnidades lista =
+        gestoras ? ListarUnidadesGestoras(estado.mes_cadastro, estado.cdsUnidadesGestorasOrcamentarias)
+                 : ListarUnidadesOrcamentarias(estado.SQLPadrao, estado.cdsUnidadesGestorasOrcamentarias);
+    QStringList saida;
+    for (const QStringList &colunas : lista.linhas)
+        saida << colunas.join(QLatin1Char('\t'));
+    saida << lista.status;
+    EscreverSaida(saida.join(QLatin1Char('\n')));
+    return Concluido;
+}
