@@ -2,7 +2,10 @@
 // storing of the operator's choice.
 #include "common/Falha.h"
 #include "db/ComandosComplementares.h"
+#include "econtas/EstadoEcontas.h"
 #include "econtas/ListaComplementares.h"
+#include "generation/Geracao.h"
+#include "support/CenarioFolha.h"
 #include "support/BancoTeste.h"
 #include "support/OperadorTeste.h"
 
@@ -61,6 +64,7 @@ private slots:
     void marcaSoAChaveIgual();
     void enviarGravaExatamenteAEscolha();
     void enviarParaNaPrimeiraLinhaQueFalha();
+    void escolhaEntraNaSelecaoDaProximaGeracao();
 };
 
 void TesteComplementares::textoDaConsultaDeFolhas()
@@ -198,6 +202,39 @@ void TesteComplementares::enviarParaNaPrimeiraLinhaQueFalha()
                  qPrintable(f.mensagem()));
     }
     QCOMPARE(banco.linhas(QStringLiteral("SELECT MES FROM KVB020")), QStringList({"MES=AC1"}));
+}
+
+void TesteComplementares::escolhaEntraNaSelecaoDaProximaGeracao()
+{
+    OperadorTeste operador;
+    BancoTeste banco({"JAN", "AC1", "AC2"});
+    CenarioFolha cenario(banco);
+    cenario.cliente({{"CGC", CNPJ}});
+    cenario.lotacao("001", "000");
+    cenario.servidor("00000001", "001", "000");
+    cenario.folha("AC1", "00000001", 500.0);
+    cenario.folha("AC2", "00000001", 300.0);
+    TEstadoEcontas estado;
+    estado.ano_folha = QStringLiteral("2024");
+    estado.mes_cadastro = QStringLiteral("JAN");
+    estado.competencia = QStringLiteral("012024");
+    estado.numero_mes_selecionado = QStringLiteral("01");
+    estado.dataPagamento = QDate(2024, 1, 31);
+
+    QList<TLinhaComplementar> linhas = ListarComplementares(QStringLiteral("JAN"), QStringLiteral("2024"), CNPJ);
+    linhas[0].marcada = true;   // AC1 chosen, AC2 not
+    EnviarComplementares(linhas);
+    ConfiguraEcontas2(estado);
+    QVERIFY(estado.CDS_COMPLEMENTAR.aberto());
+    QStringList folhas;
+    for (estado.CDS_COMPLEMENTAR.first(); !estado.CDS_COMPLEMENTAR.eof(); estado.CDS_COMPLEMENTAR.next())
+        folhas << estado.CDS_COMPLEMENTAR.texto("MES") + ":" + estado.CDS_COMPLEMENTAR.texto("MATRICULA");
+    QCOMPARE(folhas, QStringList({"AC1:00000001"}));
+
+    linhas[0].marcada = false;
+    EnviarComplementares(linhas);
+    ConfiguraEcontas2(estado);
+    QVERIFY(!estado.CDS_COMPLEMENTAR.aberto());
 }
 
 QTEST_GUILESS_MAIN(TesteComplementares)
