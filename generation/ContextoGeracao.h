@@ -6,12 +6,20 @@
 #include "generation/CacheItens.h"
 #include "generation/EscritosGeracao.h"
 
+#include <QSet>
+#include <QString>
+
 struct TContextoGeracao {
     TEcontasController controlador;
     // Every walk records here each row it writes (registrar040 after InserirEcontas_040, ...): the
     // payment and per-diem builders then find a staff member's record 040 without a statement.
     TEscritosGeracao escritos;
     TCacheItens cacheItens;
+
+    // Staff members whose payments and per-diems this run has already walked, by their source rows
+    // (CNPJ, managing unit, budget unit, registration): walking the same rows again would add their
+    // items a second time.
+    QSet<QString> servidoresPercorridos;
 
     // true: every item runs its own event-definition query, existence query and write, and every payment
     // reads its items back from the work table, as the payroll system always did. Kept to check that the

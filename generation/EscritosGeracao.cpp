@@ -42,6 +42,40 @@ QString TEscritosGeracao::chavePagamento(const QString &competencia, const QStri
         {competencia, cnpj, ug, uo, matricula, QString::number(tipopagto), QString::number(milissegundos)});
 }
 
+void TEscritosGeracao::registrar010(const QString &competencia, const QString &cnpj, const QString &ug)
+{
+    m_010.insert(Chave({competencia, cnpj, ug}));
+}
+
+bool TEscritosGeracao::tem010(const QString &competencia, const QString &cnpj, const QString &ug) const
+{
+    return m_010.contains(Chave({competencia, cnpj, ug}));
+}
+
+void TEscritosGeracao::registrar020(const QString &competencia, const QString &cnpj, const QString &ug,
+                                    const QString &uo)
+{
+    m_020.insert(Chave({competencia, cnpj, ug, uo}));
+}
+
+bool TEscritosGeracao::tem020(const QString &competencia, const QString &cnpj, const QString &ug,
+                              const QString &uo) const
+{
+    return m_020.contains(Chave({competencia, cnpj, ug, uo}));
+}
+
+void TEscritosGeracao::registrar030(const QString &competencia, const QString &cnpj, const QString &ug,
+                                    const QString &uo, const QString &codigo)
+{
+    m_030.insert(Chave({competencia, cnpj, ug, uo, codigo}));
+}
+
+bool TEscritosGeracao::tem030(const QString &competencia, const QString &cnpj, const QString &ug,
+                              const QString &uo, const QString &codigo) const
+{
+    return m_030.contains(Chave({competencia, cnpj, ug, uo, codigo}));
+}
+
 void TEscritosGeracao::registrar040(const TEContas40 &r)
 {
     m_040.insert(Chave({r.competencia(), r.cnpj(), r.ug(), r.uo(), r.matricula()}));

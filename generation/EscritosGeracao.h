@@ -18,6 +18,16 @@ QString SemBrancosFinais(const QString &texto);
 
 class TEscritosGeracao {
 public:
+    // Managing units, budget units and positions, by the keys of their work tables.
+    void registrar010(const QString &competencia, const QString &cnpj, const QString &ug);
+    bool tem010(const QString &competencia, const QString &cnpj, const QString &ug) const;
+    void registrar020(const QString &competencia, const QString &cnpj, const QString &ug, const QString &uo);
+    bool tem020(const QString &competencia, const QString &cnpj, const QString &ug, const QString &uo) const;
+    void registrar030(const QString &competencia, const QString &cnpj, const QString &ug, const QString &uo,
+                      const QString &codigo);
+    bool tem030(const QString &competencia, const QString &cnpj, const QString &ug, const QString &uo,
+                const QString &codigo) const;
+
     void registrar040(const TEContas40 &registro);
     bool tem040(const QString &competencia, const QString &cnpj, const QString &ug, const QString &uo,
                 const QString &matricula) const;
@@ -48,6 +58,9 @@ public:
     static qint64 milissegundos(DataDias dias);
 
 private:
+    QSet<QString> m_010;
+    QSet<QString> m_020;
+    QSet<QString> m_030;
     QSet<QString> m_040;
     QSet<QString> m_041;
     QSet<QString> m_042;

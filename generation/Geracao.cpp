@@ -1,9 +1,16 @@
 #include "generation/Geracao.h"
 
+#include "common/Despacho.h"
 #include "common/Operador.h"
+#include "common/uUtil.h"
+#include "db/ComandosControle.h"
 #include "db/ComandosFontes.h"
+#include "db/ComandosManutencao.h"
 #include "db/ComandosSelecao.h"
+#include "db/Sql.h"
 #include "econtas/EstadoEcontas.h"
+#include "generation/ContextoGeracao.h"
+#include "generation/GeracaoUnidades.h"
 
 namespace {
 
@@ -60,4 +67,61 @@ void AlimentaProgressGeracao(TEstadoEcontas &estado)
                                     TProgresso::R041, TProgresso::R042, TProgresso::R043})
         total += progresso.maximo(barra);
     progresso.definirFaixa(TProgresso::Principal, 0, total);
+}
+
+namespace {
+
+const QString TituloRelatorio = QStringLiteral("Registros não gerados");
+
+void LimparProgressoNaInterface()
+{
+    DespacharParaInterface([] { Operador().progresso().limparGeracao(); });
+}
+
+// The unit names come from the main window's cursor; a state that never opened it opens it here.
+void AbrirUnidades(TEstadoEcontas &estado)
+{
+    if (!estado.cdsUnidadesGestorasOrcamentarias.aberto())
+        estado.cdsUnidadesGestorasOrcamentarias =
+            RowSet::abrir(QStringLiteral("SELECT * FROM UNIDADE_ORCAMENTARIA"));
+}
+
+// Deletion of the competence's rows, every record and the stamp commit together or not at all.
+void GerarNaTransacao(TEstadoEcontas &estado)
+{
+    Sql::Transacao transacao;
+    TComandosSql::ApagarTabelasEcontasPorCompetencia(estado.competencia);
+    CargosEcontas(estado);
+    AlimentaProgressGeracao(estado);
+    AbrirUnidades(estado);
+    TContextoGeracao contexto;
+    GerarArquivoEcontas_10(estado, contexto);
+    TComandosSql::CarimbarControle(TComandosSql::CarimboControle::Geracao, estado.competencia, estado.usuario);
+    transacao.commit();
+}
+
+} // namespace
+
+void btnGeracaoClick(TEstadoEcontas &estado)
+{
+    if (!estado.mesSelecionado) {
+        MensagemInformacao(QStringLiteral("Não foi selecionado nenhum mês para geração!"));
+        return;
+    }
+    TComandosSql::consultaFechamentoFolhas(estado.mes_cadastro.trimmed());
+    if (estado.SomenteErroNaPessoal
+        && !MensagemDeComfirmacao(QStringLiteral("Existem críticas no cadstro pessoal.") + QChar(13)
+                                  + QStringLiteral("Deseja continuar mesmo assim? ")))
+        return;
+    LimparProgressoNaInterface();
+    estado.relatorioGeracao.clear();
+    ConfiguraEcontas2(estado);
+    CarregarDadosEcontas(estado);
+    GerarNaTransacao(estado);
+    if (estado.ControlesTCMA)
+        DespacharParaInterface(estado.ControlesTCMA);
+    LimparProgressoNaInterface();
+    MensagemInformacao(QStringLiteral("Geração concluída com sucesso!"));
+    if (!estado.relatorioGeracao.isEmpty())
+        Operador().relatorio(TituloRelatorio, estado.relatorioGeracao);
 }

@@ -13,3 +13,6 @@ void CarregarDadosEcontas(TEstadoEcontas &estado);
 void CargosEcontas(TEstadoEcontas &estado);
 // Sizes the progress bars from the source sets.
 void AlimentaProgressGeracao(TEstadoEcontas &estado);
+// The whole generation of the selected competence, messages included. Raises Falha or Abortar;
+// the caller runs it through ExecutarAcaoLonga.
+void btnGeracaoClick(TEstadoEcontas &estado);
