@@ -50,6 +50,7 @@ void CenarioFolha::pessoa(const QString &matricula, const QString &cdsecreta, co
                              {"SEXO", "1"},
                              {"DTNASC", QDateTime(QDate(1980, 5, 17), QTime(0, 0))},
                              {"DTADMISSAO", QDateTime(QDate(2010, 2, 1), QTime(0, 0))},
+                             {"PARAMTCM", "1"},
                              {"TCM", "F"}},
                             campos));
 }
