@@ -102,17 +102,17 @@ void GerarNaTransacao(TEstadoEcontas &estado)
 
 } // namespace
 
-void btnGeracaoClick(TEstadoEcontas &estado)
+bool btnGeracaoClick(TEstadoEcontas &estado)
 {
     if (!estado.mesSelecionado) {
         MensagemInformacao(QStringLiteral("Não foi selecionado nenhum mês para geração!"));
-        return;
+        return false;
     }
     TComandosSql::consultaFechamentoFolhas(estado.mes_cadastro.trimmed());
     if (estado.SomenteErroNaPessoal
         && !MensagemDeComfirmacao(QStringLiteral("Existem críticas no cadstro pessoal.") + QChar(13)
                                   + QStringLiteral("Deseja continuar mesmo assim? ")))
-        return;
+        return false;
     LimparProgressoNaInterface();
     estado.relatorioGeracao.clear();
     ConfiguraEcontas2(estado);
@@ -124,4 +124,5 @@ void btnGeracaoClick(TEstadoEcontas &estado)
     MensagemInformacao(QStringLiteral("Geração concluída com sucesso!"));
     if (!estado.relatorioGeracao.isEmpty())
         Operador().relatorio(TituloRelatorio, estado.relatorioGeracao);
+    return true;
 }

@@ -13,6 +13,7 @@ void CarregarDadosEcontas(TEstadoEcontas &estado);
 void CargosEcontas(TEstadoEcontas &estado);
 // Sizes the progress bars from the source sets.
 void AlimentaProgressGeracao(TEstadoEcontas &estado);
-// The whole generation of the selected competence, messages included. Raises Falha or Abortar;
-// the caller runs it through ExecutarAcaoLonga.
-void btnGeracaoClick(TEstadoEcontas &estado);
+// The whole generation of the selected competence, messages included. True when the competence was
+// generated; false when it stopped at a message or a No. Raises Falha or Abortar; the caller runs it
+// through ExecutarAcaoLonga.
+bool btnGeracaoClick(TEstadoEcontas &estado);

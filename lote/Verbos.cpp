@@ -8,6 +8,7 @@ int VerboVerificar(ContextoLote &contexto);
 int ExecutarCriticas(ContextoLote &contexto);
 int ExecutarComplementares(ContextoLote &contexto);
 int ExecutarUnidades(ContextoLote &contexto);
+int ExecutarGerar(ContextoLote &contexto);
 
 const QList<DefinicaoVerbo> &Verbos()
 {
@@ -24,6 +25,8 @@ const QList<DefinicaoVerbo> &Verbos()
          {QStringLiteral("--enviar")}, {}, ExecutarComplementares},
         {QStringLiteral("unidades"), QStringLiteral("unidades MMYYYY gestoras|orcamentarias"), 2, 2, {}, {},
          ExecutarUnidades},
+        {QStringLiteral("gerar"), QStringLiteral("gerar MMYYYY [--data-pagamento DD/MM/AAAA] [--sim]"), 1, 1,
+         {QStringLiteral("--data-pagamento")}, {QStringLiteral("--sim")}, ExecutarGerar},
     };
     return verbos;
 }

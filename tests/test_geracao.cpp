@@ -10,6 +10,7 @@
 #include "support/CenarioFolha.h"
 #include "support/OperadorTeste.h"
 
+#include <QProcess>
 #include <QtTest>
 
 namespace {
@@ -92,6 +93,25 @@ ResultadoAcao Gerar(TEstadoEcontas &estado, OperadorTeste &operador)
     return r;
 }
 
+struct Execucao {
+    int saida;
+    QString saidaPadrao;
+    QString erros;
+};
+
+Execucao ExecutarLote(BancoTeste &banco, const QStringList &argumentos)
+{
+    banco.fechar();
+    QProcess processo;
+    processo.start(QStringLiteral(ECONTAS_BIN_DIR "/TvEcontasLote"),
+                   QStringList{banco.caminho(), "2020", "OPERADOR"} + argumentos);
+    processo.waitForFinished(120000);
+    Execucao e{processo.exitCode(), QString::fromUtf8(processo.readAllStandardOutput()),
+               QString::fromUtf8(processo.readAllStandardError())};
+    banco.reabrir();
+    return e;
+}
+
 } // namespace
 
 class TesteGeracao : public QObject {
@@ -106,6 +126,7 @@ private slots:
     void fontesVaziasTerminamComSucesso();
     void falhaNoMeioDesfazTudo();
     void paradasAntesDeMudarQualquerCoisa();
+    void verboGerar();
 };
 
 void TesteGeracao::regrasDasUnidades_data()
@@ -339,6 +360,30 @@ void TesteGeracao::paradasAntesDeMudarQualquerCoisa()
 
     QCOMPARE(banco.linhas("SELECT UG FROM ECONTAS_010"), QStringList{"UG=ANTES"});
     QCOMPARE(DataGeracao(banco), QString());
+}
+
+void TesteGeracao::verboGerar()
+{
+    OperadorTeste operador;
+    BancoTeste banco;
+    CenarioPadrao(banco);
+    CenarioFolha(banco).lotacao("003", "000", {{"CODUNDGESTOR", "123456"}, {"TIPOORGAO", "A"}, {"CGC", "22222222000122"}});
+    banco.executar("UPDATE CTRL_TCMTPA SET DT_CRITICAS = NULL");
+
+    Execucao semCritica = ExecutarLote(banco, {"gerar", "012020"});
+    QCOMPARE(semCritica.saida, 3);
+    QVERIFY2(semCritica.erros.contains("críticas"), qPrintable(semCritica.erros));
+    QCOMPARE(banco.contar("ECONTAS_010"), 0);
+
+    banco.executar("UPDATE CTRL_TCMTPA SET DT_CRITICAS = '2020-02-03'");
+    Execucao gerada = ExecutarLote(banco, {"gerar", "012020", "--data-pagamento", "25/01/2020"});
+    QVERIFY2(gerada.saida == 0, qPrintable(gerada.erros));
+    QVERIFY(gerada.saidaPadrao.contains(Sucesso));
+    QVERIFY(gerada.saidaPadrao.indexOf("Arquivo 10 com duplicidade de informações na unidade gestora 23456")
+            > gerada.saidaPadrao.indexOf(Sucesso));
+    QCOMPARE(banco.contar("ECONTAS_040"), 4);
+    QCOMPARE(banco.contar("ECONTAS_041", "DTPAGTO = '2020-01-25'"), banco.contar("ECONTAS_041"));
+    QCOMPARE(DataGeracao(banco), QDate::currentDate().toString("dd/MM/yyyy"));
 }
 
 QTEST_GUILESS_MAIN(TesteGeracao)
