@@ -6,6 +6,7 @@
 #include "criticas/ExecucaoCriticas.h"
 #include "econtas/Principal.h"
 #include "export/ExportacaoEcontas.h"
+#include "generation/Geracao.h"
 #include "windows/uComplementares.h"
 #include "windows/uUndidadeGestoraECONTAS.h"
 #include "windows/uUnidadesOrcamentariasECONTAS.h"
@@ -243,6 +244,8 @@ void TfrmPrincipal::ligarBotoes()
     connect(lvPrincipal, &QTableWidget::itemSelectionChanged, this, &TfrmPrincipal::lvPrincipalClick);
     connect(btnCaminhoArquivo, &QPushButton::clicked, this, &TfrmPrincipal::PegarCaminhoArquivo);
     connect(btnCriticas, &QPushButton::clicked, this, &TfrmPrincipal::btnCriticasClick);
+    connect(btnGeracao, &QPushButton::clicked, this,
+            [this] { ExecutarAcaoLonga([this] { ::btnGeracaoClick(estado); }); });
     connect(btnExportacao, &QPushButton::clicked, this, &TfrmPrincipal::btnExportacaoClick);
     connect(btnDesfazerGeracao, &QPushButton::clicked, this, &TfrmPrincipal::btnDesfazerGeracaoClick);
     connect(btnEcontas_010, &QPushButton::clicked, this,
