@@ -1,6 +1,7 @@
 // econtas_bench [--50000] [--tamanhos 1000,5000,20000]: for each payroll size, a sample database (not
 // timed), then the critique, generation and export of February (a complementary sheet) and December
 // (both 13th-salary sheets) through the code the window and the batch command run, beside their floors.
+#include "FasesBench.h"
 #include "Medicao.h"
 #include "PisoBench.h"
 #include "SelecaoMesBench.h"
@@ -10,7 +11,6 @@
 #include "db/Sql.h"
 #include "fixtures/lib/GeradorAmostra.h"
 #include "fixtures/lib/OperadorConsole.h"
-#include "generation/Geracao.h"
 
 #include <QCoreApplication>
 #include <QMap>
@@ -26,6 +26,11 @@ namespace {
 
 const QString AnoBench = QStringLiteral("2024");
 const QStringList MesesBench = {"FEV", "DEZ"};
+const QString FaseCriticas = QStringLiteral("críticas");
+const QString FaseGeracao = QStringLiteral("geração");
+const QString FasePisoGeracao = QStringLiteral("piso geração");
+const QString FaseExportacao = QStringLiteral("exportação");
+const QString FasePisoExportacao = QStringLiteral("piso exportação");
 
 struct Resultado {
     int tamanho = 0;
@@ -54,23 +59,14 @@ private:
 
 void imprimir(const Resultado &r)
 {
-    std::printf("%7d  %-3s  %-22s %9.2f s %10lld %10lld %11.0f/s %8.1f MB\n", r.tamanho, qPrintable(r.mes),
-                qPrintable(r.fase), r.medida.segundos, static_cast<long long>(r.medida.lidas),
+    // Padded as text: printf widths count bytes, and the phase names have accented letters.
+    std::printf("%7d  %s  %s %9.2f s %10lld %10lld %11.0f/s %8.1f MB\n", r.tamanho, qPrintable(r.mes),
+                qPrintable(r.fase.leftJustified(16)), r.medida.segundos, static_cast<long long>(r.medida.lidas),
                 static_cast<long long>(r.medida.escritas), r.medida.linhasPorSegundo(), r.medida.picoMemoriaKB / 1024.0);
     std::fflush(stdout);
 }
 
-// Without a generation to count, the floor inserts what the source sets suggest: one record per source
-// row, one payment per payroll row and eight items per payment.
-LinhasTrabalho linhasEstimadas(TEstadoEcontas &estado)
-{
-    CarregarDadosEcontas(estado);
-    LinhasTrabalho l;
-    l.porTabela = {estado.Econtas010.recordCount(), estado.EContas020.recordCount(), estado.Econtas030.recordCount(),
-                   estado.Econtas040.recordCount(), estado.Econtas043.recordCount(), estado.Econtas042.recordCount(),
-                   estado.Econtas043.recordCount() * 8};
-    return l;
-}
+QStringList g_diferencas; // months whose two generations did not write the same rows
 
 QList<Resultado> medirMes(int tamanho, const QString &mes, const QString &pasta)
 {
@@ -80,10 +76,19 @@ QList<Resultado> medirMes(int tamanho, const QString &mes, const QString &pasta)
         imprimir(resultados.last());
     };
     TEstadoEcontas estado = SelecionarMesBench(mes, AnoBench);
-    const LinhasTrabalho linhas = linhasEstimadas(estado);
-    registrar(QStringLiteral("piso geração"), PisoGeracao(mes, AnoBench, linhas));
-    const qint64 bytesEstimados = linhas.total() * 100;
-    registrar(QStringLiteral("piso exportação"), PisoExportacao(estado.competencia, bytesEstimados, pasta));
+    bool bloqueou = false;
+    registrar(FaseCriticas, MedirCriticas(estado, bloqueou));
+    if (bloqueou)
+        throw Falha(QStringLiteral("A crítica de %1 bloqueou a geração").arg(estado.competencia));
+    registrar(FaseGeracao, MedirGeracao(estado));
+    const QStringList primeira = RetratoDaGeracao(estado.competencia);
+    registrar(FaseGeracao + QStringLiteral(" (2ª)"), MedirGeracao(estado));
+    if (RetratoDaGeracao(estado.competencia) != primeira)
+        g_diferencas << QStringLiteral("%1 servidores, %2").arg(tamanho).arg(mes);
+    registrar(FasePisoGeracao, PisoGeracao(mes, AnoBench, ContarLinhasTrabalho(estado.competencia)));
+    qint64 bytes = 0;
+    registrar(FaseExportacao, MedirExportacao(estado, pasta, bytes));
+    registrar(FasePisoExportacao, PisoExportacao(estado.competencia, bytes, pasta));
     return resultados;
 }
 
@@ -120,20 +125,24 @@ double segundos(const QList<Resultado> &todos, int tamanho, const QString &mes, 
 void imprimirRazoes(const QList<Resultado> &todos, const QList<int> &tamanhos)
 {
     std::printf("\nRazões\n");
-    QStringList fases;
-    for (const Resultado &r : todos)
-        if (!fases.contains(r.fase))
-            fases << r.fase;
-    if (tamanhos.contains(5000) && tamanhos.contains(20000)) {
-        for (const QString &mes : MesesBench)
-            for (const QString &fase : fases) {
-                const double t5 = segundos(todos, 5000, mes, fase);
-                std::printf("  %-3s %-22s tempo(20000)/tempo(5000) = %.2f\n", qPrintable(mes), qPrintable(fase),
-                            t5 > 0 ? segundos(todos, 20000, mes, fase) / t5 : 0.0);
-            }
-    } else {
-        std::printf("  (as razões de crescimento pedem os tamanhos 5000 e 20000)\n");
+    for (const int tamanho : tamanhos)
+        for (const QString &mes : MesesBench) {
+            const double pisoG = segundos(todos, tamanho, mes, FasePisoGeracao);
+            const double pisoE = segundos(todos, tamanho, mes, FasePisoExportacao);
+            std::printf("  %6d %-3s geração / piso = %5.2f   exportação / piso = %5.2f\n", tamanho, qPrintable(mes),
+                        pisoG > 0 ? segundos(todos, tamanho, mes, FaseGeracao) / pisoG : 0.0,
+                        pisoE > 0 ? segundos(todos, tamanho, mes, FaseExportacao) / pisoE : 0.0);
+        }
+    if (!tamanhos.contains(5000) || !tamanhos.contains(20000)) {
+        std::printf("  (o crescimento pede os tamanhos 5000 e 20000)\n");
+        return;
     }
+    for (const QString &mes : MesesBench)
+        for (const QString &fase : {FaseCriticas, FaseGeracao, FaseExportacao}) {
+            const double t5 = segundos(todos, 5000, mes, fase);
+            std::printf("  %s %s tempo(20000)/tempo(5000) = %.2f\n", qPrintable(mes), qPrintable(fase.leftJustified(11)),
+                        t5 > 0 ? segundos(todos, 20000, mes, fase) / t5 : 0.0);
+        }
 }
 
 QList<int> tamanhosPedidos(const QStringList &args, bool &ok)
@@ -169,14 +178,17 @@ int main(int argc, char *argv[])
     OperadorConsole operador(true, true);
     InstalarOperador(&operador);
     std::printf("Máquina: %s, %d núcleos\n", qPrintable(QSysInfo::prettyProductName()), QThread::idealThreadCount());
-    std::printf("%7s  %-3s  %-22s %11s %10s %10s %13s %11s\n", "servid.", "mês", "fase", "tempo", "lidas", "escritas",
-                "linhas/s", "pico RSS");
+    std::printf("%7s  %s  %s %11s %10s %10s %13s %11s\n", "servid.", "mês", qPrintable(QStringLiteral("fase").leftJustified(16)),
+                "tempo", "lidas", "escritas", "linhas/s", "pico RSS");
     int saida = 0;
     try {
         QList<Resultado> todos;
         for (const int tamanho : tamanhos)
             todos += medirTamanho(tamanho);
+        std::printf("\nDuas gerações do mesmo mês gravam as mesmas linhas: %s\n",
+                    g_diferencas.isEmpty() ? "sim" : qPrintable("NÃO (" + g_diferencas.join("; ") + ")"));
         imprimirRazoes(todos, tamanhos);
+        saida = g_diferencas.isEmpty() ? 0 : 1;
     } catch (const Falha &f) {
         operador.erro(f.mensagem());
         saida = 1;
