@@ -8,6 +8,7 @@ int VerboVerificar(ContextoLote &contexto);
 int ExecutarCriticas(ContextoLote &contexto);
 int ExecutarComplementares(ContextoLote &contexto);
 int ExecutarUnidades(ContextoLote &contexto);
+int VerboProcessar(ContextoLote &contexto);
 int ExecutarGerar(ContextoLote &contexto);
 
 const QList<DefinicaoVerbo> &Verbos()
@@ -27,6 +28,9 @@ const QList<DefinicaoVerbo> &Verbos()
          ExecutarUnidades},
         {QStringLiteral("gerar"), QStringLiteral("gerar MMYYYY [--data-pagamento DD/MM/AAAA] [--sim]"), 1, 1,
          {QStringLiteral("--data-pagamento")}, {QStringLiteral("--sim")}, ExecutarGerar},
+        {QStringLiteral("processar"),
+         QStringLiteral("processar MMYYYY PASTA [--data-pagamento DD/MM/AAAA] [--sim] [--versao TEXTO]"), 2, 2,
+         {QStringLiteral("--data-pagamento"), QStringLiteral("--versao")}, {QStringLiteral("--sim")}, VerboProcessar},
     };
     return verbos;
 }

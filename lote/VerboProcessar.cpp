@@ -1,0 +1,29 @@
+// processar MMYYYY PASTA: the operator's whole month in one process, as in the window: critique,
+// generation and export of the submission files under PASTA.
+#include "criticas/ExecucaoCriticas.h"
+#include "export/ExportacaoEcontas.h"
+#include "generation/Geracao.h"
+#include "lote/Lote.h"
+#include "lote/OperadorLote.h"
+#include "lote/SelecaoMes.h"
+
+int VerboProcessar(ContextoLote &contexto)
+{
+    const QString competencia = contexto.args.argumentos.value(0);
+    const int selecao = SelecionarMes(contexto, competencia);
+    if (selecao != Concluido)
+        return selecao;
+    btnCriticasClick(contexto.estado);
+    if (contexto.estado.ErroCritica) {
+        EscreverErro(QStringLiteral("As críticas da competência %1 impedem a geração.").arg(competencia));
+        return InterrompidoPeloFluxo;
+    }
+    if (!btnGeracaoClick(contexto.estado))
+        return InterrompidoPeloFluxo;
+    const QString versao = QStringLiteral("--versao");
+    if (contexto.args.opcoes.contains(versao))
+        contexto.estado.versaoTovrin = contexto.args.opcoes.value(versao);
+    contexto.estado.caminhoArquivo = contexto.args.argumentos.value(1);
+    ExportarArquivos(contexto.estado);
+    return Concluido;
+}
