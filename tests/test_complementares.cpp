@@ -1,5 +1,6 @@
 // Complementary payroll sheets: the catalogue query, the list rows, the ticks read from KVB020 and the
 // storing of the operator's choice.
+#include "common/Acao.h"
 #include "common/Falha.h"
 #include "db/ComandosComplementares.h"
 #include "econtas/EstadoEcontas.h"
@@ -210,31 +211,46 @@ void TesteComplementares::escolhaEntraNaSelecaoDaProximaGeracao()
     BancoTeste banco({"JAN", "AC1", "AC2"});
     CenarioFolha cenario(banco);
     cenario.cliente({{"CGC", CNPJ}});
-    cenario.lotacao("001", "000");
-    cenario.servidor("00000001", "001", "000");
-    cenario.folha("AC1", "00000001", 500.0);
-    cenario.folha("AC2", "00000001", 300.0);
+    cenario.controle(QStringLiteral("012024"));
+    cenario.lotacao("001", "000", {{"CODUNDGESTOR", "123456"}, {"TIPOORGAO", "J"}});
+    cenario.lotacao("001", "001", {{"CODUNDORCA", "200001"}});
+    cenario.servidor("00000001", "001", "001");
+    // Class hours are paid as item K2 of the regular payment, summed over the chosen sheets.
+    cenario.folha("AC1", "00000001", 500.0, {{"VALAULAS", 30.0}});
+    cenario.folha("AC2", "00000001", 300.0, {{"VALAULAS", 5.0}});
+    for (const QString folha : {"AC1", "AC2"})   // a sheet without closed departments blocks the generation
+        CenarioFolha(banco, folha).lotacao("001", "001");
     TEstadoEcontas estado;
     estado.ano_folha = QStringLiteral("2024");
+    estado.usuario = QStringLiteral("OPERADOR");
+    estado.mesSelecionado = true;
     estado.mes_cadastro = QStringLiteral("JAN");
     estado.competencia = QStringLiteral("012024");
     estado.numero_mes_selecionado = QStringLiteral("01");
     estado.dataPagamento = QDate(2024, 1, 31);
+    estado.fdtblCliente = RowSet::abrir(QStringLiteral("SELECT * FROM KVB003"));
+    estado.fdtblCliente.first();
 
-    QList<TLinhaComplementar> linhas = ListarComplementares(QStringLiteral("JAN"), QStringLiteral("2024"), CNPJ);
-    linhas[0].marcada = true;   // AC1 chosen, AC2 not
-    EnviarComplementares(linhas);
-    ConfiguraEcontas2(estado);
-    QVERIFY(estado.CDS_COMPLEMENTAR.aberto());
-    QStringList folhas;
-    for (estado.CDS_COMPLEMENTAR.first(); !estado.CDS_COMPLEMENTAR.eof(); estado.CDS_COMPLEMENTAR.next())
-        folhas << estado.CDS_COMPLEMENTAR.texto("MES") + ":" + estado.CDS_COMPLEMENTAR.texto("MATRICULA");
-    QCOMPARE(folhas, QStringList({"AC1:00000001"}));
-
-    linhas[0].marcada = false;
-    EnviarComplementares(linhas);
-    ConfiguraEcontas2(estado);
-    QVERIFY(!estado.CDS_COMPLEMENTAR.aberto());
+    const auto enviar = [&](bool ac1, bool ac2) {
+        QList<TLinhaComplementar> linhas = ListarComplementares(QStringLiteral("JAN"), QStringLiteral("2024"), CNPJ);
+        linhas[0].marcada = ac1;
+        linhas[1].marcada = ac2;
+        EnviarComplementares(linhas);
+    };
+    const auto gerar = [&] { return ExecutarAcaoLonga([&] { btnGeracaoClick(estado); }); };
+    const auto itensK2 = [&] {
+        return banco.linhas(QStringLiteral("SELECT TIPOPAGTO, CAST(VALOR AS VARCHAR(20)) AS VALOR FROM ECONTAS_043 "
+                                           "WHERE COMPETENCIA = '012024' AND CODEVENTO = 'K2'"));
+    };
+    enviar(true, false);
+    QCOMPARE(gerar(), ResultadoAcao::Concluida);
+    QCOMPARE(itensK2(), QStringList({"TIPOPAGTO=1|VALOR=30.0000"}));
+    enviar(true, true);
+    QCOMPARE(gerar(), ResultadoAcao::Concluida);
+    QCOMPARE(itensK2(), QStringList({"TIPOPAGTO=1|VALOR=35.0000"}));
+    enviar(false, false);
+    QCOMPARE(gerar(), ResultadoAcao::Concluida);
+    QCOMPARE(itensK2(), QStringList());
 }
 
 QTEST_GUILESS_MAIN(TesteComplementares)
