@@ -9,7 +9,7 @@ class TConexao;
 class TfrmPrincipal;
 
 struct ProgramaJanelas {
-    std::unique_ptr<TConexao> conexao;        // the one connection, open until the program ends
+    std::unique_ptr<TConexao> conexao; // the one connection, open until the program ends
     std::unique_ptr<TfrmPrincipal> principal;
     ProgramaJanelas();
     ~ProgramaJanelas();

@@ -38,8 +38,7 @@ void OperadorJanelas::informacao(const QString &texto)
 bool OperadorJanelas::confirmacao(const QString &texto)
 {
     return QMessageBox::question(janelaAtiva(), QStringLiteral("CONFIRMAÇÃO"), comQuebras(texto),
-                                 QMessageBox::Yes | QMessageBox::No, QMessageBox::No)
-        == QMessageBox::Yes;
+                                 QMessageBox::Yes | QMessageBox::No, QMessageBox::No) == QMessageBox::Yes;
 }
 
 void OperadorJanelas::aviso(const QString &titulo, const QString &texto)
@@ -49,7 +48,8 @@ void OperadorJanelas::aviso(const QString &titulo, const QString &texto)
 
 void OperadorJanelas::mensagem(const QString &texto)
 {
-    QMessageBox caixa(QMessageBox::NoIcon, tituloAplicacao(), comQuebras(texto), QMessageBox::Ok, janelaAtiva());
+    QMessageBox caixa(QMessageBox::NoIcon, tituloAplicacao(), comQuebras(texto), QMessageBox::Ok,
+                      janelaAtiva());
     caixa.exec();
 }
 

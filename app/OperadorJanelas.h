@@ -21,7 +21,10 @@ public:
     static QString tituloAplicacao();
 
     // The findings viewer lives with the windows; the program sets how it is shown.
-    void definirExibicaoCriticas(std::function<void(const ListasCriticas &)> exibir) { m_exibirCriticas = std::move(exibir); }
+    void definirExibicaoCriticas(std::function<void(const ListasCriticas &)> exibir)
+    {
+        m_exibirCriticas = std::move(exibir);
+    }
 
 private:
     std::function<void(const ListasCriticas &)> m_exibirCriticas;

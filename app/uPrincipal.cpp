@@ -58,14 +58,16 @@ QLabel *rotulo(const QString &texto, QWidget *pai, const QRect &area)
 
 } // namespace
 
-TfrmPrincipal::TfrmPrincipal(const QString &ano, const QString &usuario, QWidget *parent) : QMainWindow(parent)
+TfrmPrincipal::TfrmPrincipal(const QString &ano, const QString &usuario, QWidget *parent)
+    : QMainWindow(parent)
 {
     frmPrincipal = this;
     estado.ano_folha = ano;
     estado.usuario = usuario;
     estado.ControlesTCMA = [this] { ControlesTCMA(); };
     escolherArquivo = [](QWidget *pai) {
-        return QFileDialog::getSaveFileName(pai, QStringLiteral("Gravar arquivos do Econtas"), QStringLiteral("ECONTAS"));
+        return QFileDialog::getSaveFileName(pai, QStringLiteral("Gravar arquivos do Econtas"),
+                                            QStringLiteral("ECONTAS"));
     };
     montarJanela();
     ExecutarAcao([this] { ConfiguracoesIniciaris(estado); });
@@ -88,15 +90,15 @@ void TfrmPrincipal::DefinirDica(QWidget *controle, const QString &dica)
 {
     const QStringList partes = dica.split(QLatin1Char('|'));
     controle->setProperty("dica", dica);
-    controle->setToolTip(QStringLiteral("<b>%1</b><br/>%2").arg(partes.value(0).toHtmlEscaped(),
-                                                                partes.value(1).toHtmlEscaped()));
+    controle->setToolTip(QStringLiteral("<b>%1</b><br/>%2")
+                             .arg(partes.value(0).toHtmlEscaped(), partes.value(1).toHtmlEscaped()));
 }
 
 void TfrmPrincipal::montarJanela()
 {
     setWindowTitle(QStringLiteral("KVB - Módulo E-Contas TCM-PA"));
-    setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
-                   | Qt::WindowCloseButtonHint);
+    setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                   Qt::WindowCloseButtonHint);
     setFont(QFont(QStringLiteral("Tahoma"), 8));
     auto *central = new QWidget(this);
     setCentralWidget(central);
@@ -111,7 +113,8 @@ void TfrmPrincipal::montarJanela()
 
 QGroupBox *TfrmPrincipal::montarLista(QWidget *pai)
 {
-    QGroupBox *geral = grupo(QStringLiteral("   Informações da Geração do e-Contas   "), pai, QRect(4, 2, 788, 452));
+    QGroupBox *geral =
+        grupo(QStringLiteral("   Informações da Geração do e-Contas   "), pai, QRect(4, 2, 788, 452));
     lvPrincipal = new QTableWidget(0, 6, geral);
     lvPrincipal->setGeometry(10, 20, 560, 250);
     lvPrincipal->setHorizontalHeaderLabels({QStringLiteral("Competência"), QStringLiteral("Geral"),
@@ -156,8 +159,9 @@ void TfrmPrincipal::montarLateral(QWidget *pai)
                        QStringLiteral("Título|Botão para geração das informações do e-Contas|5"));
     btnExportacao = botao(QStringLiteral("  Exportação     "), geracao, QRect(8, 58, 88, 32),
                           QStringLiteral("Título|Botão para exportar as informações em TXT|4"));
-    btnDesfazerGeracao = botao(QStringLiteral("Excluir Geração"), geracao, QRect(102, 58, 88, 32),
-                               QStringLiteral("Título|Botão para excluir a geração de informações do e-Contas|7"));
+    btnDesfazerGeracao =
+        botao(QStringLiteral("Excluir Geração"), geracao, QRect(102, 58, 88, 32),
+              QStringLiteral("Título|Botão para excluir a geração de informações do e-Contas|7"));
 
     rotulo(QStringLiteral("   Caminho do Arquivo   "), pai, QRect(580, 276, 198, 16));
     edtCaminhoArquivo = new QLineEdit(pai);
@@ -174,8 +178,9 @@ void TfrmPrincipal::montarPreviews(QWidget *pai)
     QGroupBox *previews = grupo(QStringLiteral("  Preview e-Contas   "), pai, QRect(10, 276, 560, 50));
     btnEcontas_010 = botao(QStringLiteral("Unidades Gestoras"), previews, QRect(10, 18, 175, 26),
                            QStringLiteral("Titulo|Click aqui para pré-visualizar as unidades gestoras|4"));
-    btnEcontas_020 = botao(QStringLiteral("Unidades Orçamentarias"), previews, QRect(192, 18, 175, 26),
-                           QStringLiteral("Título|Click aqui para pré-visualizar as unidades orçamentarias|4"));
+    btnEcontas_020 =
+        botao(QStringLiteral("Unidades Orçamentarias"), previews, QRect(192, 18, 175, 26),
+              QStringLiteral("Título|Click aqui para pré-visualizar as unidades orçamentarias|4"));
     btnEnviarComplementar = botao(
         QStringLiteral("Enviar Complementar"), previews, QRect(374, 18, 175, 26),
         QStringLiteral("Título|Botão para folhas complementares na geração de informações do e-Contas|7"));
@@ -185,7 +190,8 @@ void TfrmPrincipal::montarProgresso(QWidget *pai)
 {
     for (size_t i = 0; i < kRegistros.size(); ++i) {
         const int x = 10 + int(i) * 110;
-        rotulo(QStringLiteral("Registro %1").arg(kRegistros[i], 3, 10, QLatin1Char('0')), pai, QRect(x, 336, 104, 16));
+        rotulo(QStringLiteral("Registro %1").arg(kRegistros[i], 3, 10, QLatin1Char('0')), pai,
+               QRect(x, 336, 104, 16));
         pbRegistro[i] = new QProgressBar(pai);
         pbRegistro[i]->setGeometry(x, 354, 104, 20);
         pbRegistro[i]->setValue(0);
@@ -209,10 +215,14 @@ void TfrmPrincipal::montarStatus()
 
 void TfrmPrincipal::ligarAoEstado()
 {
-    connect(dtpPagamento, &QDateEdit::dateChanged, this, [this](const QDate &d) { estado.dataPagamento = d; });
-    connect(edtCodMunicipio, &QLineEdit::textChanged, this, [this](const QString &t) { estado.codMunicipio = t; });
-    connect(edtVersaoTovrin, &QLineEdit::textChanged, this, [this](const QString &t) { estado.versaoTovrin = t; });
-    connect(edtCaminhoArquivo, &QLineEdit::textChanged, this, [this](const QString &t) { estado.caminhoArquivo = t; });
+    connect(dtpPagamento, &QDateEdit::dateChanged, this,
+            [this](const QDate &d) { estado.dataPagamento = d; });
+    connect(edtCodMunicipio, &QLineEdit::textChanged, this,
+            [this](const QString &t) { estado.codMunicipio = t; });
+    connect(edtVersaoTovrin, &QLineEdit::textChanged, this,
+            [this](const QString &t) { estado.versaoTovrin = t; });
+    connect(edtCaminhoArquivo, &QLineEdit::textChanged, this,
+            [this](const QString &t) { estado.caminhoArquivo = t; });
 }
 
 void TfrmPrincipal::ligarAoProgresso()
@@ -220,8 +230,9 @@ void TfrmPrincipal::ligarAoProgresso()
     TProgresso &progresso = Operador().progresso();
     auto atualizar = [this, &progresso](int barra) {
         QProgressBar *alvo = barra == TProgresso::Principal ? pbPricipal
-                           : barra >= TProgresso::R010 && barra <= TProgresso::R043 ? pbRegistro[barra - TProgresso::R010]
-                                                                                   : nullptr;
+                             : barra >= TProgresso::R010 && barra <= TProgresso::R043
+                                 ? pbRegistro[barra - TProgresso::R010]
+                                 : nullptr;
         if (!alvo)
             return;
         const TProgresso::Estado &e = progresso.barra(TProgresso::Barra(barra));

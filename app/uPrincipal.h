@@ -42,10 +42,10 @@ public:
     QPushButton *btnEnviarComplementar = nullptr;
     QLineEdit *edtCaminhoArquivo = nullptr;
     QPushButton *btnCaminhoArquivo = nullptr;
-    std::array<QProgressBar *, 7> pbRegistro{};   // 010, 020, 030, 040, 041, 042, 043
+    std::array<QProgressBar *, 7> pbRegistro{}; // 010, 020, 030, 040, 041, 042, 043
     QProgressBar *pbPricipal = nullptr;
-    QLabel *painelPrefeitura = nullptr;           // status panel 0
-    QLabel *painelMensagens = nullptr;            // status panel 1
+    QLabel *painelPrefeitura = nullptr; // status panel 0
+    QLabel *painelMensagens = nullptr;  // status panel 1
 
     // The save dialog of the export folder; replaceable so the window can be driven by tests.
     std::function<QString(QWidget *)> escolherArquivo;

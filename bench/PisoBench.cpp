@@ -41,20 +41,76 @@ const QList<TabelaPiso> &tabelasPiso()
 {
     static const QString cnpj = QStringLiteral("04821537000188");
     static const QList<TabelaPiso> tabelas = {
-        {"ECONTAS_010", {"COMPETENCIA", "CNPJ", "UG", "DESCRICAO", "TIPO", "CODTCM"},
-         [](qint64 i) { return QVariantList{CompetenciaPiso, cnpj, matricula(i).right(5), "UNIDADE GESTORA", "01", "100101"}; }},
-        {"ECONTAS_020", {"COMPETENCIA", "CNPJ", "UG", "UO", "DESCRICAO", "TIPO", "CODTCM"},
-         [](qint64 i) { return QVariantList{CompetenciaPiso, cnpj, "00101", matricula(i).right(5), "UNIDADE ORÇAMENTÁRIA", "01", "100101"}; }},
-        {"ECONTAS_030", {"COMPETENCIA", "CNPJ", "UG", "UO", "CODIGO", "DESCRICAO", "TIPO", "TOTVAGAS", "NUMATO", "DTATO"},
-         [](qint64 i) { return QVariantList{CompetenciaPiso, cnpj, "00101", "01001", matricula(i).right(5), "CARGO", "10", 12, "045/2013", quando()}; }},
-        {"ECONTAS_040", {"COMPETENCIA", "CNPJ", "UG", "UO", "MATRICULA", "CPF", "NOME", "SEXO", "DTNASC", "DTADMISSAO", "DTDEMISSAO", "PISPASEP"},
-         [](qint64 i) { return QVariantList{CompetenciaPiso, cnpj, "00101", "01001", matricula(i), "52998224725", "MARIA DA CONCEIÇÃO SILVA", 2, quando(), quando(), QVariant(QMetaType(QMetaType::QDateTime)), "12345678919"}; }},
-        {"ECONTAS_041", {"COMPETENCIA", "CNPJ", "UG", "UO", "MATRICULA", "TIPOPAGTO", "DTPAGTO", "REMUNBASE", "TOTGRATFUNC", "TOTOUTREMU", "TOTDESC", "CONTRIBPREV", "IRRF", "DEPIR", "FUNDEB", "SITUACAO", "CODCARGO", "NUMPROC"},
-         [](qint64 i) { return QVariantList{CompetenciaPiso, cnpj, "00101", "01001", matricula(i), 1, quando(), dinheiro(i), dinheiro(i), dinheiro(i), dinheiro(i), dinheiro(i), dinheiro(i), 1, 1, 1, "10201", "0012/2019"}; }},
-        {"ECONTAS_042", {"COMPETENCIA", "CNPJ", "UG", "UO", "MATRICULA", "DTPAGTO", "VALOR", "NUMATO", "DTATO", "MOTIVO", "DESTINO", "INICIO", "FIM"},
-         [](qint64 i) { return QVariantList{CompetenciaPiso, cnpj, "00101", "01001", matricula(i), quando(), dinheiro(i), "001/2024", quando(), "CAPACITAÇÃO", "BELÉM/PA", quando(), quando()}; }},
-        {"ECONTAS_043", {"COMPETENCIA", "CNPJ", "UG", "UO", "MATRICULA", "TIPOPAGTO", "DTPAGTO", "CODEVENTO", "TIPOGRAT", "VALOR", "CODGRAT", "DESCONTO"},
-         [](qint64 i) { return QVariantList{CompetenciaPiso, cnpj, "00101", "01001", matricula(i / 8), 1, quando(), QStringLiteral("K%1").arg(i % 8), 1, dinheiro(i), 101, "F"}; }},
+        {"ECONTAS_010",
+         {"COMPETENCIA", "CNPJ", "UG", "DESCRICAO", "TIPO", "CODTCM"},
+         [](qint64 i) {
+             return QVariantList{CompetenciaPiso,   cnpj, matricula(i).right(5),
+                                 "UNIDADE GESTORA", "01", "100101"};
+         }},
+        {"ECONTAS_020",
+         {"COMPETENCIA", "CNPJ", "UG", "UO", "DESCRICAO", "TIPO", "CODTCM"},
+         [](qint64 i) {
+             return QVariantList{CompetenciaPiso,        cnpj, "00101", matricula(i).right(5),
+                                 "UNIDADE ORÇAMENTÁRIA", "01", "100101"};
+         }},
+        {"ECONTAS_030",
+         {"COMPETENCIA", "CNPJ", "UG", "UO", "CODIGO", "DESCRICAO", "TIPO", "TOTVAGAS", "NUMATO", "DTATO"},
+         [](qint64 i) {
+             return QVariantList{CompetenciaPiso, cnpj, "00101", "01001",    matricula(i).right(5),
+                                 "CARGO",         "10", 12,      "045/2013", quando()};
+         }},
+        {"ECONTAS_040",
+         {"COMPETENCIA", "CNPJ", "UG", "UO", "MATRICULA", "CPF", "NOME", "SEXO", "DTNASC", "DTADMISSAO",
+          "DTDEMISSAO", "PISPASEP"},
+         [](qint64 i) {
+             return QVariantList{CompetenciaPiso,
+                                 cnpj,
+                                 "00101",
+                                 "01001",
+                                 matricula(i),
+                                 "52998224725",
+                                 "MARIA DA CONCEIÇÃO SILVA",
+                                 2,
+                                 quando(),
+                                 quando(),
+                                 QVariant(QMetaType(QMetaType::QDateTime)),
+                                 "12345678919"};
+         }},
+        {"ECONTAS_041",
+         {"COMPETENCIA", "CNPJ", "UG", "UO", "MATRICULA", "TIPOPAGTO", "DTPAGTO", "REMUNBASE", "TOTGRATFUNC",
+          "TOTOUTREMU", "TOTDESC", "CONTRIBPREV", "IRRF", "DEPIR", "FUNDEB", "SITUACAO", "CODCARGO",
+          "NUMPROC"},
+         [](qint64 i) {
+             return QVariantList{
+                 CompetenciaPiso, cnpj,        "00101",     "01001",     matricula(i), 1,
+                 quando(),        dinheiro(i), dinheiro(i), dinheiro(i), dinheiro(i),  dinheiro(i),
+                 dinheiro(i),     1,           1,           1,           "10201",      "0012/2019"};
+         }},
+        {"ECONTAS_042",
+         {"COMPETENCIA", "CNPJ", "UG", "UO", "MATRICULA", "DTPAGTO", "VALOR", "NUMATO", "DTATO", "MOTIVO",
+          "DESTINO", "INICIO", "FIM"},
+         [](qint64 i) {
+             return QVariantList{CompetenciaPiso, cnpj,        "00101",    "01001",  matricula(i),
+                                 quando(),        dinheiro(i), "001/2024", quando(), "CAPACITAÇÃO",
+                                 "BELÉM/PA",      quando(),    quando()};
+         }},
+        {"ECONTAS_043",
+         {"COMPETENCIA", "CNPJ", "UG", "UO", "MATRICULA", "TIPOPAGTO", "DTPAGTO", "CODEVENTO", "TIPOGRAT",
+          "VALOR", "CODGRAT", "DESCONTO"},
+         [](qint64 i) {
+             return QVariantList{CompetenciaPiso,
+                                 cnpj,
+                                 "00101",
+                                 "01001",
+                                 matricula(i / 8),
+                                 1,
+                                 quando(),
+                                 QStringLiteral("K%1").arg(i % 8),
+                                 1,
+                                 dinheiro(i),
+                                 101,
+                                 "F"};
+         }},
     };
     return tabelas;
 }
@@ -91,7 +147,8 @@ LinhasTrabalho ContarLinhasTrabalho(const QString &competencia)
 {
     LinhasTrabalho linhas;
     for (int t = 0; t < TabelasTrabalho().size(); ++t) {
-        RowSet r = RowSet::abrir("SELECT COUNT(*) AS N FROM " + TabelasTrabalho()[t] + " WHERE competencia = ?", {competencia});
+        RowSet r = RowSet::abrir(
+            "SELECT COUNT(*) AS N FROM " + TabelasTrabalho()[t] + " WHERE competencia = ?", {competencia});
         r.first();
         linhas.porTabela[t] = r.inteiro(QStringLiteral("N"));
     }
@@ -102,8 +159,8 @@ Medida PisoGeracao(const QString &mes, const QString &ano, const LinhasTrabalho 
 {
     const TComandosSql::TextosSelecao textos = TComandosSql::MontarTextosSelecao(1, mes, ano);
     Cronometro cronometro;
-    const qint64 lidas = lerTudo(textos.base) + lerTudo(textos.complementar) + lerTudo(textos.decimoAdiantamento)
-                         + lerTudo(textos.decimoFinal);
+    const qint64 lidas = lerTudo(textos.base) + lerTudo(textos.complementar) +
+                         lerTudo(textos.decimoAdiantamento) + lerTudo(textos.decimoFinal);
     {
         Sql::Transacao transacao;
         for (int t = 0; t < tabelasPiso().size(); ++t) {

@@ -61,8 +61,9 @@ void imprimir(const Resultado &r)
 {
     // Padded as text: printf widths count bytes, and the phase names have accented letters.
     std::printf("%7d  %s  %s %9.2f s %10lld %10lld %11.0f/s %8.1f MB\n", r.tamanho, qPrintable(r.mes),
-                qPrintable(r.fase.leftJustified(16)), r.medida.segundos, static_cast<long long>(r.medida.lidas),
-                static_cast<long long>(r.medida.escritas), r.medida.linhasPorSegundo(), r.medida.picoMemoriaKB / 1024.0);
+                qPrintable(r.fase.leftJustified(16)), r.medida.segundos,
+                static_cast<long long>(r.medida.lidas), static_cast<long long>(r.medida.escritas),
+                r.medida.linhasPorSegundo(), r.medida.picoMemoriaKB / 1024.0);
     std::fflush(stdout);
 }
 
@@ -129,8 +130,8 @@ void imprimirRazoes(const QList<Resultado> &todos, const QList<int> &tamanhos)
         for (const QString &mes : MesesBench) {
             const double pisoG = segundos(todos, tamanho, mes, FasePisoGeracao);
             const double pisoE = segundos(todos, tamanho, mes, FasePisoExportacao);
-            std::printf("  %6d %-3s geração / piso = %5.2f   exportação / piso = %5.2f\n", tamanho, qPrintable(mes),
-                        pisoG > 0 ? segundos(todos, tamanho, mes, FaseGeracao) / pisoG : 0.0,
+            std::printf("  %6d %-3s geração / piso = %5.2f   exportação / piso = %5.2f\n", tamanho,
+                        qPrintable(mes), pisoG > 0 ? segundos(todos, tamanho, mes, FaseGeracao) / pisoG : 0.0,
                         pisoE > 0 ? segundos(todos, tamanho, mes, FaseExportacao) / pisoE : 0.0);
         }
     if (!tamanhos.contains(5000) || !tamanhos.contains(20000)) {
@@ -140,7 +141,8 @@ void imprimirRazoes(const QList<Resultado> &todos, const QList<int> &tamanhos)
     for (const QString &mes : MesesBench)
         for (const QString &fase : {FaseCriticas, FaseGeracao, FaseExportacao}) {
             const double t5 = segundos(todos, 5000, mes, fase);
-            std::printf("  %s %s tempo(20000)/tempo(5000) = %.2f\n", qPrintable(mes), qPrintable(fase.leftJustified(11)),
+            std::printf("  %s %s tempo(20000)/tempo(5000) = %.2f\n", qPrintable(mes),
+                        qPrintable(fase.leftJustified(11)),
                         t5 > 0 ? segundos(todos, 20000, mes, fase) / t5 : 0.0);
         }
 }
@@ -177,9 +179,11 @@ int main(int argc, char *argv[])
     }
     OperadorConsole operador(true, true);
     InstalarOperador(&operador);
-    std::printf("Máquina: %s, %d núcleos\n", qPrintable(QSysInfo::prettyProductName()), QThread::idealThreadCount());
-    std::printf("%7s  %s  %s %11s %10s %10s %13s %11s\n", "servid.", "mês", qPrintable(QStringLiteral("fase").leftJustified(16)),
-                "tempo", "lidas", "escritas", "linhas/s", "pico RSS");
+    std::printf("Máquina: %s, %d núcleos\n", qPrintable(QSysInfo::prettyProductName()),
+                QThread::idealThreadCount());
+    std::printf("%7s  %s  %s %11s %10s %10s %13s %11s\n", "servid.", "mês",
+                qPrintable(QStringLiteral("fase").leftJustified(16)), "tempo", "lidas", "escritas",
+                "linhas/s", "pico RSS");
     int saida = 0;
     try {
         QList<Resultado> todos;

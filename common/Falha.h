@@ -27,8 +27,7 @@ public:
 }
 
 // Runs the work and re-raises any Falha under the given prefix; Abortar passes through unchanged.
-template <typename F>
-auto comPrefixo(const QString &prefixo, F &&trabalho) -> decltype(trabalho())
+template <typename F> auto comPrefixo(const QString &prefixo, F &&trabalho) -> decltype(trabalho())
 {
     try {
         return trabalho();

@@ -1,18 +1,12 @@
 #include "common/ListasCriticas.h"
 
 const std::array<QString, QuantidadeGruposCriticas> grupoArray = {
-    QStringLiteral("CADASTRO DE CLIENTE"),
-    QStringLiteral("UNIDADES GESTORAS"),
-    QStringLiteral("UNIDADE ORÇAMENTÁRIA"),
-    QStringLiteral("SETOR"),
-    QStringLiteral("TIPOS DE CARGOS DO ECONTAS"),
-    QStringLiteral("SITUAÇÃO FUNCIONAL DO SERVIDOR"),
-    QStringLiteral("CARGOS SEM NÚMERO DO ATO"),
-    QStringLiteral("CARGOS COM VAGAS ZERADAS"),
-    QStringLiteral("UNIDADES ORÇAMENTARIAS"),
-    QStringLiteral("EVENTOS NÃO CONFIGURADOS"),
-    QStringLiteral("FUNCIONÁRIOS COM CRÍTICAS"),
-    QStringLiteral("CLIENTE"),
+    QStringLiteral("CADASTRO DE CLIENTE"),        QStringLiteral("UNIDADES GESTORAS"),
+    QStringLiteral("UNIDADE ORÇAMENTÁRIA"),       QStringLiteral("SETOR"),
+    QStringLiteral("TIPOS DE CARGOS DO ECONTAS"), QStringLiteral("SITUAÇÃO FUNCIONAL DO SERVIDOR"),
+    QStringLiteral("CARGOS SEM NÚMERO DO ATO"),   QStringLiteral("CARGOS COM VAGAS ZERADAS"),
+    QStringLiteral("UNIDADES ORÇAMENTARIAS"),     QStringLiteral("EVENTOS NÃO CONFIGURADOS"),
+    QStringLiteral("FUNCIONÁRIOS COM CRÍTICAS"),  QStringLiteral("CLIENTE"),
     QStringLiteral("SITUAÇÃO FUNCIONAL"),
 };
 
@@ -29,7 +23,8 @@ const std::array<QString, QuantidadeGruposCriticas> tituloArray = {
     QStringLiteral("Eventos não configurados na folha"),
     QStringLiteral("Funcionários/Agentes políticos com inconsistências na base de dados"),
     QStringLiteral("Cliente encontra-se com código da unidade gestora inválido..."),
-    QStringLiteral("O código da situação funcional indicado não é valido para o tipo do cargo no lotacionograma."),
+    QStringLiteral(
+        "O código da situação funcional indicado não é valido para o tipo do cargo no lotacionograma."),
 };
 
 QString RodapeGrupo(int quantidade)

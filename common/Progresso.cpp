@@ -46,13 +46,21 @@ void TProgresso::limparGeracao()
 TProgresso::Barra barraDoRegistro(int registro)
 {
     switch (registro) {
-    case 10: return TProgresso::R010;
-    case 20: return TProgresso::R020;
-    case 30: return TProgresso::R030;
-    case 40: return TProgresso::R040;
-    case 41: return TProgresso::R041;
-    case 42: return TProgresso::R042;
-    case 43: return TProgresso::R043;
-    default: return TProgresso::Principal;
+    case 10:
+        return TProgresso::R010;
+    case 20:
+        return TProgresso::R020;
+    case 30:
+        return TProgresso::R030;
+    case 40:
+        return TProgresso::R040;
+    case 41:
+        return TProgresso::R041;
+    case 42:
+        return TProgresso::R042;
+    case 43:
+        return TProgresso::R043;
+    default:
+        return TProgresso::Principal;
     }
 }

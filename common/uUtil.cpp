@@ -7,18 +7,16 @@ const QStringList ArrayMesNumero = {"JAN", "FEV", "MAR", "ABR", "MAI", "JUN",
                                     "JUL", "AGO", "SET", "OUT", "NOV", "DEZ"};
 const QStringList ArrayMesLetra = {"A", "B", "C", "D", "E", "F", "G", "H", "I", "J", "K", "L"};
 const QStringList MESES = ArrayMesNumero;
-const QStringList NomesMesLegenda = {QStringLiteral("Janeiro"), QStringLiteral("Fevereiro"),
-                                     QStringLiteral("Março"),   QStringLiteral("Abril"),
-                                     QStringLiteral("Maio"),    QStringLiteral("Junho"),
-                                     QStringLiteral("Julho"),   QStringLiteral("Agosto"),
-                                     QStringLiteral("Setembro"), QStringLiteral("Outubro"),
-                                     QStringLiteral("Novembro"), QStringLiteral("Dezembro")};
-const QStringList NomesMesFolha = {QStringLiteral("JANEIRO"), QStringLiteral("FEVEREIRO"),
-                                   QStringLiteral("MARÇO"),   QStringLiteral("ABRIL"),
-                                   QStringLiteral("MAIO"),    QStringLiteral("JUNHO"),
-                                   QStringLiteral("JULHO"),   QStringLiteral("AGOSTO"),
-                                   QStringLiteral("SETEMBRO"), QStringLiteral("OUTUBRO"),
-                                   QStringLiteral("NOVEMBRO"), QStringLiteral("DEZEMBRO")};
+const QStringList NomesMesLegenda = {
+    QStringLiteral("Janeiro"), QStringLiteral("Fevereiro"), QStringLiteral("Março"),
+    QStringLiteral("Abril"),   QStringLiteral("Maio"),      QStringLiteral("Junho"),
+    QStringLiteral("Julho"),   QStringLiteral("Agosto"),    QStringLiteral("Setembro"),
+    QStringLiteral("Outubro"), QStringLiteral("Novembro"),  QStringLiteral("Dezembro")};
+const QStringList NomesMesFolha = {
+    QStringLiteral("JANEIRO"), QStringLiteral("FEVEREIRO"), QStringLiteral("MARÇO"),
+    QStringLiteral("ABRIL"),   QStringLiteral("MAIO"),      QStringLiteral("JUNHO"),
+    QStringLiteral("JULHO"),   QStringLiteral("AGOSTO"),    QStringLiteral("SETEMBRO"),
+    QStringLiteral("OUTUBRO"), QStringLiteral("NOVEMBRO"),  QStringLiteral("DEZEMBRO")};
 const QStringList PrefixosComplementar = {"AC", "BC", "CC", "DC", "EC", "FC",
                                           "GC", "HC", "IC", "JC", "KC", "LC"};
 
@@ -96,8 +94,8 @@ QString FormataCNPJ(const QString &pCNPJ)
 {
     if (pCNPJ.isEmpty())
         return QString();
-    return pCNPJ.mid(0, 2) + '.' + pCNPJ.mid(2, 3) + '.' + pCNPJ.mid(5, 3) + '/' + pCNPJ.mid(8, 4)
-        + '-' + pCNPJ.mid(12, 2);
+    return pCNPJ.mid(0, 2) + '.' + pCNPJ.mid(2, 3) + '.' + pCNPJ.mid(5, 3) + '/' + pCNPJ.mid(8, 4) + '-' +
+           pCNPJ.mid(12, 2);
 }
 
 qint64 StrIntTov(const QString &pValor)

@@ -14,7 +14,7 @@ namespace TComandosSql {
 void CarimbarControle(CarimboControle carimbo, const QString &competencia, const QString &usuario)
 {
     const QString coluna = carimbo == CarimboControle::Criticas  ? QStringLiteral("DT_CRITICAS")
-                         : carimbo == CarimboControle::Geracao   ? QStringLiteral("DT_GERACAO")
+                           : carimbo == CarimboControle::Geracao ? QStringLiteral("DT_GERACAO")
                                                                  : QStringLiteral("DT_EXPORTACAO");
     Sql::Executar(QStringLiteral("UPDATE CTRL_TCMTPA SET %1 = ?, USUARIO = ? WHERE MES_ANO = ?").arg(coluna),
                   {QDateTime(QDate::currentDate(), QTime(0, 0)), usuario, competencia});
@@ -74,7 +74,8 @@ QString SqlControleTcmPA(const QString &pAno)
     QStringList linhas = {QStringLiteral("SELECT CASE SUBSTRING(mes_ano FROM 1 FOR 2)")};
     for (int i = 0; i < legendas.size(); ++i)
         linhas << QStringLiteral("         WHEN %1 THEN %2 || SUBSTRING(mes_ano FROM 3 FOR 4)")
-                      .arg(Sql::Q(QStringLiteral("%1").arg(i + 1, 2, 10, QLatin1Char('0'))), Sql::Q(legendas[i]));
+                      .arg(Sql::Q(QStringLiteral("%1").arg(i + 1, 2, 10, QLatin1Char('0'))),
+                           Sql::Q(legendas[i]));
     linhas << QStringLiteral("       END AS competencia") << QStringLiteral("      ,geral             ")
            << QStringLiteral("      ,cnpj              ") << QStringLiteral("      ,dt_criticas       ")
            << QStringLiteral("      ,dt_geracao        ") << QStringLiteral("      ,dt_exportacao     ")
@@ -89,9 +90,10 @@ RowSet ControleTcmPA(const QString &pAno)
     try {
         return RowSet::abrir(SqlControleTcmPA(pAno));
     } catch (const Falha &f) {
-        Operador().aviso(QStringLiteral("Tovrin Sistemas"),
-                         QStringLiteral("Não foi possível carregar <CTRL_TCMTPA>, contate a Tovrin Sistemas!")
-                             + QChar(13) + f.mensagem());
+        Operador().aviso(
+            QStringLiteral("Tovrin Sistemas"),
+            QStringLiteral("Não foi possível carregar <CTRL_TCMTPA>, contate a Tovrin Sistemas!") +
+                QChar(13) + f.mensagem());
         return RowSet();
     }
 }
@@ -103,10 +105,14 @@ QStringList FolhasDoMes(const QString &pMes)
         QStringLiteral("SELECT DISTINCT (SUBSTRING(RDB$RELATION_NAME FROM 9 FOR 3)) TABELA"),
         QStringLiteral(" FROM RDB$RELATION_FIELDS"),
         QStringLiteral("WHERE (RDB$RELATION_NAME LIKE %1)").arg(Sql::Q(QStringLiteral("%XX02%"))),
-        QStringLiteral("  AND ((RDB$RELATION_NAME LIKE %1)").arg(Sql::Q(QStringLiteral("%") + letra + QStringLiteral("C%"))),
-        QStringLiteral("   OR (RDB$RELATION_NAME LIKE %1)").arg(Sql::Q(QStringLiteral("%") + letra + QStringLiteral("Y%"))),
-        QStringLiteral("   OR (RDB$RELATION_NAME LIKE %1)").arg(Sql::Q(QStringLiteral("%") + letra + QStringLiteral("Z%"))),
-        QStringLiteral("   OR (RDB$RELATION_NAME LIKE %1))").arg(Sql::Q(QStringLiteral("%") + pMes + QStringLiteral("%"))),
+        QStringLiteral("  AND ((RDB$RELATION_NAME LIKE %1)")
+            .arg(Sql::Q(QStringLiteral("%") + letra + QStringLiteral("C%"))),
+        QStringLiteral("   OR (RDB$RELATION_NAME LIKE %1)")
+            .arg(Sql::Q(QStringLiteral("%") + letra + QStringLiteral("Y%"))),
+        QStringLiteral("   OR (RDB$RELATION_NAME LIKE %1)")
+            .arg(Sql::Q(QStringLiteral("%") + letra + QStringLiteral("Z%"))),
+        QStringLiteral("   OR (RDB$RELATION_NAME LIKE %1))")
+            .arg(Sql::Q(QStringLiteral("%") + pMes + QStringLiteral("%"))),
     });
     QStringList folhas;
     RowSet consulta = RowSet::abrir(sql);
@@ -136,7 +142,8 @@ bool Folhafechada(const QString &pMes)
         QStringLiteral("on (pessoal.MATRICULA = FOLHA.MATRICULA) "),
         QStringLiteral("inner join kvb006") + folha + QStringLiteral(" lotacao "),
         QStringLiteral("on (pessoal.cdsecreta = lotacao.cdsecreta) "),
-        QStringLiteral("where (pessoal.cdsetor = lotacao.cdsetor) AND (FOLHA.ATIVO = %1 ) ").arg(Sql::Q(QStringLiteral("T"))),
+        QStringLiteral("where (pessoal.cdsetor = lotacao.cdsetor) AND (FOLHA.ATIVO = %1 ) ")
+            .arg(Sql::Q(QStringLiteral("T"))),
         QStringLiteral("and lotacao.FECHAMENTO = %1").arg(Sql::Q(QStringLiteral("A"))),
     });
     bool fechada = RowSet::abrir(sql).recordCount() == 0;

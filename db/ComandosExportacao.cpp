@@ -33,13 +33,13 @@ TabelasExportacao CarregaArquivosExportaEcontas(const QString &pCompetencia)
     t.TBL_EXP_010 = abrirTabela(QStringLiteral("ECONTAS_010"),
                                 QStringLiteral("COMPETENCIA, CNPJ, UG, DESCRICAO, TIPO, CODTCM"),
                                 QStringLiteral("UG, CNPJ, DESCRICAO, TIPO, CODTCM"), pCompetencia);
-    t.TBL_EXP_020 = abrirTabela(QStringLiteral("ECONTAS_020"),
-                                chave020 + QStringLiteral(", DESCRICAO, TIPO, CODTCM"),
-                                QStringLiteral("CNPJ, UG, UO, DESCRICAO, TIPO, CODTCM"), pCompetencia);
-    t.TBL_EXP_030 = abrirTabela(QStringLiteral("ECONTAS_030"),
-                                chave020 + QStringLiteral(", CODIGO, DESCRICAO, TIPO, TOTVAGAS, NUMATO, DTATO"),
-                                QStringLiteral("CNPJ, UG, UO, CODIGO, DESCRICAO, TIPO, TOTVAGAS, NUMATO, DTATO"),
-                                pCompetencia);
+    t.TBL_EXP_020 =
+        abrirTabela(QStringLiteral("ECONTAS_020"), chave020 + QStringLiteral(", DESCRICAO, TIPO, CODTCM"),
+                    QStringLiteral("CNPJ, UG, UO, DESCRICAO, TIPO, CODTCM"), pCompetencia);
+    t.TBL_EXP_030 = abrirTabela(
+        QStringLiteral("ECONTAS_030"),
+        chave020 + QStringLiteral(", CODIGO, DESCRICAO, TIPO, TOTVAGAS, NUMATO, DTATO"),
+        QStringLiteral("CNPJ, UG, UO, CODIGO, DESCRICAO, TIPO, TOTVAGAS, NUMATO, DTATO"), pCompetencia);
     t.TBL_EXP_040 = abrirTabela(
         QStringLiteral("ECONTAS_040"),
         chave040 + QStringLiteral(", CPF, NOME, SEXO, DTNASC, DTADMISSAO, DTDEMISSAO, PISPASEP"),
@@ -55,7 +55,8 @@ TabelasExportacao CarregaArquivosExportaEcontas(const QString &pCompetencia)
     t.TBL_EXP_042 = abrirTabela(
         QStringLiteral("ECONTAS_042"),
         chave040 + QStringLiteral(", DTPAGTO, VALOR, NUMATO, DTATO, MOTIVO, DESTINO, INICIO, FIM"),
-        QStringLiteral("CNPJ, UG, UO, MATRICULA, DTPAGTO, NUMATO, VALOR, DTATO, MOTIVO, DESTINO, INICIO, FIM"),
+        QStringLiteral(
+            "CNPJ, UG, UO, MATRICULA, DTPAGTO, NUMATO, VALOR, DTATO, MOTIVO, DESTINO, INICIO, FIM"),
         pCompetencia);
     t.TBL_EXP_043 = abrirTabela(
         QStringLiteral("ECONTAS_043"),

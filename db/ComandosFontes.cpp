@@ -93,7 +93,8 @@ QString SqlEcontas_040(const QString &pAno, const QString &pSqlPadrao)
         QStringLiteral("        AND afast.codfol = ") + Q(QStringLiteral("22")),
         QStringLiteral("        AND afast.anoref = ") + Q(pAno),
         QStringLiteral(" AND afast.mesref IN (%1, %2, %3, %4))")
-            .arg(Q(QStringLiteral("01")), Q(QStringLiteral("02")), Q(QStringLiteral("03")), Q(QStringLiteral("04"))),
+            .arg(Q(QStringLiteral("01")), Q(QStringLiteral("02")), Q(QStringLiteral("03")),
+                 Q(QStringLiteral("04"))),
         QStringLiteral(" ORDER BY 2, 3, 1"),
     });
 }
@@ -162,23 +163,26 @@ RowSet RetornaCargosEcontas()
 
 QString SqlExisteEcontas_010(const QString &pCompetencia, const QString &pCNPJ, const QString &pUG)
 {
-    return QStringLiteral("SELECT COUNT(*) AS total FROM econtas_010 WHERE competencia = %1 AND cnpj = %2 AND ug = %3")
+    return QStringLiteral(
+               "SELECT COUNT(*) AS total FROM econtas_010 WHERE competencia = %1 AND cnpj = %2 AND ug = %3")
         .arg(Q(pCompetencia), Q(pCNPJ), Q(pUG));
 }
 
 QString SqlExisteEcontas_020(const QString &pCompetencia, const QString &pCNPJ, const QString &pUG,
                              const QString &pUO)
 {
-    return QStringLiteral("SELECT COUNT(*) AS total FROM econtas_020 WHERE competencia = %1 AND cnpj = %2 AND ug = %3 "
-                          "AND uo = %4")
+    return QStringLiteral(
+               "SELECT COUNT(*) AS total FROM econtas_020 WHERE competencia = %1 AND cnpj = %2 AND ug = %3 "
+               "AND uo = %4")
         .arg(Q(pCompetencia), Q(pCNPJ), Q(pUG), Q(pUO));
 }
 
 QString SqlExisteEcontas_040(const QString &pCompetencia, const QString &pCNPJ, const QString &pUG,
                              const QString &pUO, const QString &pMatricula)
 {
-    return QStringLiteral("SELECT COUNT(*) AS total FROM econtas_040 WHERE competencia = %1 AND cnpj = %2 AND ug = %3 "
-                          "AND uo = %4 AND matricula = %5")
+    return QStringLiteral(
+               "SELECT COUNT(*) AS total FROM econtas_040 WHERE competencia = %1 AND cnpj = %2 AND ug = %3 "
+               "AND uo = %4 AND matricula = %5")
         .arg(Q(pCompetencia), Q(pCNPJ), Q(pUG), Q(pUO), Q(pMatricula));
 }
 

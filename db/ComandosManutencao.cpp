@@ -20,11 +20,14 @@ void AparagarTabela(int registro, const QString &pCompetencia, bool temPassoInic
         if (pCompetencia.isEmpty() && temPassoInicial) {
             ProcessarEventos();
             progresso.avancar(TProgresso::Splash, PassoSplashTabela);
-            progresso.definirStatusSplash(QStringLiteral("Apagando tabela de controle econtas %1...").arg(numero));
+            progresso.definirStatusSplash(
+                QStringLiteral("Apagando tabela de controle econtas %1...").arg(numero));
         } else {
             // The ECONTAS_010 statement names its column in lower case.
-            const QString coluna = registro == 10 ? QStringLiteral("competencia") : QStringLiteral("COMPETENCIA");
-            Sql::Executar(QStringLiteral("DELETE FROM ECONTAS_%1 WHERE %2 = %3").arg(numero, coluna, Sql::Q(pCompetencia)));
+            const QString coluna =
+                registro == 10 ? QStringLiteral("competencia") : QStringLiteral("COMPETENCIA");
+            Sql::Executar(QStringLiteral("DELETE FROM ECONTAS_%1 WHERE %2 = %3")
+                              .arg(numero, coluna, Sql::Q(pCompetencia)));
             progresso.definirPosicao(barraDoRegistro(registro), 1);
             progresso.avancar(TProgresso::Principal);
         }
@@ -34,13 +37,34 @@ void AparagarTabela(int registro, const QString &pCompetencia, bool temPassoInic
 
 } // namespace
 
-void AparagarECONTAS_010(const QString &pCompetencia) { AparagarTabela(10, pCompetencia); }
-void AparagarECONTAS_020(const QString &pCompetencia) { AparagarTabela(20, pCompetencia); }
-void AparagarECONTAS_030(const QString &pCompetencia) { AparagarTabela(30, pCompetencia); }
-void AparagarECONTAS_040(const QString &pCompetencia) { AparagarTabela(40, pCompetencia); }
-void AparagarECONTAS_041(const QString &pCompetencia) { AparagarTabela(41, pCompetencia); }
-void AparagarECONTAS_042(const QString &pCompetencia) { AparagarTabela(42, pCompetencia, false); }
-void AparagarECONTAS_043(const QString &pCompetencia) { AparagarTabela(43, pCompetencia); }
+void AparagarECONTAS_010(const QString &pCompetencia)
+{
+    AparagarTabela(10, pCompetencia);
+}
+void AparagarECONTAS_020(const QString &pCompetencia)
+{
+    AparagarTabela(20, pCompetencia);
+}
+void AparagarECONTAS_030(const QString &pCompetencia)
+{
+    AparagarTabela(30, pCompetencia);
+}
+void AparagarECONTAS_040(const QString &pCompetencia)
+{
+    AparagarTabela(40, pCompetencia);
+}
+void AparagarECONTAS_041(const QString &pCompetencia)
+{
+    AparagarTabela(41, pCompetencia);
+}
+void AparagarECONTAS_042(const QString &pCompetencia)
+{
+    AparagarTabela(42, pCompetencia, false);
+}
+void AparagarECONTAS_043(const QString &pCompetencia)
+{
+    AparagarTabela(43, pCompetencia);
+}
 
 void AparagarKVB020()
 {
@@ -55,14 +79,29 @@ void AparagarKVB020()
 void ApagarTabelasEcontas(int pItem)
 {
     switch (pItem) {
-    case 0: AparagarECONTAS_010(QString()); break;
-    case 1: AparagarECONTAS_020(QString()); break;
-    case 2: AparagarECONTAS_030(QString()); break;
-    case 3: AparagarECONTAS_040(QString()); break;
-    case 4: AparagarECONTAS_041(QString()); break;
-    case 5: AparagarECONTAS_043(QString()); break;
-    case 6: AparagarKVB020(); break;
-    default: break;
+    case 0:
+        AparagarECONTAS_010(QString());
+        break;
+    case 1:
+        AparagarECONTAS_020(QString());
+        break;
+    case 2:
+        AparagarECONTAS_030(QString());
+        break;
+    case 3:
+        AparagarECONTAS_040(QString());
+        break;
+    case 4:
+        AparagarECONTAS_041(QString());
+        break;
+    case 5:
+        AparagarECONTAS_043(QString());
+        break;
+    case 6:
+        AparagarKVB020();
+        break;
+    default:
+        break;
     }
 }
 

@@ -28,8 +28,8 @@ QString ValidarFolhaComplementar(const QString &codigo)
 QString SelecaoDasSecretarias(const QString &pMes)
 {
     const QString sql = Sql::Linhas({
-        QStringLiteral("SELECT cdsecreta, cdsetor, descricao FROM KVB006") + Sql::ValidarMes(pMes)
-            + QStringLiteral(" WHERE  cdsetor = cdsetor "),
+        QStringLiteral("SELECT cdsecreta, cdsetor, descricao FROM KVB006") + Sql::ValidarMes(pMes) +
+            QStringLiteral(" WHERE  cdsetor = cdsetor "),
         QStringLiteral("   AND naoenvtrib = ") + Q(QStringLiteral("T")),
         QStringLiteral(" ORDER BY cdsecreta, cdsetor"),
     });
@@ -45,8 +45,8 @@ QString SelecaoDasSecretarias(const QString &pMes)
         if (setor == QLatin1String("000"))
             exclusao += QStringLiteral(" (pessoal.cdsecreta ") + QStringLiteral(" <> ") + Q(secretaria) + ')';
         else
-            exclusao += QStringLiteral(" (pessoal.cdsecreta||pessoal.cdsetor ") + QStringLiteral(" <> ")
-                        + Q(secretaria + setor) + ')';
+            exclusao += QStringLiteral(" (pessoal.cdsecreta||pessoal.cdsetor ") + QStringLiteral(" <> ") +
+                        Q(secretaria + setor) + ')';
     }
     return exclusao + ')';
 }
@@ -92,7 +92,9 @@ QStringList cabecalhoDoRamo(const PartesRamo &p, const QString &mes)
            << p.recuo + p.juncaoFolha
            << p.recuo + QStringLiteral("    ON (pessoal.matricula = folha.matricula)")
            << p.recuo + p.juncaoLotacao
-           << p.recuo + QStringLiteral("    ON (pessoal.cdsecreta = lotacao.cdsecreta AND pessoal.cdsetor = lotacao.cdsetor)");
+           << p.recuo +
+                  QStringLiteral(
+                      "    ON (pessoal.cdsecreta = lotacao.cdsecreta AND pessoal.cdsetor = lotacao.cdsetor)");
     return linhas;
 }
 
@@ -126,7 +128,8 @@ QStringList ramoFolhaMensal(const QString &nn, const QString &mes, const QString
 }
 
 // Staff without earnings in the month who have a per-diem act dated in it.
-QStringList ramoDiarias(const QString &nn, const QString &mes, const QString &exclusao, const QString &periodo)
+QStringList ramoDiarias(const QString &nn, const QString &mes, const QString &exclusao,
+                        const QString &periodo)
 {
     PartesRamo p;
     p.linhaSelect = linhaNumMes(nn);
@@ -134,11 +137,10 @@ QStringList ramoDiarias(const QString &nn, const QString &mes, const QString &ex
     p.linhaMatricula = QStringLiteral("       pessoal.matricula as matricula1,");
     p.juncaoFolha = QStringLiteral(" INNER JOIN kvbdxx02") + mes + QStringLiteral(" folha ");
     p.juncaoLotacao = QStringLiteral(" INNER JOIN kvb006") + mes + QStringLiteral(" lotacao ");
-    return cabecalhoDoRamo(p, mes)
-           << QStringLiteral(" INNER JOIN KVBW9927 kvbw9927          ")
-           << QStringLiteral("    ON (pessoal.matricula = kvbw9927.matricula)")
-           << filtrosDoRamo(QString())
-           << QStringLiteral("   AND folha.totprov = 0 ") + exclusao + periodo;
+    return cabecalhoDoRamo(p, mes) << QStringLiteral(" INNER JOIN KVBW9927 kvbw9927          ")
+                                   << QStringLiteral("    ON (pessoal.matricula = kvbw9927.matricula)")
+                                   << filtrosDoRamo(QString())
+                                   << QStringLiteral("   AND folha.totprov = 0 ") + exclusao + periodo;
 }
 
 // A sheet of the month other than the monthly one (13th salary, complementary); personnel and
@@ -161,7 +163,8 @@ QStringList ramoDecimoAdiantamento(const QString &nn, const QString &mes, const 
                           folha, QStringLiteral(" folha"), mes, exclusao);
 }
 
-QStringList ramoDecimoFinal(const QString &nn, const QString &mes, const QString &folha, const QString &exclusao)
+QStringList ramoDecimoFinal(const QString &nn, const QString &mes, const QString &folha,
+                            const QString &exclusao)
 {
     PartesRamo p;
     p.linhaSelect = QStringLiteral("SELECT  ") + Q(nn) + QStringLiteral(" AS nummes,");
@@ -172,8 +175,8 @@ QStringList ramoDecimoFinal(const QString &nn, const QString &mes, const QString
     return ramoPagante(p, mes, exclusao);
 }
 
-QStringList ramoComplementar(const QString &prefixo, const QString &nn, const QString &mes, const QString &folha,
-                             const QString &exclusao)
+QStringList ramoComplementar(const QString &prefixo, const QString &nn, const QString &mes,
+                             const QString &folha, const QString &exclusao)
 {
     return ramoFolhaExtra(prefixo + QStringLiteral(" SELECT ") + Q(nn) + QStringLiteral(" AS nummes,"),
                           QStringLiteral("       ") + Q(folha) + QStringLiteral(" AS mes,"), folha,
@@ -188,15 +191,21 @@ QStringList linhasDeFechamento(const QString &mes)
     return {
         QStringLiteral(") tab "),
         QStringLiteral("  INNER JOIN (SELECT  c.descricao,"),
-        QStringLiteral("                      COALESCE(NULLIF(COALESCE(c.cgc, b.cgc), %1), a.cgc) cgc,").arg(vazio),
+        QStringLiteral("                      COALESCE(NULLIF(COALESCE(c.cgc, b.cgc), %1), a.cgc) cgc,")
+            .arg(vazio),
         QStringLiteral("                      c.codorgao,"),
-        QStringLiteral("                      COALESCE(NULLIF(COALESCE(c.codundgestor, b.codundgestor), %1), a.codtcm) codundgestor,").arg(vazio),
+        QStringLiteral("                      COALESCE(NULLIF(COALESCE(c.codundgestor, b.codundgestor), %1), "
+                       "a.codtcm) codundgestor,")
+            .arg(vazio),
         QStringLiteral("                      c.codundorca,"),
         QStringLiteral("                      c.naoenvtrib,"),
-        QStringLiteral("                      COALESCE(NULLIF(COALESCE(c.codorgao_cnpj, b.codorgao_cnpj), %1), a.codorgao) codorgao_cnpj,").arg(vazio),
+        QStringLiteral("                      COALESCE(NULLIF(COALESCE(c.codorgao_cnpj, b.codorgao_cnpj), "
+                       "%1), a.codorgao) codorgao_cnpj,")
+            .arg(vazio),
         QStringLiteral("                      c.cdsecreta AS cdsecreta1,"),
         QStringLiteral("                      c.cdsetor AS cdsetor1,"),
-        QStringLiteral("                      COALESCE(NULLIF(c.tipoorgao, %1), b.tipoorgao) tipoorgao,").arg(vazio),
+        QStringLiteral("                      COALESCE(NULLIF(c.tipoorgao, %1), b.tipoorgao) tipoorgao,")
+            .arg(vazio),
         QStringLiteral("                      c.status,"),
         QStringLiteral("                      c.fundebecontas"),
         QStringLiteral("                 FROM kvb006%1  c").arg(mes),
@@ -206,12 +215,14 @@ QStringList linhasDeFechamento(const QString &mes)
         QStringLiteral("                             WHERE cdsetor = %1) b").arg(Q(QStringLiteral("000"))),
         QStringLiteral("                   ON (c.cdsecreta = b.cdsecreta),"),
         QStringLiteral("                      kvb003 a) secr "),
-        QStringLiteral("                   ON (secr.cdsecreta1 = tab.cdsecreta  AND secr.cdsetor1 = tab.cdsetor)"),
+        QStringLiteral(
+            "                   ON (secr.cdsecreta1 = tab.cdsecreta  AND secr.cdsetor1 = tab.cdsetor)"),
     };
 }
 
 // The branches of the complementary sheets chosen for sending in the month (KVB020).
-QStringList ramosComplementares(const QString &nn, const QString &mes, const QString &ano, const QString &exclusao)
+QStringList ramosComplementares(const QString &nn, const QString &mes, const QString &ano,
+                                const QString &exclusao)
 {
     const RowSet escolhidas = RowSet::abrir(Sql::Linhas({
         QStringLiteral("SELECT *     "),
@@ -247,8 +258,9 @@ void PerguntarFundeb(const QString &mes)
         QStringLiteral("   AND naoenvtrib = ") + Q(QStringLiteral("F")),
         QStringLiteral("   AND fundebecontas = ") + Q(QStringLiteral("T")),
     }));
-    if (marcadas.recordCount() == 0
-        && !MensagemDeComfirmacao(QStringLiteral("Não existe nunhuma lotação marcada com < FUNDEB >. Deseja continuar?")))
+    if (marcadas.recordCount() == 0 &&
+        !MensagemDeComfirmacao(
+            QStringLiteral("Não existe nunhuma lotação marcada com < FUNDEB >. Deseja continuar?")))
         throw Abortar();
 }
 
@@ -285,8 +297,9 @@ TextosSelecao MontarTextosSelecao(int pTipo, const QString &pMes, const QString 
     QStringList complementar = {PrimeiraLinha};
     QStringList decimoAdiantamento = {PrimeiraLinha};
     QStringList decimoFinal = {PrimeiraLinha};
-    const QString periodo = QStringLiteral("   AND (EXTRACT(MONTH FROM dtato) IN (") + Q(nn)
-                            + QStringLiteral(") AND EXTRACT(YEAR FROM dtato) = ") + Q(pAno) + QStringLiteral(") ");
+    const QString periodo = QStringLiteral("   AND (EXTRACT(MONTH FROM dtato) IN (") + Q(nn) +
+                            QStringLiteral(") AND EXTRACT(YEAR FROM dtato) = ") + Q(pAno) +
+                            QStringLiteral(") ");
 
     if (VerificaSeTabelaExiste(QStringLiteral("kvb001") + mes)) {
         base << ramoFolhaMensal(nn, mes, exclusao) << QStringLiteral(" UNION ")
@@ -305,7 +318,8 @@ TextosSelecao MontarTextosSelecao(int pTipo, const QString &pMes, const QString 
     fecharListaDeGeracao(decimoAdiantamento, fechamento);
     fecharListaDeGeracao(decimoFinal, fechamento);
     base << fechamento;
-    return {Sql::Linhas(base), Sql::Linhas(complementar), Sql::Linhas(decimoAdiantamento), Sql::Linhas(decimoFinal)};
+    return {Sql::Linhas(base), Sql::Linhas(complementar), Sql::Linhas(decimoAdiantamento),
+            Sql::Linhas(decimoFinal)};
 }
 
 void ConfiguracaoEContas(TEstadoEcontas &estado, bool pSenderGeracao, int pTipo, const QString &pMes,
@@ -326,8 +340,9 @@ void ConfiguracaoEContas(TEstadoEcontas &estado, bool pSenderGeracao, int pTipo,
             textos.complementar, {QStringLiteral("NUMMES"), QStringLiteral("MATRICULA"),
                                   QStringLiteral("CODUNDGESTOR"), QStringLiteral("CODUNDORCA")});
         estado.CDS_DECADIANT = carregarFolhas(textos.decimoAdiantamento, {});
-        estado.CDS_DECFINAL = carregarFolhas(
-            textos.decimoFinal, {QStringLiteral("MATRICULA"), QStringLiteral("CODUNDGESTOR"), QStringLiteral("CODUNDORCA")});
+        estado.CDS_DECFINAL =
+            carregarFolhas(textos.decimoFinal, {QStringLiteral("MATRICULA"), QStringLiteral("CODUNDGESTOR"),
+                                                QStringLiteral("CODUNDORCA")});
     }
 }
 

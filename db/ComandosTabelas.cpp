@@ -20,7 +20,8 @@ bool VerificaSeTabelaExiste(const QString &pTabela)
         consulta.first();
         return !consulta.texto(QStringLiteral("RDB$RELATION_NAME")).isEmpty();
     } catch (const Falha &f) {
-        relancar(QStringLiteral("Error ao consultar a existencia da tabela ") + pTabela + QStringLiteral(". "), f);
+        relancar(
+            QStringLiteral("Error ao consultar a existencia da tabela ") + pTabela + QStringLiteral(". "), f);
     }
 }
 

@@ -6,11 +6,8 @@
 #include <QSqlError>
 
 TConexao::TConexao(const QString &ADataBase)
-    : FSenha(QStringLiteral("vendrolix")),
-      FDriver(QStringLiteral("FB")),
-      FUsuario(QStringLiteral("SYSDBA")),
-      FConexao(Sql::NomeConexao),
-      FDataBase(ADataBase)
+    : FSenha(QStringLiteral("vendrolix")), FDriver(QStringLiteral("FB")), FUsuario(QStringLiteral("SYSDBA")),
+      FConexao(Sql::NomeConexao), FDataBase(ADataBase)
 {
     // The Firebird client's own variables win over the built-in account.
     const QByteArray usuario = qgetenv("ISC_USER");

@@ -10,7 +10,7 @@ public:
     explicit TConexao(const QString &ADataBase);
 
     bool Conectar();
-    QSqlDatabase getConexao() const;   // invalid after a failed connect
+    QSqlDatabase getConexao() const; // invalid after a failed connect
 
     QString Senha() const { return FSenha; }
     QString Driver() const { return FDriver; }

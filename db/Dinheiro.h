@@ -7,7 +7,12 @@
 class Dinheiro {
 public:
     constexpr Dinheiro() = default;
-    static constexpr Dinheiro deDezMilesimos(qint64 v) { Dinheiro d; d.m_valor = v; return d; }
+    static constexpr Dinheiro deDezMilesimos(qint64 v)
+    {
+        Dinheiro d;
+        d.m_valor = v;
+        return d;
+    }
 
     // A float read from a payroll table: value x 10000 rounded to the nearest whole number, halves to even.
     static Dinheiro deFloat(double valor);
@@ -26,7 +31,11 @@ public:
 
     bool eZero() const { return m_valor == 0; }
     Dinheiro operator+(Dinheiro o) const { return deDezMilesimos(m_valor + o.m_valor); }
-    Dinheiro &operator+=(Dinheiro o) { m_valor += o.m_valor; return *this; }
+    Dinheiro &operator+=(Dinheiro o)
+    {
+        m_valor += o.m_valor;
+        return *this;
+    }
     auto operator<=>(const Dinheiro &) const = default;
 
 private:

@@ -47,8 +47,8 @@ int compararValores(const QVariant &a, const QVariant &b)
         return a.isNull() ? -1 : 1;
     const int tipoA = a.metaType().id(), tipoB = b.metaType().id();
     const auto numerico = [](int t) {
-        return t == QMetaType::Int || t == QMetaType::LongLong || t == QMetaType::Double
-            || t == QMetaType::Float || t == QMetaType::Short;
+        return t == QMetaType::Int || t == QMetaType::LongLong || t == QMetaType::Double ||
+               t == QMetaType::Float || t == QMetaType::Short;
     };
     if (numerico(tipoA) && numerico(tipoB)) {
         const double x = a.toDouble(), y = b.toDouble();
@@ -131,10 +131,23 @@ int RowSet::recordCount() const
     return m_filtrado ? int(m_visiveis.size()) : quantidadeLinhas();
 }
 
-void RowSet::first() { m_cursor = 0; }
-void RowSet::next() { if (!eof()) ++m_cursor; }
-void RowSet::last() { m_cursor = std::max(0, recordCount() - 1); }
-bool RowSet::eof() const { return m_cursor >= recordCount(); }
+void RowSet::first()
+{
+    m_cursor = 0;
+}
+void RowSet::next()
+{
+    if (!eof())
+        ++m_cursor;
+}
+void RowSet::last()
+{
+    m_cursor = std::max(0, recordCount() - 1);
+}
+bool RowSet::eof() const
+{
+    return m_cursor >= recordCount();
+}
 
 int RowSet::linhaAtual() const
 {
@@ -184,8 +197,14 @@ QVariant RowSet::valor(const QString &campo) const
     return valor(c);
 }
 
-QString RowSet::texto(const QString &campo) const { return textoDe(valor(campo)); }
-QString RowSet::texto(int coluna) const { return textoDe(valor(coluna)); }
+QString RowSet::texto(const QString &campo) const
+{
+    return textoDe(valor(campo));
+}
+QString RowSet::texto(int coluna) const
+{
+    return textoDe(valor(coluna));
+}
 
 int RowSet::inteiro(const QString &campo) const
 {
@@ -245,7 +264,7 @@ bool RowSet::locate(const QStringList &campos, const QStringList &valores)
             QStringList partes;
             for (int c : colunas)
                 partes << textoEm(l, c);
-            indice.insert(chave(partes), l);     // walking backwards leaves the first row of each key
+            indice.insert(chave(partes), l); // walking backwards leaves the first row of each key
         }
         it = indices.insert(nomeIndice, std::move(indice));
     }

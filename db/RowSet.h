@@ -36,7 +36,7 @@ public:
     // Columns
     int quantidadeCampos() const { return int(m_campos.size()); }
     QStringList campos() const { return m_campos; }
-    int indiceCampo(const QString &nome) const;     // -1 when there is none
+    int indiceCampo(const QString &nome) const; // -1 when there is none
     bool temCampo(const QString &nome) const { return indiceCampo(nome) >= 0; }
 
     // Cursor over the visible rows (all rows, or those the filter keeps)
@@ -46,19 +46,19 @@ public:
     void last();
     bool eof() const;
     bool vazioVisivel() const { return recordCount() == 0; }
-    int linhaAtual() const;                          // absolute row index, -1 at the end
+    int linhaAtual() const; // absolute row index, -1 at the end
     void irParaLinha(int linhaAbsoluta);
 
     // Values of the current row; at the end every field reads as NULL.
     QVariant valor(const QString &campo) const;
     QVariant valor(int coluna) const;
-    QString texto(const QString &campo) const;       // NULL is ""
+    QString texto(const QString &campo) const; // NULL is ""
     QString texto(int coluna) const;
     bool nulo(const QString &campo) const { return valor(campo).isNull(); }
-    int inteiro(const QString &campo) const;          // NULL is 0; a text that is not a number raises
-    double flutuante(const QString &campo) const;     // NULL is 0
-    Dinheiro dinheiro(const QString &campo) const;    // NULL is 0; NUMERIC exact, float half to even
-    DataDias data(const QString &campo) const;        // NULL is 0
+    int inteiro(const QString &campo) const;       // NULL is 0; a text that is not a number raises
+    double flutuante(const QString &campo) const;  // NULL is 0
+    Dinheiro dinheiro(const QString &campo) const; // NULL is 0; NUMERIC exact, float half to even
+    DataDias data(const QString &campo) const;     // NULL is 0
 
     // Values of any row by absolute index.
     int quantidadeLinhas() const { return int(m_dados.size() / std::max<size_t>(1, m_campos.size())); }
@@ -86,11 +86,11 @@ private:
 
     bool m_aberto = false;
     QStringList m_campos;
-    QHash<QString, int> m_indicePorNome;              // upper-case name -> first column of that name
-    std::vector<QVariant> m_dados;                    // row-major
+    QHash<QString, int> m_indicePorNome; // upper-case name -> first column of that name
+    std::vector<QVariant> m_dados;       // row-major
     bool m_filtrado = false;
     std::vector<int> m_visiveis;
-    int m_cursor = 0;                                 // index among the visible rows
+    int m_cursor = 0; // index among the visible rows
     // locate indexes: column list -> (joined values -> first absolute row)
     std::shared_ptr<QHash<QString, QHash<QString, int>>> m_indices;
 };

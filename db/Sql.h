@@ -26,7 +26,7 @@ QString Linhas(const QStringList &linhas);
 QString TextoDoErro(const QSqlError &erro);
 
 // Codes that are pasted verbatim into table names. Anything else is refused before any statement runs.
-bool EhCodigoMes(const QString &codigo);       // "JAN" … "DEZ"
+bool EhCodigoMes(const QString &codigo);        // "JAN" … "DEZ"
 bool EhCodigoFolhaExtra(const QString &codigo); // month letter A-L, then C, Y or Z, then a digit
 QString ValidarMes(const QString &codigo);      // returns the code or raises
 QString ValidarFolha(const QString &codigo);    // a month code or a complementary/13th-salary code

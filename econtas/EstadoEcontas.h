@@ -16,26 +16,26 @@ struct TEstadoEcontas {
     QString usuario;
 
     // The selected competence (a click on the month list)
-    bool mesSelecionado = false;          // the month list has a selected row
-    QString competencia;                  // MMYYYY
-    QString mes_cadastro;                 // "JAN" … "DEZ"
-    QString numero_mes_selecionado;       // "01" … "12"
-    QDate dataPagamento;                  // dtpPagamento (the date part is what the work uses)
+    bool mesSelecionado = false;    // the month list has a selected row
+    QString competencia;            // MMYYYY
+    QString mes_cadastro;           // "JAN" … "DEZ"
+    QString numero_mes_selecionado; // "01" … "12"
+    QDate dataPagamento;            // dtpPagamento (the date part is what the work uses)
 
     // Editable settings of the main window
-    QString codMunicipio;                 // edtCodMunicipio
-    QString versaoTovrin = QStringLiteral("FPG202000");  // edtVersaoTovrin
-    QString caminhoArquivo;               // edtCaminhoArquivo (export base folder)
+    QString codMunicipio;                               // edtCodMunicipio
+    QString versaoTovrin = QStringLiteral("FPG202000"); // edtVersaoTovrin
+    QString caminhoArquivo;                             // edtCaminhoArquivo (export base folder)
 
     // Base payroll selection and the sets built from it
     QString SQLPadrao;
-    RowSet CDS_COMPLEMENTAR;              // closed when the month has no chosen complementary sheet
+    RowSet CDS_COMPLEMENTAR; // closed when the month has no chosen complementary sheet
     RowSet CDS_DECADIANT;
     RowSet CDS_DECFINAL;
 
     // Cursors kept for the whole run of the program
-    RowSet fdtblCliente;                  // KVB003, the entity's row
-    RowSet cdsUnidadesGestorasOrcamentarias;  // UNIDADE_ORCAMENTARIA
+    RowSet fdtblCliente;                     // KVB003, the entity's row
+    RowSet cdsUnidadesGestorasOrcamentarias; // UNIDADE_ORCAMENTARIA
 
     // Record source sets (opened by CarregarDadosEcontas) and the positions table
     RowSet Econtas010;
@@ -60,7 +60,7 @@ struct TEstadoEcontas {
     QStringList relatorioGeracao;
 
     // What the window that owns this state does when the core asks; the batch command leaves it empty.
-    std::function<void()> ControlesTCMA;   // reload the month list
+    std::function<void()> ControlesTCMA; // reload the month list
 
     // The entity's CNPJ as text (cgc of the client row).
     QString cnpjCliente() const { return fdtblCliente.texto(QStringLiteral("CGC")); }

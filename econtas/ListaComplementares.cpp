@@ -41,8 +41,8 @@ QString RodapeComplementares(int pTotal)
 
 QString RetornaCompetenciaFormatada(const QString &pCodigoFolha, const QString &pAno)
 {
-    return pCodigoFolha.mid(2, 1) + QStringLiteral("ª Folha Complementar / ")
-        + RetornaCompetenciaTexto(pCodigoFolha) + QStringLiteral(" de ") + pAno;
+    return pCodigoFolha.mid(2, 1) + QStringLiteral("ª Folha Complementar / ") +
+           RetornaCompetenciaTexto(pCodigoFolha) + QStringLiteral(" de ") + pAno;
 }
 
 QList<TLinhaComplementar> ListarComplementares(const QString &pMes, const QString &pAno, const QString &pCNPJ)

@@ -7,12 +7,12 @@
 
 // One sheet of the list: its visible text, its key columns and its tick.
 struct TLinhaComplementar {
-    QString texto;        // e.g. "1ª Folha Complementar / JANEIRO de 2024"
-    QString ano;          // the payroll year
-    QString mes;          // month number "01" … "12" of the sheet code
-    QString competencia;  // the sheet code, e.g. "AC1"
-    QString cnpj;         // the entity's CNPJ
-    QString geral;        // always "T"
+    QString texto;       // e.g. "1ª Folha Complementar / JANEIRO de 2024"
+    QString ano;         // the payroll year
+    QString mes;         // month number "01" … "12" of the sheet code
+    QString competencia; // the sheet code, e.g. "AC1"
+    QString cnpj;        // the entity's CNPJ
+    QString geral;       // always "T"
     bool marcada = false;
 };
 
@@ -28,7 +28,8 @@ QString RodapeComplementares(int pTotal);
 QString RetornaCompetenciaFormatada(const QString &pCodigoFolha, const QString &pAno);
 
 // The complementary sheets of the month pMes ("JAN" … "DEZ"), unticked, in the catalogue's order.
-QList<TLinhaComplementar> ListarComplementares(const QString &pMes, const QString &pAno, const QString &pCNPJ);
+QList<TLinhaComplementar> ListarComplementares(const QString &pMes, const QString &pAno,
+                                               const QString &pCNPJ);
 
 // Ticks exactly the rows whose (ano, mes, competencia, cnpj) is stored in KVB020 as
 // (ANO, NUMMES, MES, CNPJ).

@@ -13,7 +13,8 @@ void ConfiguracoesIniciaris(TEstadoEcontas &estado)
     estado.fdtblCliente = TComandosSql::CarregarCliente();
     estado.fdtblCliente.first();
     TComandosSql::CarregaControles(estado.ano_folha, estado.cnpjCliente());
-    estado.cdsUnidadesGestorasOrcamentarias = RowSet::abrir(QStringLiteral("SELECT * FROM UNIDADE_ORCAMENTARIA"));
+    estado.cdsUnidadesGestorasOrcamentarias =
+        RowSet::abrir(QStringLiteral("SELECT * FROM UNIDADE_ORCAMENTARIA"));
     estado.dataPagamento = QDate::currentDate();
     estado.codMunicipio = estado.fdtblCliente.texto(QStringLiteral("CODTCM")).left(3);
     estado.versaoTovrin = QStringLiteral("FPG202000");
@@ -23,7 +24,8 @@ namespace {
 
 QString textoData(const RowSet &linhas, const QString &campo)
 {
-    return linhas.nulo(campo) ? QString() : DiasParaData(linhas.data(campo)).toString(QStringLiteral("dd/MM/yyyy"));
+    return linhas.nulo(campo) ? QString()
+                              : DiasParaData(linhas.data(campo)).toString(QStringLiteral("dd/MM/yyyy"));
 }
 
 } // namespace
@@ -105,7 +107,8 @@ bool ExcluirExportacao(TEstadoEcontas &estado)
         Sql::Transacao transacao;
         TComandosSql::ExcluirGeracaoEcontas(estado.competencia);
         TComandosSql::ApagarTabelasEcontasPorCompetencia(estado.competencia);
-        TComandosSql::Gravar_Status_Fec(QStringLiteral("T"), QStringLiteral("F"), estado.mes_cadastro.trimmed());
+        TComandosSql::Gravar_Status_Fec(QStringLiteral("T"), QStringLiteral("F"),
+                                        estado.mes_cadastro.trimmed());
         transacao.commit();
     }
     if (estado.ControlesTCMA)

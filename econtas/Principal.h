@@ -21,8 +21,8 @@ struct LinhaMes {
 
 // Which action buttons a month's control row allows.
 struct BotoesMes {
-    bool geracao = false;      // a critique date is set
-    bool exportacao = false;   // a generation date is set (export and undo)
+    bool geracao = false;    // a critique date is set
+    bool exportacao = false; // a generation date is set (export and undo)
     bool operator==(const BotoesMes &) const = default;
 };
 

@@ -89,16 +89,17 @@ void verificarArquivo(const QString &temporario, const QString &arquivo)
 {
     const QList<ProblemaArquivo> problemas = VerificarArquivoEcontas(temporario);
     if (!problemas.isEmpty())
-        throw Falha(QStringLiteral("O arquivo exportado não passou na verificação de estrutura.") + QChar(13)
-                    + DescreverProblemas(arquivo, problemas).join(QChar(13)));
+        throw Falha(QStringLiteral("O arquivo exportado não passou na verificação de estrutura.") +
+                    QChar(13) + DescreverProblemas(arquivo, problemas).join(QChar(13)));
 }
 
-void exportarUnidadeGestora(TArquivoEcontas &escritor, const TComandosSql::TabelasExportacao &tabelas, int linha010,
-                            const QString &pCaminho)
+void exportarUnidadeGestora(TArquivoEcontas &escritor, const TComandosSql::TabelasExportacao &tabelas,
+                            int linha010, const QString &pCaminho)
 {
     const RowSet &t = tabelas.TBL_EXP_010;
-    const DestinoArquivo destino = DestinoDaUnidadeGestora(pCaminho, t.textoEm(linha010, t.indiceCampo("DESCRICAO")),
-                                                           t.textoEm(linha010, t.indiceCampo("CODTCM")));
+    const DestinoArquivo destino =
+        DestinoDaUnidadeGestora(pCaminho, t.textoEm(linha010, t.indiceCampo("DESCRICAO")),
+                                t.textoEm(linha010, t.indiceCampo("CODTCM")));
     criarPasta(destino.pasta);
     ArquivoTemporario temporario(destino.pasta);
     try {
@@ -108,7 +109,9 @@ void exportarUnidadeGestora(TArquivoEcontas &escritor, const TComandosSql::Tabel
         ProcessarEventos();
         escritor.FinalizaExportacaoEcontas(pCaminho);
     } catch (const Falha &f) {
-        relancar(QStringLiteral("Erro ao exportar a linha %1 do arquivo %2").arg(escritor.TOT_GRAVADOS + 1).arg(destino.arquivo),
+        relancar(QStringLiteral("Erro ao exportar a linha %1 do arquivo %2")
+                     .arg(escritor.TOT_GRAVADOS + 1)
+                     .arg(destino.arquivo),
                  f);
     }
     verificarArquivo(temporario.caminho(), destino.arquivo);
@@ -117,7 +120,8 @@ void exportarUnidadeGestora(TArquivoEcontas &escritor, const TComandosSql::Tabel
 
 } // namespace
 
-DestinoArquivo DestinoDaUnidadeGestora(const QString &pCaminho, const QString &descricao, const QString &codtcm)
+DestinoArquivo DestinoDaUnidadeGestora(const QString &pCaminho, const QString &descricao,
+                                       const QString &codtcm)
 {
     const QString loDescricao = QString(descricao).replace(QLatin1Char('/'), QLatin1Char(' '));
     const QString loCodigoTCM = QLatin1Char('0') + codtcm.left(6);
@@ -168,11 +172,13 @@ void ExportarArquivos(TEstadoEcontas &estado)
     }
     if (!estado.mesSelecionado || estado.competencia.isEmpty())
         throw Falha(QStringLiteral("Selecione a competência a exportar."));
-    const TComandosSql::TabelasExportacao tabelas = TComandosSql::CarregaArquivosExportaEcontas(estado.competencia);
+    const TComandosSql::TabelasExportacao tabelas =
+        TComandosSql::CarregaArquivosExportaEcontas(estado.competencia);
     AlimentaProgressExportacao(tabelas);
     DefinirStatus(QStringLiteral("Iniciando Exportação do Econtas"));
     Exporta_Econtas(estado, tabelas, estado.caminhoArquivo);
-    TComandosSql::CarimbarControle(TComandosSql::CarimboControle::Exportacao, estado.competencia, estado.usuario);
+    TComandosSql::CarimbarControle(TComandosSql::CarimboControle::Exportacao, estado.competencia,
+                                   estado.usuario);
     MensagemInformacao(QStringLiteral("Arquivos exportados com sucesso."));
     if (estado.ControlesTCMA)
         estado.ControlesTCMA();

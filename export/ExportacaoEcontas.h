@@ -23,4 +23,5 @@ struct DestinoArquivo {
     QString pasta;
     QString arquivo;
 };
-DestinoArquivo DestinoDaUnidadeGestora(const QString &pCaminho, const QString &descricao, const QString &codtcm);
+DestinoArquivo DestinoDaUnidadeGestora(const QString &pCaminho, const QString &descricao,
+                                       const QString &codtcm);

@@ -29,10 +29,10 @@ private:
 struct FilhosExportacao {
     explicit FilhosExportacao(const TComandosSql::TabelasExportacao &tabelas);
 
-    GrupoFilhos unidadesOrcamentarias;   // 020 under a 010
-    GrupoFilhos cargos;                  // 030 under a 020
-    GrupoFilhos servidores;              // 040 under a 020
-    GrupoFilhos pagamentos;              // 041 under a 040
-    GrupoFilhos diarias;                 // 042 under a 040
-    GrupoFilhos itens;                   // 043 under a 041 (same payment type)
+    GrupoFilhos unidadesOrcamentarias; // 020 under a 010
+    GrupoFilhos cargos;                // 030 under a 020
+    GrupoFilhos servidores;            // 040 under a 020
+    GrupoFilhos pagamentos;            // 041 under a 040
+    GrupoFilhos diarias;               // 042 under a 040
+    GrupoFilhos itens;                 // 043 under a 041 (same payment type)
 };

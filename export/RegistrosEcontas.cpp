@@ -48,7 +48,8 @@ const QString DataZero = QStringLiteral("30121899");
 QString textoValor(Dinheiro valor)
 {
     const qint64 centavos = valor.centavosExportacao();
-    const QString digitos = QString::number(centavos < 0 ? -centavos : centavos).rightJustified(12, QLatin1Char('0'));
+    const QString digitos =
+        QString::number(centavos < 0 ? -centavos : centavos).rightJustified(12, QLatin1Char('0'));
     return centavos < 0 ? QLatin1Char('-') + digitos : digitos;
 }
 
@@ -125,7 +126,8 @@ void TArquivoEcontas::ExportaArquivo000(int linha010)
     const Linha ug(m_tabelas.TBL_EXP_010, linha010);
     iniciarRegistro(QStringLiteral("000"), 106);
     ArqTxtPAG->AddNum(TextoParaInteiro(m_estado.ano_folha), 15, 4);
-    ArqTxtPAG->AddNum(TextoParaInteiro(m_estado.fdtblCliente.texto(QStringLiteral("CODIBGE_MUNICIPIO")).left(6)), 19, 6);
+    ArqTxtPAG->AddNum(
+        TextoParaInteiro(m_estado.fdtblCliente.texto(QStringLiteral("CODIBGE_MUNICIPIO")).left(6)), 19, 6);
     ArqTxtPAG->AddStr(m_estado.versaoTovrin, 27, 9);
     ArqTxtPAG->AddNum(codigoTCM(ug.texto("CODTCM").left(6)), 36, 7);
     ArqTxtPAG->AddNum(TextoParaInteiro(retornaCompetenciaDeAcordoComTovrin(m_estado.competencia)), 43, 3);

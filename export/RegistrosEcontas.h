@@ -24,8 +24,8 @@ public:
     // Trailer, then closes the file and releases the writer.
     void FinalizaExportacaoEcontas(const QString &pCaminho = QString());
 
-    int TOT_GRAVADOS = 0;   // lines written to the file so far
-    int SEQ_040 = 0;        // records 040 written to the file so far
+    int TOT_GRAVADOS = 0; // lines written to the file so far
+    int SEQ_040 = 0;      // records 040 written to the file so far
 
 private:
     void ExportaArquivo000(int linha010);

@@ -10,8 +10,8 @@ namespace {
 struct TipoRegistro {
     const char *tipo;
     int largura;
-    int nivel;          // depth in the file: 000 and 999 are 0, 010 is 1, 020 is 2 ...
-    const char *pai;    // the record type it must be under; empty for the header and the trailer
+    int nivel;       // depth in the file: 000 and 999 are 0, 010 is 1, 020 is 2 ...
+    const char *pai; // the record type it must be under; empty for the header and the trailer
 };
 
 constexpr std::array<TipoRegistro, 9> TiposRegistro = {{
@@ -67,7 +67,9 @@ public:
         bool ok = false;
         const int informadas = ultimaLinha.mid(3, 10).toInt(&ok);
         if (ok && informadas != linhas)
-            problema(QStringLiteral("o registro 999 informa %1 linhas; o arquivo tem %2").arg(informadas).arg(linhas));
+            problema(QStringLiteral("o registro 999 informa %1 linhas; o arquivo tem %2")
+                         .arg(informadas)
+                         .arg(linhas));
     }
 
     QList<ProblemaArquivo> problemas() const { return m_problemas; }
@@ -126,7 +128,7 @@ private:
     int m_numero = 0;
     QString m_ultimo;
     bool m_fechado = false;
-    std::array<QString, 6> m_abertos;    // the record open at each depth
+    std::array<QString, 6> m_abertos; // the record open at each depth
     QList<ProblemaArquivo> m_problemas;
 };
 

@@ -8,7 +8,7 @@
 #include <QStringList>
 
 struct ProblemaArquivo {
-    int linha = 0;       // 1-based; 0 when the problem is the file as a whole
+    int linha = 0; // 1-based; 0 when the problem is the file as a whole
     QString texto;
     bool operator==(const ProblemaArquivo &) const = default;
 };

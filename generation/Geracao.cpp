@@ -96,7 +96,8 @@ void GerarNaTransacao(TEstadoEcontas &estado)
     AbrirUnidades(estado);
     TContextoGeracao contexto;
     GerarArquivoEcontas_10(estado, contexto);
-    TComandosSql::CarimbarControle(TComandosSql::CarimboControle::Geracao, estado.competencia, estado.usuario);
+    TComandosSql::CarimbarControle(TComandosSql::CarimboControle::Geracao, estado.competencia,
+                                   estado.usuario);
     transacao.commit();
 }
 
@@ -109,9 +110,9 @@ bool btnGeracaoClick(TEstadoEcontas &estado)
         return false;
     }
     TComandosSql::consultaFechamentoFolhas(estado.mes_cadastro.trimmed());
-    if (estado.SomenteErroNaPessoal
-        && !MensagemDeComfirmacao(QStringLiteral("Existem críticas no cadstro pessoal.") + QChar(13)
-                                  + QStringLiteral("Deseja continuar mesmo assim? ")))
+    if (estado.SomenteErroNaPessoal &&
+        !MensagemDeComfirmacao(QStringLiteral("Existem críticas no cadstro pessoal.") + QChar(13) +
+                               QStringLiteral("Deseja continuar mesmo assim? ")))
         return false;
     LimparProgressoNaInterface();
     estado.relatorioGeracao.clear();

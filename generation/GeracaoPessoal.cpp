@@ -111,8 +111,8 @@ void GerarArquivoEcontas_30(TEstadoEcontas &estado, TContextoGeracao &contexto)
     for (; !cargos.eof() && cargos.texto(QStringLiteral("codundorca")) == orcamentaria; cargos.next()) {
         Status(QStringLiteral("Geração do Econtas - arquivo 030"));
         const TEContas30 r = MontarRegistro30(u, cargos);
-        if (contexto.escritos.tem020(u.competencia, u.cnpj, u.ug, u.uo)
-            && !contexto.escritos.tem030(u.competencia, u.cnpj, u.ug, u.uo, r.codigo())) {
+        if (contexto.escritos.tem020(u.competencia, u.cnpj, u.ug, u.uo) &&
+            !contexto.escritos.tem030(u.competencia, u.cnpj, u.ug, u.uo, r.codigo())) {
             contexto.controlador.InserirEcontas_030(r);
             contexto.escritos.registrar030(u.competencia, u.cnpj, u.ug, u.uo, r.codigo());
         }
@@ -126,17 +126,18 @@ void GerarArquivoEcontas_40(TEstadoEcontas &estado, TContextoGeracao &contexto)
     const QString gestora = estado.Econtas010.texto(QStringLiteral("codundgestor"));
     const QString orcamentaria = estado.EContas020.texto(QStringLiteral("codundorca"));
     servidores.first();
-    if (!servidores.locate({QStringLiteral("codundgestor"), QStringLiteral("codundorca")}, {gestora, orcamentaria}))
+    if (!servidores.locate({QStringLiteral("codundgestor"), QStringLiteral("codundorca")},
+                           {gestora, orcamentaria}))
         return;
     const Unidade u = UnidadeAtual(estado);
     const bool orcamentariaGravada = contexto.escritos.tem020(u.competencia, u.cnpj, u.ug, u.uo);
-    for (; !servidores.eof() && servidores.texto(QStringLiteral("codundgestor")) == gestora
-           && servidores.texto(QStringLiteral("codundorca")) == orcamentaria;
+    for (; !servidores.eof() && servidores.texto(QStringLiteral("codundgestor")) == gestora &&
+           servidores.texto(QStringLiteral("codundorca")) == orcamentaria;
          servidores.next()) {
         Status(QStringLiteral("Geração do Econtas - arquivo 040"));
         const TEContas40 r = MontarRegistro40(u, servidores);
-        if (orcamentariaGravada && DadosCompletos(r)
-            && !contexto.escritos.tem040(u.competencia, u.cnpj, u.ug, u.uo, r.matricula())) {
+        if (orcamentariaGravada && DadosCompletos(r) &&
+            !contexto.escritos.tem040(u.competencia, u.cnpj, u.ug, u.uo, r.matricula())) {
             contexto.controlador.InserirEcontas_040(r);
             contexto.escritos.registrar040(r);
         }

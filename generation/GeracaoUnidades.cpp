@@ -58,8 +58,9 @@ void GerarArquivoEcontas_10(TEstadoEcontas &estado, TContextoGeracao &contexto)
         Status(QStringLiteral("Geração do Econtas - arquivo 010"));
         const TEContas10 r = MontarRegistro10(estado);
         if (contexto.escritos.tem010(r.competencia(), r.cnpj(), r.ug())) {
-            estado.relatorioGeracao
-                << QStringLiteral("Arquivo 10 com duplicidade de informações na unidade gestora ") + r.ug();
+            estado.relatorioGeracao << QStringLiteral(
+                                           "Arquivo 10 com duplicidade de informações na unidade gestora ") +
+                                           r.ug();
         } else {
             contexto.controlador.InserirEcontas_010(r);
             contexto.escritos.registrar010(r.competencia(), r.cnpj(), r.ug());
@@ -75,7 +76,7 @@ void GerarArquivoEcontas_20(TEstadoEcontas &estado, TContextoGeracao &contexto)
     const QString gestora = estado.Econtas010.texto(QStringLiteral("codundgestor"));
     orcamentarias.first();
     if (!orcamentarias.locate({QStringLiteral("codundgestor")}, {gestora}))
-        return;   // the first row is not of this managing unit: nothing to walk
+        return; // the first row is not of this managing unit: nothing to walk
     for (; !orcamentarias.eof() && orcamentarias.texto(QStringLiteral("codundgestor")) == gestora;
          orcamentarias.next()) {
         Status(QStringLiteral("Geração do Econtas - arquivo 020"));

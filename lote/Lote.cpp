@@ -8,7 +8,8 @@
 
 QString TextoDeUso()
 {
-    QStringList linhas = {QStringLiteral("uso: TvEcontasLote <banco> <ano> <usuario> <verbo> [argumentos] [opções]")};
+    QStringList linhas = {
+        QStringLiteral("uso: TvEcontasLote <banco> <ano> <usuario> <verbo> [argumentos] [opções]")};
     for (const DefinicaoVerbo &v : Verbos())
         linhas << QStringLiteral("  ") + v.uso;
     return linhas.join('\n');

@@ -18,9 +18,9 @@ struct ArgumentosLote {
     QString ano;
     QString usuario;
     QString verbo;
-    QStringList argumentos;             // positional arguments after the verb
-    QMap<QString, QString> opcoes;      // "--versao" -> text; flags map to ""
-    bool sim = false;                   // --sim: Yes to every confirmation
+    QStringList argumentos;        // positional arguments after the verb
+    QMap<QString, QString> opcoes; // "--versao" -> text; flags map to ""
+    bool sim = false;              // --sim: Yes to every confirmation
 };
 
 struct ContextoLote {
@@ -34,11 +34,11 @@ using ExecutarVerbo = int (*)(ContextoLote &);
 
 struct DefinicaoVerbo {
     QString nome;
-    QString uso;                        // the verb's line in the usage text
+    QString uso; // the verb's line in the usage text
     int minimoArgumentos;
-    int maximoArgumentos;               // -1: any number
-    QStringList opcoesComValor;         // options that take a value
-    QStringList opcoesSemValor;         // flags
+    int maximoArgumentos;       // -1: any number
+    QStringList opcoesComValor; // options that take a value
+    QStringList opcoesSemValor; // flags
     ExecutarVerbo executar;
 };
 

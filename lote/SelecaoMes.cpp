@@ -12,7 +12,8 @@ int SelecionarMes(ContextoLote &contexto, const QString &mmYYYY)
     const QString opcaoData = QStringLiteral("--data-pagamento");
     QDate dataPagamento = UltimoDiaDaCompetencia(mmYYYY);
     if (contexto.args.opcoes.contains(opcaoData)) {
-        dataPagamento = QDate::fromString(contexto.args.opcoes.value(opcaoData), QStringLiteral("dd/MM/yyyy"));
+        dataPagamento =
+            QDate::fromString(contexto.args.opcoes.value(opcaoData), QStringLiteral("dd/MM/yyyy"));
         if (!dataPagamento.isValid()) {
             EscreverErro(QStringLiteral("data de pagamento inválida: %1 (DD/MM/AAAA)")
                              .arg(contexto.args.opcoes.value(opcaoData)));

@@ -14,8 +14,8 @@ void imprimir(const QList<TLinhaComplementar> &linhas)
 {
     QStringList saida = {CabecalhoComplementares, SubtituloComplementares};
     for (const TLinhaComplementar &l : linhas)
-        saida << (l.marcada ? QStringLiteral("[X] ") : QStringLiteral("[ ] ")) + l.texto + QStringLiteral(" (")
-                + l.competencia + QStringLiteral(")");
+        saida << (l.marcada ? QStringLiteral("[X] ") : QStringLiteral("[ ] ")) + l.texto +
+                     QStringLiteral(" (") + l.competencia + QStringLiteral(")");
     saida << RodapeComplementares(int(linhas.size()));
     EscreverSaida(saida.join(QLatin1Char('\n')));
 }

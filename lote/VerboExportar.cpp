@@ -13,7 +13,8 @@ int VerboExportar(ContextoLote &contexto)
         return selecao;
     // As in the window, where the export button stays disabled until the month is generated.
     if (!BotoesDoMes(competencia).exportacao) {
-        EscreverErro(QStringLiteral("a competência %1 ainda não foi gerada (veja o verbo gerar)").arg(competencia));
+        EscreverErro(
+            QStringLiteral("a competência %1 ainda não foi gerada (veja o verbo gerar)").arg(competencia));
         return InterrompidoPeloFluxo;
     }
     const QString versao = QStringLiteral("--versao");

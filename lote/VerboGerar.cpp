@@ -13,9 +13,10 @@ int ExecutarGerar(ContextoLote &contexto)
         return selecao;
     // The window enables its generation button only for a month that went through the critique.
     if (!BotoesDoMes(competencia).geracao) {
-        EscreverErro(QStringLiteral("A competência %1 ainda não passou pelas críticas: execute o verbo criticas "
-                                    "antes de gerar.")
-                         .arg(competencia));
+        EscreverErro(
+            QStringLiteral("A competência %1 ainda não passou pelas críticas: execute o verbo criticas "
+                           "antes de gerar.")
+                .arg(competencia));
         return InterrompidoPeloFluxo;
     }
     return btnGeracaoClick(contexto.estado) ? Concluido : InterrompidoPeloFluxo;

@@ -6,7 +6,8 @@
 int ExecutarMeses(ContextoLote &contexto)
 {
     for (const LinhaMes &l : LinhasDosMeses(contexto.estado.ano_folha))
-        EscreverSaida(QStringList{l.legenda, l.geral, l.cnpj, l.dtCriticas, l.dtGeracao, l.dtExportacao, l.mesAno}
-                          .join(QLatin1Char('\t')));
+        EscreverSaida(
+            QStringList{l.legenda, l.geral, l.cnpj, l.dtCriticas, l.dtGeracao, l.dtExportacao, l.mesAno}.join(
+                QLatin1Char('\t')));
     return Concluido;
 }

@@ -34,7 +34,7 @@ QStringList marcas(const TfrmComplementares *janela)
 
 QTreeWidgetItem *folha(TfrmComplementares *janela, int i)
 {
-    return janela->grupo()->child(i + 1);   // the subtitle comes first
+    return janela->grupo()->child(i + 1); // the subtitle comes first
 }
 
 // Closed windows are destroyed by the event loop.
@@ -78,7 +78,8 @@ void TesteJanelaComplementares::listaAgrupadaComMarcasEChaves()
     QCOMPARE(lista->topLevelItemCount(), 1);
     QTreeWidgetItem *grupo = janela->grupo();
     QCOMPARE(grupo->text(0), QStringLiteral("LISTA DE FOLHAS COMPLEMENTARES"));
-    QCOMPARE(grupo->child(0)->text(0), QStringLiteral("Segue lista de folhas complementares por competência..."));
+    QCOMPARE(grupo->child(0)->text(0),
+             QStringLiteral("Segue lista de folhas complementares por competência..."));
     QCOMPARE(janela->rodape()->text(0), QStringLiteral("Total de itens: 3"));
     QCOMPARE(grupo->childCount(), 5);
 
@@ -134,7 +135,8 @@ void TesteJanelaComplementares::falhaAoEnviarDeixaAJanelaAberta()
     QTest::mouseClick(janela->BitBtn1, Qt::LeftButton);
     QCOMPARE(operador.mensagens.size(), 1);
     QCOMPARE(operador.mensagens.first().tipo, QStringLiteral("erro"));
-    QVERIFY(operador.mensagens.first().texto.startsWith(QStringLiteral("Error ao inserir e-contas. ") + QChar(13)));
+    QVERIFY(operador.mensagens.first().texto.startsWith(QStringLiteral("Error ao inserir e-contas. ") +
+                                                        QChar(13)));
     QCOMPARE(TfrmComplementares::Instancia(), janela);
     QVERIFY(janela->isVisible());
     QCOMPARE(banco.contar("KVB020"), 0);

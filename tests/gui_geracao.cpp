@@ -27,7 +27,7 @@ void TesteGeracaoJanela::geracaoPeloBotaoNaAmostra()
     CriarBancoAmostra(caminho, parametros);
     TConexao conexao(caminho);
     {
-        TfrmPrincipal janela("2024", "operador");   // creates the year's control rows
+        TfrmPrincipal janela("2024", "operador"); // creates the year's control rows
         // The critique of February ran earlier.
         Sql::Executar("UPDATE CTRL_TCMTPA SET DT_CRITICAS = CURRENT_DATE WHERE MES_ANO = '022024'");
         janela.show();
@@ -40,7 +40,8 @@ void TesteGeracaoJanela::geracaoPeloBotaoNaAmostra()
         QVERIFY2(operador.textos().contains(QStringLiteral("Geração concluída com sucesso!")),
                  qPrintable(operador.textos().join('\n')));
         for (const char *tabela : {"ECONTAS_010", "ECONTAS_020", "ECONTAS_030", "ECONTAS_040"}) {
-            RowSet r = RowSet::abrir(QStringLiteral("SELECT COUNT(*) FROM %1 WHERE COMPETENCIA = '022024'").arg(tabela));
+            RowSet r = RowSet::abrir(
+                QStringLiteral("SELECT COUNT(*) FROM %1 WHERE COMPETENCIA = '022024'").arg(tabela));
             r.first();
             QVERIFY2(r.inteiro(r.campos().first()) > 0, tabela);
         }

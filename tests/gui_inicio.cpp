@@ -28,12 +28,15 @@ void TesteInicio::semArgumentosTresMensagensESaida1()
     QVERIFY(!programa.principal);
     QCOMPARE(operador.mensagens.size(), 3);
     QCOMPARE(operador.mensagens[0].tipo, QStringLiteral("mensagem"));
-    QVERIFY(operador.mensagens[0].texto.startsWith(QStringLiteral("Não foi possível efetuar a conexão. Erro: ")));
-    QCOMPARE(operador.mensagens[1], (OperadorTeste::Mensagem{"aviso", "Tovrin Sistemas - E-Contas",
-                                                             "Conexão não estabelecida, contate a Tovrin Sistemas!"}));
+    QVERIFY(
+        operador.mensagens[0].texto.startsWith(QStringLiteral("Não foi possível efetuar a conexão. Erro: ")));
+    QCOMPARE(operador.mensagens[1],
+             (OperadorTeste::Mensagem{"aviso", "Tovrin Sistemas - E-Contas",
+                                      "Conexão não estabelecida, contate a Tovrin Sistemas!"}));
     QCOMPARE(operador.mensagens[2],
-             (OperadorTeste::Mensagem{"aviso", "KVB - Módulo e-Contas TCM-PA",
-                                      "Ocorreu um erro durante a tentativa de conexão, contate a Tovrin Sistemas!"}));
+             (OperadorTeste::Mensagem{
+                 "aviso", "KVB - Módulo e-Contas TCM-PA",
+                 "Ocorreu um erro durante a tentativa de conexão, contate a Tovrin Sistemas!"}));
 }
 
 void TesteInicio::splashSoFechaComABarraEm100()
@@ -85,7 +88,8 @@ void TesteInicio::inicioNumBancoBomCriaOsControlesUmaVez()
         QCOMPARE(programa.principal->estado.usuario, QStringLiteral("operador"));
         QCOMPARE(programa.principal->lvPrincipal->rowCount(), 2);
         QCOMPARE(programa.principal->lvPrincipal->item(1, 0)->text(), QStringLiteral("Março de 2020"));
-        QCOMPARE(programa.principal->painelPrefeitura->text(), QStringLiteral("PREFEITURA MUNICIPAL DE TESTE"));
+        QCOMPARE(programa.principal->painelPrefeitura->text(),
+                 QStringLiteral("PREFEITURA MUNICIPAL DE TESTE"));
         QCOMPARE(banco.contar("CTRL_TCMTPA"), 2);
         QCOMPARE(operador.progresso().posicao(TProgresso::Splash), 0);
     }

@@ -85,7 +85,8 @@ void TesteJanelasAuxiliares::abertasPelosBotoesDaJanelaPrincipal()
     TfrmComplementares *complementares = TfrmComplementares::Instancia();
     QVERIFY(complementares && complementares->isVisible());
     QCOMPARE(complementares->Linhas().size(), 1);
-    QCOMPARE(complementares->Linhas().first().texto, QStringLiteral("1ª Folha Complementar / FEVEREIRO de 2024"));
+    QCOMPARE(complementares->Linhas().first().texto,
+             QStringLiteral("1ª Folha Complementar / FEVEREIRO de 2024"));
     QCOMPARE(complementares->Linhas().first().competencia, Amostra::FolhaComplementar);
     salvarTela(complementares, QStringLiteral("amostra_complementares.png"));
 

@@ -15,13 +15,21 @@
 namespace {
 void prepararUnidades(BancoTeste &banco)
 {
-    banco.inserir("KVB003", {{"DESCRICAO", "PREFEITURA MUNICIPAL"}, {"CGC", "11222333000181"}, {"CODTCM", "2001"}});
+    banco.inserir("KVB003",
+                  {{"DESCRICAO", "PREFEITURA MUNICIPAL"}, {"CGC", "11222333000181"}, {"CODTCM", "2001"}});
     banco.inserir("UNIDADE_ORCAMENTARIA", {{"CODIGO_UNIDADE", "2001"}, {"DESCRICAO_UNIDADE", "GABINETE"}});
-    banco.inserir("UNIDADE_ORCAMENTARIA", {{"CODIGO_UNIDADE", "200101"}, {"DESCRICAO_UNIDADE", "FUNDO GERAL"}});
-    banco.inserir("KVB006JAN", {{"CDSECRETA", "001"}, {"CDSETOR", "000"}, {"CGC", ""}, {"CODUNDGESTOR", ""},
+    banco.inserir("UNIDADE_ORCAMENTARIA",
+                  {{"CODIGO_UNIDADE", "200101"}, {"DESCRICAO_UNIDADE", "FUNDO GERAL"}});
+    banco.inserir("KVB006JAN", {{"CDSECRETA", "001"},
+                                {"CDSETOR", "000"},
+                                {"CGC", ""},
+                                {"CODUNDGESTOR", ""},
                                 {"CODUNDORCA", "200101"}});
-    banco.inserir("KVB006JAN", {{"CDSECRETA", "002"}, {"CDSETOR", "000"}, {"CGC", "55444333000122"},
-                                {"CODUNDGESTOR", "4001"}, {"CODUNDORCA", "400101"}});
+    banco.inserir("KVB006JAN", {{"CDSECRETA", "002"},
+                                {"CDSETOR", "000"},
+                                {"CGC", "55444333000122"},
+                                {"CODUNDGESTOR", "4001"},
+                                {"CODUNDORCA", "400101"}});
 }
 
 TEstadoEcontas estadoDeJaneiro()
@@ -32,7 +40,8 @@ TEstadoEcontas estadoDeJaneiro()
     estado.mes_cadastro = QStringLiteral("JAN");
     estado.competencia = QStringLiteral("012024");
     estado.SQLPadrao = QStringLiteral("SELECT codundgestor, codundorca FROM KVB006JAN");
-    estado.cdsUnidadesGestorasOrcamentarias = RowSet::abrir(QStringLiteral("SELECT * FROM UNIDADE_ORCAMENTARIA"));
+    estado.cdsUnidadesGestorasOrcamentarias =
+        RowSet::abrir(QStringLiteral("SELECT * FROM UNIDADE_ORCAMENTARIA"));
     return estado;
 }
 
@@ -161,8 +170,8 @@ void TesteJanelasPreview::mantemOMesEnquantoAbertaEscapeFecha()
     QCOMPARE(janela->textoStatus(), QStringLiteral("Total de Unidades Gestoras: "));
     QCOMPARE(operador.mensagens.size(), 1);
     QCOMPARE(operador.mensagens.first().tipo, QStringLiteral("erro"));
-    QVERIFY(operador.mensagens.first().texto.startsWith(QStringLiteral("Error ao consultar unidades gestoras! ")
-                                                        + QChar(13)));
+    QVERIFY(operador.mensagens.first().texto.startsWith(
+        QStringLiteral("Error ao consultar unidades gestoras! ") + QChar(13)));
     janela->close();
 }
 

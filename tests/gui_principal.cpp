@@ -27,12 +27,19 @@ QVariant dia(int ano, int mes, int diaDoMes)
 // January 2024 generated and exported, March only checked, April untouched.
 void prepararBanco(BancoTeste &banco)
 {
-    banco.inserir("KVB003", {{"DESCRICAO", "PREFEITURA MUNICIPAL DE TESTE"}, {"CGC", "12345678000190"},
-                             {"CODTCM", "0987"}});
-    banco.inserir("CTRL_TCMTPA", {{"MES_ANO", "012024"}, {"CNPJ", "12345678000190"}, {"GERAL", "F"},
-                                  {"DT_CRITICAS", dia(2024, 2, 1)}, {"DT_GERACAO", dia(2024, 2, 2)},
-                                  {"DT_EXPORTACAO", dia(2024, 2, 3)}, {"USUARIO", "ANA"}});
-    banco.inserir("CTRL_TCMTPA", {{"MES_ANO", "032024"}, {"CNPJ", "12345678000190"}, {"GERAL", "F"},
+    banco.inserir(
+        "KVB003",
+        {{"DESCRICAO", "PREFEITURA MUNICIPAL DE TESTE"}, {"CGC", "12345678000190"}, {"CODTCM", "0987"}});
+    banco.inserir("CTRL_TCMTPA", {{"MES_ANO", "012024"},
+                                  {"CNPJ", "12345678000190"},
+                                  {"GERAL", "F"},
+                                  {"DT_CRITICAS", dia(2024, 2, 1)},
+                                  {"DT_GERACAO", dia(2024, 2, 2)},
+                                  {"DT_EXPORTACAO", dia(2024, 2, 3)},
+                                  {"USUARIO", "ANA"}});
+    banco.inserir("CTRL_TCMTPA", {{"MES_ANO", "032024"},
+                                  {"CNPJ", "12345678000190"},
+                                  {"GERAL", "F"},
                                   {"DT_CRITICAS", dia(2024, 4, 1)}});
     for (const char *tabela : {"ECONTAS_010", "ECONTAS_040", "ECONTAS_043"})
         banco.inserir(tabela, {{"COMPETENCIA", "012024"}, {"CNPJ", "12345678000190"}});
@@ -46,7 +53,8 @@ struct Botoes {
 Botoes botoes(const TfrmPrincipal &j)
 {
     return {j.btnGeracao->isEnabled(), j.btnExportacao->isEnabled(), j.btnDesfazerGeracao->isEnabled(),
-            j.btnEcontas_010->isEnabled() && j.btnEcontas_020->isEnabled() && j.btnEnviarComplementar->isEnabled()};
+            j.btnEcontas_010->isEnabled() && j.btnEcontas_020->isEnabled() &&
+                j.btnEnviarComplementar->isEnabled()};
 }
 
 void compararBotoes(const TfrmPrincipal &j, Botoes esperado)
@@ -123,16 +131,16 @@ void TestePrincipalJanela::botoesSeguemOMesSelecionado()
     TfrmPrincipal janela("2024", "ana");
     janela.show();
 
-    janela.lvPrincipal->selectRow(1);   // March: critique date only
+    janela.lvPrincipal->selectRow(1); // March: critique date only
     compararBotoes(janela, {true, false, false, true});
     QCOMPARE(janela.dtpPagamento->date(), QDate(2024, 3, 31));
     QCOMPARE(janela.estado.competencia, QStringLiteral("032024"));
     QCOMPARE(janela.estado.mes_cadastro, QStringLiteral("MAR"));
 
-    janela.lvPrincipal->selectRow(0);   // January: generated
+    janela.lvPrincipal->selectRow(0); // January: generated
     compararBotoes(janela, {true, true, true, true});
 
-    janela.lvPrincipal->selectRow(2);   // April: no dates
+    janela.lvPrincipal->selectRow(2); // April: no dates
     compararBotoes(janela, {false, false, false, true});
     QCOMPARE(janela.estado.dataPagamento, QDate(2024, 4, 30));
 
@@ -194,7 +202,7 @@ void TestePrincipalJanela::caminhoDoArquivo()
     QCOMPARE(janela.edtCaminhoArquivo->text(), QStringLiteral("/dados/envio/ECONTAS"));
     QCOMPARE(janela.estado.caminhoArquivo, QStringLiteral("/dados/envio/ECONTAS"));
     QVERIFY(janela.edtCaminhoArquivo->isReadOnly());
-    resposta.clear();   // cancelled
+    resposta.clear(); // cancelled
     QTest::mouseClick(janela.btnCaminhoArquivo, Qt::LeftButton);
     QCOMPARE(janela.edtCaminhoArquivo->text(), QStringLiteral("/dados/envio/ECONTAS"));
 }
@@ -206,13 +214,13 @@ void TestePrincipalJanela::botoesDesabilitadosDuranteUmaAcao()
     prepararBanco(banco);
     TfrmPrincipal janela("2024", "ana");
     janela.show();
-    janela.lvPrincipal->selectRow(1);   // March: generation allowed, export not
+    janela.lvPrincipal->selectRow(1); // March: generation allowed, export not
 
     bool todosDesabilitados = false;
     ExecutarAcaoLonga([&] {
-        todosDesabilitados = !janela.btnCriticas->isEnabled() && !janela.btnGeracao->isEnabled()
-                          && !janela.btnDesfazerGeracao->isEnabled() && !janela.btnEcontas_010->isEnabled()
-                          && !janela.btnCaminhoArquivo->isEnabled();
+        todosDesabilitados = !janela.btnCriticas->isEnabled() && !janela.btnGeracao->isEnabled() &&
+                             !janela.btnDesfazerGeracao->isEnabled() && !janela.btnEcontas_010->isEnabled() &&
+                             !janela.btnCaminhoArquivo->isEnabled();
         // A second action while this one runs is refused.
         janela.btnDesfazerGeracaoClick();
     });

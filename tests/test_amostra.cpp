@@ -121,21 +121,36 @@ void TesteAmostra::digitosVerificadores_data()
     QTest::addColumn<QString>("tipo");
     QTest::addColumn<QString>("numero");
     QTest::addColumn<bool>("valido");
-    QTest::newRow("CPF válido") << "CPF" << "52998224725" << true;
-    QTest::newRow("CPF válido 2") << "CPF" << "11144477735" << true;
-    QTest::newRow("CPF segundo dígito errado") << "CPF" << "52998224726" << false;
-    QTest::newRow("CPF primeiro dígito errado") << "CPF" << "52998224715" << false;
-    QTest::newRow("CPF dígitos repetidos") << "CPF" << "11111111111" << false;
-    QTest::newRow("CPF curto") << "CPF" << "5299822472" << false;
-    QTest::newRow("CPF com pontuação") << "CPF" << "529.982.247-25" << false;
-    QTest::newRow("PIS válido") << "PIS" << "12345678919" << true;
-    QTest::newRow("PIS dígito errado") << "PIS" << "12345678910" << false;
-    QTest::newRow("PIS resto 1 dá zero") << "PIS" << "40000000000" << true;
-    QTest::newRow("CNPJ válido") << "CNPJ" << "11222333000181" << true;
-    QTest::newRow("CNPJ válido 2") << "CNPJ" << "00000000000191" << true;
-    QTest::newRow("CNPJ dígito errado") << "CNPJ" << "11222333000182" << false;
-    QTest::newRow("CNPJ repetido") << "CNPJ" << "00000000000000" << false;
-    QTest::newRow("CNPJ com letra") << "CNPJ" << "1122233300018A" << false;
+    QTest::newRow("CPF válido") << "CPF"
+                                << "52998224725" << true;
+    QTest::newRow("CPF válido 2") << "CPF"
+                                  << "11144477735" << true;
+    QTest::newRow("CPF segundo dígito errado") << "CPF"
+                                               << "52998224726" << false;
+    QTest::newRow("CPF primeiro dígito errado") << "CPF"
+                                                << "52998224715" << false;
+    QTest::newRow("CPF dígitos repetidos") << "CPF"
+                                           << "11111111111" << false;
+    QTest::newRow("CPF curto") << "CPF"
+                               << "5299822472" << false;
+    QTest::newRow("CPF com pontuação") << "CPF"
+                                       << "529.982.247-25" << false;
+    QTest::newRow("PIS válido") << "PIS"
+                                << "12345678919" << true;
+    QTest::newRow("PIS dígito errado") << "PIS"
+                                       << "12345678910" << false;
+    QTest::newRow("PIS resto 1 dá zero") << "PIS"
+                                         << "40000000000" << true;
+    QTest::newRow("CNPJ válido") << "CNPJ"
+                                 << "11222333000181" << true;
+    QTest::newRow("CNPJ válido 2") << "CNPJ"
+                                   << "00000000000191" << true;
+    QTest::newRow("CNPJ dígito errado") << "CNPJ"
+                                        << "11222333000182" << false;
+    QTest::newRow("CNPJ repetido") << "CNPJ"
+                                   << "00000000000000" << false;
+    QTest::newRow("CNPJ com letra") << "CNPJ"
+                                    << "1122233300018A" << false;
 }
 
 void TesteAmostra::digitosVerificadores()
@@ -144,7 +159,9 @@ void TesteAmostra::digitosVerificadores()
     QFETCH(QString, numero);
     QFETCH(bool, valido);
     using namespace DigitosVerificadores;
-    const bool resultado = tipo == "CPF" ? CPFValido(numero) : tipo == "PIS" ? PISValido(numero) : CNPJValido(numero);
+    const bool resultado = tipo == "CPF"   ? CPFValido(numero)
+                           : tipo == "PIS" ? PISValido(numero)
+                                           : CNPJValido(numero);
     QCOMPARE(resultado, valido);
 }
 
@@ -158,9 +175,10 @@ void TesteAmostra::completarDigitos()
 
 void TesteAmostra::mesmaSementeMesmoBancoOutraSementeOutro()
 {
-    const QStringList consultas = {
-        "SELECT * FROM KVB001FEV", "SELECT * FROM KVBDXX02FEV", "SELECT * FROM KVBDXX02BC1", "SELECT * FROM KVB017",
-        "SELECT * FROM KVBW9927", "SELECT * FROM TB_GESTANTE", "SELECT * FROM CARGO_ECONTAS"};
+    const QStringList consultas = {"SELECT * FROM KVB001FEV",    "SELECT * FROM KVBDXX02FEV",
+                                   "SELECT * FROM KVBDXX02BC1",  "SELECT * FROM KVB017",
+                                   "SELECT * FROM KVBW9927",     "SELECT * FROM TB_GESTANTE",
+                                   "SELECT * FROM CARGO_ECONTAS"};
     auto gerar = [&](const QString &nome, quint64 semente) {
         ParametrosAmostra p;
         p.servidores = 45;
@@ -206,25 +224,31 @@ void TesteAmostra::folhasDoAno()
     const QStringList folhas = coluna("SELECT DISTINCT TRIM(SUBSTRING(RDB$RELATION_NAME FROM 9 FOR 3)) FROM "
                                       "RDB$RELATION_FIELDS WHERE RDB$RELATION_NAME LIKE 'KVBDXX02%'");
     QStringList esperadas = ArrayMesNumero;
-    esperadas << "BC1" << "LY1" << "LZ1";
+    esperadas << "BC1"
+              << "LY1"
+              << "LZ1";
     esperadas.sort();
     QStringList obtidas = folhas;
     obtidas.sort();
     QCOMPARE(obtidas, esperadas);
     for (const QString &f : esperadas) {
-        QVERIFY2(contar("SELECT COUNT(*) FROM KVB006" + f + " WHERE fechamento NOT IN ('F', 'T')") == 0, qPrintable(f));
+        QVERIFY2(contar("SELECT COUNT(*) FROM KVB006" + f + " WHERE fechamento NOT IN ('F', 'T')") == 0,
+                 qPrintable(f));
         QVERIFY2(contar("SELECT COUNT(*) FROM KVB006" + f) > 0, qPrintable(f));
         QVERIFY2(contar("SELECT COUNT(*) FROM KVB001" + f) > 0, qPrintable(f));
     }
     // Every personnel row has its payroll row and the other way round.
     for (const QString &f : esperadas)
-        QCOMPARE(contar("SELECT COUNT(*) FROM KVB001" + f + " p JOIN KVBDXX02" + f + " r ON r.matricula = p.matricula"),
+        QCOMPARE(contar("SELECT COUNT(*) FROM KVB001" + f + " p JOIN KVBDXX02" + f +
+                        " r ON r.matricula = p.matricula"),
                  contar("SELECT COUNT(*) FROM KVBDXX02" + f));
     QCOMPARE(despejo("SELECT ano, nummes, mes, geral FROM KVB020"), QStringList{"2024|02|BC1|T"});
     QCOMPARE(contar("SELECT COUNT(*) FROM CTRL_TCMTPA"), 0);
     // Everyone active in December is in both 13th-salary sheets.
-    QCOMPARE(contar("SELECT COUNT(*) FROM KVBDXX02LY1"), contar("SELECT COUNT(*) FROM KVBDXX02DEZ WHERE ativo = 'T'"));
-    QCOMPARE(contar("SELECT COUNT(*) FROM KVBDXX02LZ1"), contar("SELECT COUNT(*) FROM KVBDXX02DEZ WHERE ativo = 'T'"));
+    QCOMPARE(contar("SELECT COUNT(*) FROM KVBDXX02LY1"),
+             contar("SELECT COUNT(*) FROM KVBDXX02DEZ WHERE ativo = 'T'"));
+    QCOMPARE(contar("SELECT COUNT(*) FROM KVBDXX02LZ1"),
+             contar("SELECT COUNT(*) FROM KVBDXX02DEZ WHERE ativo = 'T'"));
 }
 
 void TesteAmostra::documentosValidosNomesAcentuados()
@@ -245,7 +269,8 @@ void TesteAmostra::documentosValidosNomesAcentuados()
     bool temAcento = false;
     for (pessoal.first(); !pessoal.eof(); pessoal.next()) {
         QVERIFY2(DigitosVerificadores::CPFValido(pessoal.texto("cpf")), qPrintable(pessoal.texto("cpf")));
-        QVERIFY2(DigitosVerificadores::PISValido(pessoal.texto("pispasep")), qPrintable(pessoal.texto("pispasep")));
+        QVERIFY2(DigitosVerificadores::PISValido(pessoal.texto("pispasep")),
+                 qPrintable(pessoal.texto("pispasep")));
         QVERIFY(pessoal.texto("nome").size() <= 40);
         QVERIFY(pessoal.texto("sexo") == "1" || pessoal.texto("sexo") == "2");
         cpfs.insert(pessoal.texto("cpf"));
@@ -259,16 +284,23 @@ void TesteAmostra::cargosEUnidadesDosServidores()
 {
     for (const QString &mes : ArrayMesNumero) {
         // Every staff member's position is configured for the month (the positions join on it).
-        QCOMPARE(contar("SELECT COUNT(*) FROM KVB001" + mes + " p WHERE NOT EXISTS (SELECT 1 FROM CARGO_ECONTAS c "
-                        "WHERE c.codcargo = p.funcao AND c.codvinculo = p.sistema AND c.codigo = p.funcao||p.sistema "
-                        "AND c.quadrimestre = '" + NumeroMesDoCodigo(mes) + "')"),
-                 0);
+        QCOMPARE(
+            contar(
+                "SELECT COUNT(*) FROM KVB001" + mes +
+                " p WHERE NOT EXISTS (SELECT 1 FROM CARGO_ECONTAS c "
+                "WHERE c.codcargo = p.funcao AND c.codvinculo = p.sistema AND c.codigo = p.funcao||p.sistema "
+                "AND c.quadrimestre = '" +
+                NumeroMesDoCodigo(mes) + "')"),
+            0);
         // Unit codes have six digits and a name, except the one left unnamed in the problem month.
-        const QStringList semNome = coluna("SELECT DISTINCT codundorca FROM KVB006" + mes + " d WHERE NOT EXISTS "
-                                           "(SELECT 1 FROM UNIDADE_ORCAMENTARIA u WHERE u.codigo_unidade = d.codundorca)");
+        const QStringList semNome =
+            coluna("SELECT DISTINCT codundorca FROM KVB006" + mes +
+                   " d WHERE NOT EXISTS "
+                   "(SELECT 1 FROM UNIDADE_ORCAMENTARIA u WHERE u.codigo_unidade = d.codundorca)");
         QCOMPARE(semNome.size(), mes == Amostra::MesComProblemas ? 1 : 0);
         QCOMPARE(contar("SELECT COUNT(*) FROM KVB006" + mes + " WHERE CHAR_LENGTH(codundorca) <> 6"), 0);
-        QCOMPARE(contar("SELECT COUNT(*) FROM KVB006" + mes + " d WHERE cdsetor = '000' AND NOT EXISTS (SELECT 1 "
+        QCOMPARE(contar("SELECT COUNT(*) FROM KVB006" + mes +
+                        " d WHERE cdsetor = '000' AND NOT EXISTS (SELECT 1 "
                         "FROM UNIDADE_ORCAMENTARIA u WHERE u.codigo_unidade = d.codundgestor)"),
                  0);
     }
@@ -276,22 +308,31 @@ void TesteAmostra::cargosEUnidadesDosServidores()
     QVERIFY(contar("SELECT COUNT(DISTINCT codundgestor) FROM KVB006JAN WHERE cdsetor = '000'") >= 2);
     QVERIFY(contar("SELECT COUNT(DISTINCT codundorca) FROM KVB006JAN") >= 4);
     QCOMPARE(contar("SELECT COUNT(*) FROM KVB006JAN WHERE naoenvtrib = 'T'"), 1);
-    QVERIFY(contar("SELECT COUNT(*) FROM KVB006JAN WHERE fundebecontas = 'T' AND status = '1' AND naoenvtrib = 'F'") > 0);
-    QCOMPARE(contar("SELECT COUNT(*) FROM CARGO_ECONTAS WHERE numvagas <= 0 OR tipocargo = '' OR tipocargo IS NULL"), 0);
+    QVERIFY(contar("SELECT COUNT(*) FROM KVB006JAN WHERE fundebecontas = 'T' AND status = '1' AND naoenvtrib "
+                   "= 'F'") > 0);
+    QCOMPARE(
+        contar(
+            "SELECT COUNT(*) FROM CARGO_ECONTAS WHERE numvagas <= 0 OR tipocargo = '' OR tipocargo IS NULL"),
+        0);
 }
 
 void TesteAmostra::eventosDasFolhasDefinidosNoMes()
 {
     QStringList partes;
-    for (const char *n : {"1", "2", "3", "4", "5", "6", "7", "8", "9", "11", "12", "13", "14", "15", "16", "17"})
-        partes << QStringLiteral("SELECT cod%1 AS codigo FROM KVBDXX02%2 WHERE cod%1 <> ''").arg(QLatin1String(n));
+    for (const char *n :
+         {"1", "2", "3", "4", "5", "6", "7", "8", "9", "11", "12", "13", "14", "15", "16", "17"})
+        partes << QStringLiteral("SELECT cod%1 AS codigo FROM KVBDXX02%2 WHERE cod%1 <> ''")
+                      .arg(QLatin1String(n));
     // Each sheet with the month whose event table defines its events.
-    const QList<QPair<QString, QString>> folhas = {{"JAN", "JAN"}, {"FEV", "FEV"}, {"BC1", "FEV"}, {"JUN", "JUN"},
-                                                   {"DEZ", "DEZ"}, {"LY1", "DEZ"}, {"LZ1", "DEZ"}};
+    const QList<QPair<QString, QString>> folhas = {{"JAN", "JAN"}, {"FEV", "FEV"}, {"BC1", "FEV"},
+                                                   {"JUN", "JUN"}, {"DEZ", "DEZ"}, {"LY1", "DEZ"},
+                                                   {"LZ1", "DEZ"}};
     for (const auto &[folha, mesDaFolha] : folhas) {
         const QString uniao = partes.join(QStringLiteral(" UNION ")).arg(folha);
-        const QStringList indefinidos = coluna("SELECT DISTINCT codigo FROM (" + uniao + ") s WHERE NOT EXISTS (SELECT 1 "
-                                               "FROM KVB010" + mesDaFolha + " e WHERE e.codigo = s.codigo)");
+        const QStringList indefinidos = coluna("SELECT DISTINCT codigo FROM (" + uniao +
+                                               ") s WHERE NOT EXISTS (SELECT 1 "
+                                               "FROM KVB010" +
+                                               mesDaFolha + " e WHERE e.codigo = s.codigo)");
         QVERIFY2(indefinidos.isEmpty(), qPrintable(folha + ": " + indefinidos.join(',')));
         QVERIFY2(!coluna("SELECT DISTINCT codigo FROM (" + uniao + ") s").isEmpty(), qPrintable(folha));
     }
@@ -305,16 +346,20 @@ void TesteAmostra::eventosDasFolhasDefinidosNoMes()
 
 QStringList TesteAmostra::setoresSemServidorPago(const QString &mes)
 {
-    return coluna("SELECT d.cdsecreta||d.cdsetor FROM KVB006" + mes + " d WHERE d.cdsetor <> '000' AND "
-                  "d.naoenvtrib = 'F' AND NOT EXISTS (SELECT 1 FROM KVB001" + mes + " p JOIN KVBDXX02" + mes +
-                  " f ON f.matricula = p.matricula WHERE p.cdsecreta = d.cdsecreta AND p.cdsetor = d.cdsetor AND "
-                  "f.ativo = 'T' AND f.totprov > 0)");
+    return coluna(
+        "SELECT d.cdsecreta||d.cdsetor FROM KVB006" + mes +
+        " d WHERE d.cdsetor <> '000' AND "
+        "d.naoenvtrib = 'F' AND NOT EXISTS (SELECT 1 FROM KVB001" +
+        mes + " p JOIN KVBDXX02" + mes +
+        " f ON f.matricula = p.matricula WHERE p.cdsecreta = d.cdsecreta AND p.cdsetor = d.cdsetor AND "
+        "f.ativo = 'T' AND f.totprov > 0)");
 }
 
 void TesteAmostra::todoSetorEnviadoTemServidorPago()
 {
     for (const QString &mes : ArrayMesNumero)
-        QVERIFY2(setoresSemServidorPago(mes).isEmpty(), qPrintable(mes + ": " + setoresSemServidorPago(mes).join(',')));
+        QVERIFY2(setoresSemServidorPago(mes).isEmpty(),
+                 qPrintable(mes + ": " + setoresSemServidorPago(mes).join(',')));
 }
 
 void TesteAmostra::casosEspeciais()
@@ -323,7 +368,8 @@ void TesteAmostra::casosEspeciais()
     const QStringList gestantes = coluna("SELECT matricula FROM KVB017 WHERE codfol = '14'");
     QCOMPARE(gestantes.size(), 1);
     QCOMPARE(coluna("SELECT descricao FROM AFASTFOLHA WHERE codigo = '14'").size(), 1);
-    QCOMPARE(coluna("SELECT DISTINCT mes FROM TB_GESTANTE WHERE matricula = '" + gestantes.first() + "' ORDER BY 1"),
+    QCOMPARE(coluna("SELECT DISTINCT mes FROM TB_GESTANTE WHERE matricula = '" + gestantes.first() +
+                    "' ORDER BY 1"),
              QStringList({"01", "02", "03", "04", "05"}));
     QCOMPARE(contar("SELECT COUNT(*) FROM TB_GESTANTE t WHERE t.evento = (SELECT codigo FROM KVB010JAN "
                     "WHERE partevent = 'G') AND t.tpfolha = 'JAN' AND t.valor > 0"),
@@ -380,7 +426,8 @@ void TesteAmostra::criticaLimpaForaDoMesComProblemas()
         for (auto it = achados.cbegin(); it != achados.cend(); ++it)
             esperados[it.key()] = 0;
         if (mes == Amostra::MesComProblemas) {
-            for (const char *grupo : {"eventos", "situacao", "tipoInvalido", "semLei", "naoConfiguradas", "funcionarios"})
+            for (const char *grupo :
+                 {"eventos", "situacao", "tipoInvalido", "semLei", "naoConfiguradas", "funcionarios"})
                 esperados[grupo] = 1;
         }
         QCOMPARE(achados, esperados);
@@ -391,9 +438,10 @@ void TesteAmostra::folhasExtrasEntramNaSelecao()
 {
     auto linhas = [](const QString &sql) { return sql.isEmpty() ? -1 : RowSet::abrir(sql).recordCount(); };
     const auto fev = TComandosSql::MontarTextosSelecao(1, "FEV", "2024");
-    QCOMPARE(linhas(fev.complementar), contar("SELECT COUNT(*) FROM KVBDXX02BC1 f JOIN KVB001FEV p ON p.matricula = "
-                                              "f.matricula JOIN KVB006FEV d ON d.cdsecreta = p.cdsecreta AND "
-                                              "d.cdsetor = p.cdsetor WHERE d.naoenvtrib = 'F'"));
+    QCOMPARE(linhas(fev.complementar),
+             contar("SELECT COUNT(*) FROM KVBDXX02BC1 f JOIN KVB001FEV p ON p.matricula = "
+                    "f.matricula JOIN KVB006FEV d ON d.cdsecreta = p.cdsecreta AND "
+                    "d.cdsetor = p.cdsetor WHERE d.naoenvtrib = 'F'"));
     QVERIFY(fev.decimoAdiantamento.isEmpty() && fev.decimoFinal.isEmpty());
     const auto dez = TComandosSql::MontarTextosSelecao(1, "DEZ", "2024");
     QVERIFY(dez.complementar.isEmpty());
@@ -401,9 +449,10 @@ void TesteAmostra::folhasExtrasEntramNaSelecao()
     QCOMPARE(linhas(dez.decimoFinal), linhas(dez.decimoAdiantamento));
     // The staff member of the department not sent to the tribunal is left out of the selection.
     const int todos = contar("SELECT COUNT(*) FROM KVBDXX02JAN WHERE ativo = 'T' AND totprov > 0");
-    const int naoEnviados = contar("SELECT COUNT(*) FROM KVBDXX02JAN f JOIN KVB001JAN p ON p.matricula = f.matricula "
-                                   "JOIN KVB006JAN d ON d.cdsecreta = p.cdsecreta AND d.cdsetor = p.cdsetor "
-                                   "WHERE d.naoenvtrib = 'T' AND f.ativo = 'T' AND f.totprov > 0");
+    const int naoEnviados =
+        contar("SELECT COUNT(*) FROM KVBDXX02JAN f JOIN KVB001JAN p ON p.matricula = f.matricula "
+               "JOIN KVB006JAN d ON d.cdsecreta = p.cdsecreta AND d.cdsetor = p.cdsetor "
+               "WHERE d.naoenvtrib = 'T' AND f.ativo = 'T' AND f.totprov > 0");
     QVERIFY(naoEnviados > 0);
     // Plus the one paid only a per-diem in January.
     QCOMPARE(linhas(TComandosSql::MontarTextosSelecao(0, "JAN", "2024").base), todos - naoEnviados + 1);

@@ -28,7 +28,8 @@ void gravarEscolha(BancoTeste &banco, const QString &ano, const QString &nummes,
 
 QStringList kvb020(BancoTeste &banco)
 {
-    return banco.linhas(QStringLiteral("SELECT ANO, NUMMES, MES, CNPJ, GERAL FROM KVB020 ORDER BY ANO, MES, CNPJ"));
+    return banco.linhas(
+        QStringLiteral("SELECT ANO, NUMMES, MES, CNPJ, GERAL FROM KVB020 ORDER BY ANO, MES, CNPJ"));
 }
 
 QStringList codigos(const QList<TLinhaComplementar> &linhas)
@@ -70,12 +71,14 @@ private slots:
 
 void TesteComplementares::textoDaConsultaDeFolhas()
 {
-    QCOMPARE(TComandosSql::SqlComplementaresPorCompetencia(QStringLiteral("JAN")),
-             QStringLiteral("SELECT DISTINCT (SUBSTRING(RDB$RELATION_NAME FROM 9 FOR 3)) TABELA\n"
-                            " FROM RDB$RELATION_FIELDS\n"
-                            " WHERE RDB$RELATION_NAME LIKE '%XX02%'\n"
-                            "  AND SUBSTRING(SUBSTRING(RDB$RELATION_NAME FROM 9 FOR 3) FROM 1 FOR 2) = 'AC'\n"));
-    QVERIFY(TComandosSql::SqlComplementaresPorCompetencia(QStringLiteral("DEZ")).contains(QStringLiteral("= 'LC'")));
+    QCOMPARE(
+        TComandosSql::SqlComplementaresPorCompetencia(QStringLiteral("JAN")),
+        QStringLiteral("SELECT DISTINCT (SUBSTRING(RDB$RELATION_NAME FROM 9 FOR 3)) TABELA\n"
+                       " FROM RDB$RELATION_FIELDS\n"
+                       " WHERE RDB$RELATION_NAME LIKE '%XX02%'\n"
+                       "  AND SUBSTRING(SUBSTRING(RDB$RELATION_NAME FROM 9 FOR 3) FROM 1 FOR 2) = 'AC'\n"));
+    QVERIFY(TComandosSql::SqlComplementaresPorCompetencia(QStringLiteral("DEZ"))
+                .contains(QStringLiteral("= 'LC'")));
 }
 
 void TesteComplementares::mesInvalidoRecusadoAntesDaConsulta()
@@ -91,9 +94,15 @@ void TesteComplementares::competenciaFormatada_data()
     QTest::addColumn<QString>("codigo");
     QTest::addColumn<QString>("ano");
     QTest::addColumn<QString>("texto");
-    QTest::newRow("AC2") << "AC2" << "2024" << "2ª Folha Complementar / JANEIRO de 2024";
-    QTest::newRow("CC1 acento") << "CC1" << "2023" << "1ª Folha Complementar / MARÇO de 2023";
-    QTest::newRow("LC9") << "LC9" << "2020" << "9ª Folha Complementar / DEZEMBRO de 2020";
+    QTest::newRow("AC2") << "AC2"
+                         << "2024"
+                         << "2ª Folha Complementar / JANEIRO de 2024";
+    QTest::newRow("CC1 acento") << "CC1"
+                                << "2023"
+                                << "1ª Folha Complementar / MARÇO de 2023";
+    QTest::newRow("LC9") << "LC9"
+                         << "2020"
+                         << "9ª Folha Complementar / DEZEMBRO de 2020";
 }
 
 void TesteComplementares::competenciaFormatada()
@@ -127,7 +136,8 @@ void TesteComplementares::linhaGuardaAsChavesOcultas()
 {
     OperadorTeste operador;
     BancoTeste banco({"JAN", "AC2"});
-    const QList<TLinhaComplementar> linhas = ListarComplementares(QStringLiteral("JAN"), QStringLiteral("2024"), CNPJ);
+    const QList<TLinhaComplementar> linhas =
+        ListarComplementares(QStringLiteral("JAN"), QStringLiteral("2024"), CNPJ);
     QCOMPARE(linhas.size(), 1);
     const TLinhaComplementar &l = linhas.first();
     QCOMPARE(l.texto, QStringLiteral("2ª Folha Complementar / JANEIRO de 2024"));
@@ -141,11 +151,12 @@ void TesteComplementares::marcaSoAChaveIgual()
 {
     OperadorTeste operador;
     BancoTeste banco({"JAN", "AC1", "AC2", "AC3", "AC4"});
-    gravarEscolha(banco, "2024", "01", "AC1", CNPJ);          // same key: ticked
-    gravarEscolha(banco, "2024", "01", "AC2", OUTRO_CNPJ);    // another entity
-    gravarEscolha(banco, "2023", "01", "AC3", CNPJ);          // another year
-    gravarEscolha(banco, "2024", "02", "AC4", CNPJ);          // another month number
-    QList<TLinhaComplementar> linhas = ListarComplementares(QStringLiteral("JAN"), QStringLiteral("2024"), CNPJ);
+    gravarEscolha(banco, "2024", "01", "AC1", CNPJ);       // same key: ticked
+    gravarEscolha(banco, "2024", "01", "AC2", OUTRO_CNPJ); // another entity
+    gravarEscolha(banco, "2023", "01", "AC3", CNPJ);       // another year
+    gravarEscolha(banco, "2024", "02", "AC4", CNPJ);       // another month number
+    QList<TLinhaComplementar> linhas =
+        ListarComplementares(QStringLiteral("JAN"), QStringLiteral("2024"), CNPJ);
     MarcarComplementaresExistentes(linhas);
     QCOMPARE(codigos(linhas), QStringList({"AC1+", "AC2-", "AC3-", "AC4-"}));
 }
@@ -158,7 +169,8 @@ void TesteComplementares::enviarGravaExatamenteAEscolha()
     gravarEscolha(banco, "2024", "01", "AC3", CNPJ, "F");
     gravarEscolha(banco, "2024", "01", "AC1", OUTRO_CNPJ);
     gravarEscolha(banco, "2023", "01", "AC1", CNPJ);
-    QList<TLinhaComplementar> linhas = ListarComplementares(QStringLiteral("JAN"), QStringLiteral("2024"), CNPJ);
+    QList<TLinhaComplementar> linhas =
+        ListarComplementares(QStringLiteral("JAN"), QStringLiteral("2024"), CNPJ);
     MarcarComplementaresExistentes(linhas);
     QCOMPARE(codigos(linhas), QStringList({"AC1+", "AC2-", "AC3+"}));
 
@@ -218,7 +230,7 @@ void TesteComplementares::escolhaEntraNaSelecaoDaProximaGeracao()
     // Class hours are paid as item K2 of the regular payment, summed over the chosen sheets.
     cenario.folha("AC1", "00000001", 500.0, {{"VALAULAS", 30.0}});
     cenario.folha("AC2", "00000001", 300.0, {{"VALAULAS", 5.0}});
-    for (const QString folha : {"AC1", "AC2"})   // a sheet without closed departments blocks the generation
+    for (const QString folha : {"AC1", "AC2"}) // a sheet without closed departments blocks the generation
         CenarioFolha(banco, folha).lotacao("001", "001");
     TEstadoEcontas estado;
     estado.ano_folha = QStringLiteral("2024");
@@ -232,15 +244,17 @@ void TesteComplementares::escolhaEntraNaSelecaoDaProximaGeracao()
     estado.fdtblCliente.first();
 
     const auto enviar = [&](bool ac1, bool ac2) {
-        QList<TLinhaComplementar> linhas = ListarComplementares(QStringLiteral("JAN"), QStringLiteral("2024"), CNPJ);
+        QList<TLinhaComplementar> linhas =
+            ListarComplementares(QStringLiteral("JAN"), QStringLiteral("2024"), CNPJ);
         linhas[0].marcada = ac1;
         linhas[1].marcada = ac2;
         EnviarComplementares(linhas);
     };
     const auto gerar = [&] { return ExecutarAcaoLonga([&] { btnGeracaoClick(estado); }); };
     const auto itensK2 = [&] {
-        return banco.linhas(QStringLiteral("SELECT TIPOPAGTO, CAST(VALOR AS VARCHAR(20)) AS VALOR FROM ECONTAS_043 "
-                                           "WHERE COMPETENCIA = '012024' AND CODEVENTO = 'K2'"));
+        return banco.linhas(
+            QStringLiteral("SELECT TIPOPAGTO, CAST(VALOR AS VARCHAR(20)) AS VALOR FROM ECONTAS_043 "
+                           "WHERE COMPETENCIA = '012024' AND CODEVENTO = 'K2'"));
     };
     enviar(true, false);
     QCOMPARE(gerar(), ResultadoAcao::Concluida);

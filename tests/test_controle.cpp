@@ -18,9 +18,9 @@ const QStringList kTabelasTrabalho = {"ECONTAS_010", "ECONTAS_020", "ECONTAS_030
 
 void inserirCliente(BancoTeste &banco)
 {
-    banco.inserir("KVB003", {{"DESCRICAO", "PREFEITURA MUNICIPAL DE TESTE"},
-                             {"CGC", "12345678000190"},
-                             {"CODTCM", "0987"}});
+    banco.inserir(
+        "KVB003",
+        {{"DESCRICAO", "PREFEITURA MUNICIPAL DE TESTE"}, {"CGC", "12345678000190"}, {"CODTCM", "0987"}});
 }
 
 // One department of a sheet with one staff member whose payroll row has the given ATIVO.
@@ -94,11 +94,13 @@ void TesteControle::textoDaConsultaDoControle()
 {
     const QStringList linhas = SqlControleTcmPA("2020").split('\n');
     QCOMPARE(linhas.value(0), QStringLiteral("SELECT CASE SUBSTRING(mes_ano FROM 1 FOR 2)"));
-    QCOMPARE(linhas.value(3), QStringLiteral("         WHEN '03' THEN 'Março de ' || SUBSTRING(mes_ano FROM 3 FOR 4)"));
+    QCOMPARE(linhas.value(3),
+             QStringLiteral("         WHEN '03' THEN 'Março de ' || SUBSTRING(mes_ano FROM 3 FOR 4)"));
     QCOMPARE(linhas.value(13), QStringLiteral("       END AS competencia"));
     QCOMPARE(linhas.value(21), QStringLiteral(" WHERE SUBSTRING(mes_ano FROM 3 FOR 4) = '2020'"));
     QCOMPARE(linhas.value(22), QStringLiteral(" ORDER BY mes_ano, cnpj"));
-    QCOMPARE(SqlMesesComFolhaRegular().split('\n').value(2), QStringLiteral(" WHERE RDB$RELATION_NAME LIKE '%XX02%'"));
+    QCOMPARE(SqlMesesComFolhaRegular().split('\n').value(2),
+             QStringLiteral(" WHERE RDB$RELATION_NAME LIKE '%XX02%'"));
 }
 
 void TesteControle::fechamentoDasFolhas_data()
@@ -107,10 +109,14 @@ void TesteControle::fechamentoDasFolhas_data()
     QTest::addColumn<QString>("ativoAC1");
     QTest::addColumn<bool>("lotacaoAC1Vazia");
     QTest::addColumn<bool>("bloqueia");
-    QTest::newRow("todas fechadas") << "F" << "T" << false << false;
-    QTest::newRow("lotação aberta na complementar") << "A" << "T" << false << true;
-    QTest::newRow("inativos em lotação aberta") << "A" << "F" << false << false;
-    QTest::newRow("tabela de lotação vazia") << "F" << "T" << true << true;
+    QTest::newRow("todas fechadas") << "F"
+                                    << "T" << false << false;
+    QTest::newRow("lotação aberta na complementar") << "A"
+                                                    << "T" << false << true;
+    QTest::newRow("inativos em lotação aberta") << "A"
+                                                << "F" << false << false;
+    QTest::newRow("tabela de lotação vazia") << "F"
+                                             << "T" << true << true;
 }
 
 void TesteControle::fechamentoDasFolhas()
@@ -135,7 +141,8 @@ void TesteControle::fechamentoDasFolhas()
         abortou = true;
     }
     QCOMPARE(abortou, bloqueia);
-    QCOMPARE(operador.textos(), bloqueia ? QStringList{"Existem folhas abertas. Impossível geração..."} : QStringList{});
+    QCOMPARE(operador.textos(),
+             bloqueia ? QStringList{"Existem folhas abertas. Impossível geração..."} : QStringList{});
     QCOMPARE(Folhafechada("FEV"), false);
 }
 
@@ -238,9 +245,11 @@ void TesteControle::excluirGeracaoLimpaSoACompetencia()
     OperadorTeste operador;
     BancoTeste banco;
     for (const char *c : {"012024", "022024"})
-        banco.inserir("CTRL_TCMTPA", {{"MES_ANO", c}, {"DT_CRITICAS", QDateTime(QDate(2024, 3, 1), QTime())},
+        banco.inserir("CTRL_TCMTPA", {{"MES_ANO", c},
+                                      {"DT_CRITICAS", QDateTime(QDate(2024, 3, 1), QTime())},
                                       {"DT_GERACAO", QDateTime(QDate(2024, 3, 2), QTime())},
-                                      {"DT_EXPORTACAO", QDateTime(QDate(2024, 3, 3), QTime())}, {"USUARIO", "ANA"}});
+                                      {"DT_EXPORTACAO", QDateTime(QDate(2024, 3, 3), QTime())},
+                                      {"USUARIO", "ANA"}});
     operador.progresso().definirFaixa(TProgresso::Principal, 0, 8);
 
     ExcluirGeracaoEcontas("122024");

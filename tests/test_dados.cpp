@@ -110,12 +110,14 @@ void TesteDados::rowSetLeCharSemBrancosEVarcharComoEsta()
 {
     OperadorTeste operador;
     BancoTeste banco;
-    banco.inserir("KVB020", {{"ANO", "2024"}, {"NUMMES", "1"}, {"MES", "ÇC1"}, {"CNPJ", "ab  "}, {"GERAL", QVariant()}});
+    banco.inserir(
+        "KVB020",
+        {{"ANO", "2024"}, {"NUMMES", "1"}, {"MES", "ÇC1"}, {"CNPJ", "ab  "}, {"GERAL", QVariant()}});
     RowSet r = RowSet::abrir(QStringLiteral("SELECT nummes, mes, cnpj, geral FROM KVB020"));
     r.first();
-    QCOMPARE(r.texto("NUMMES"), QStringLiteral("1"));     // CHAR(2) without its pad blank
-    QCOMPARE(r.texto("mes"), QStringLiteral("ÇC1"));      // accented letter survives UTF8/WIN1252
-    QCOMPARE(r.texto("Cnpj"), QStringLiteral("ab  "));    // VARCHAR as stored
+    QCOMPARE(r.texto("NUMMES"), QStringLiteral("1"));  // CHAR(2) without its pad blank
+    QCOMPARE(r.texto("mes"), QStringLiteral("ÇC1"));   // accented letter survives UTF8/WIN1252
+    QCOMPARE(r.texto("Cnpj"), QStringLiteral("ab  ")); // VARCHAR as stored
     QVERIFY(r.nulo("GERAL"));
     QCOMPARE(r.texto("GERAL"), QString());
     QCOMPARE(r.inteiro("NUMMES"), 1);
@@ -133,14 +135,14 @@ void TesteDados::rowSetLocateFiltroEOrdem()
     QStringList ordem;
     for (r.first(); !r.eof(); r.next())
         ordem << r.texto("UG") + r.texto("UO") + QString::number(r.flutuante("VALOR"));
-    QCOMPARE(ordem, QStringList({"1A1", "1A9", "2A2", "2B3"}));   // stable
+    QCOMPARE(ordem, QStringList({"1A1", "1A9", "2A2", "2B3"})); // stable
 
     r.first();
     r.next();
     QVERIFY(!r.locate({"UG", "UO"}, {"3", "A"}));
-    QCOMPARE(r.flutuante("VALOR"), 9.0);                         // not found: cursor stays
+    QCOMPARE(r.flutuante("VALOR"), 9.0); // not found: cursor stays
     QVERIFY(r.locate({"UG", "UO"}, {"1", "A"}));
-    QCOMPARE(r.flutuante("VALOR"), 1.0);                         // the first row of the key
+    QCOMPARE(r.flutuante("VALOR"), 1.0); // the first row of the key
     QVERIFY(r.locate({"UO"}, {"B"}));
     QCOMPARE(r.texto("UG"), QStringLiteral("2"));
 
@@ -160,7 +162,8 @@ void TesteDados::falhaAoLerLinhaChegaComoFalha()
     OperadorTeste operador;
     BancoTeste banco;
     banco.inserir("KVB006JAN", {{"CDSETOR", "0A1"}});
-    QVERIFY_THROWS_EXCEPTION(Falha, RowSet::abrir(QStringLiteral("SELECT * FROM KVB006JAN WHERE cdsetor = 0")));
+    QVERIFY_THROWS_EXCEPTION(Falha,
+                             RowSet::abrir(QStringLiteral("SELECT * FROM KVB006JAN WHERE cdsetor = 0")));
 }
 
 void TesteDados::transacaoDesfeitaSemCommit()
@@ -201,7 +204,8 @@ void TesteDados::conexaoFalhaMostraMensagensEmOrdem()
     QCOMPARE(conexao.Conexao(), QStringLiteral("FDConn"));
     QCOMPARE(operador.mensagens.size(), 2);
     QCOMPARE(operador.mensagens[0].tipo, QStringLiteral("mensagem"));
-    QVERIFY(operador.mensagens[0].texto.startsWith(QStringLiteral("Não foi possível efetuar a conexão. Erro: ")));
+    QVERIFY(
+        operador.mensagens[0].texto.startsWith(QStringLiteral("Não foi possível efetuar a conexão. Erro: ")));
     QVERIFY(operador.mensagens[0].texto.contains(QStringLiteral("/nao/existe/banco.fdb")));
     QCOMPARE(operador.mensagens[1],
              (OperadorTeste::Mensagem{"aviso", "Tovrin Sistemas - E-Contas",

@@ -17,8 +17,10 @@ namespace {
 const QString Competencia = QStringLiteral("012020");
 const QString CnpjPrefeitura = QStringLiteral("12345678000195");
 const QString PastaPrefeitura = QStringLiteral("PREFEITURA MUNICIPAL DE SÃO JOÃO PA (0123456)");
-const QString ArquivoPrefeitura = PastaPrefeitura + QStringLiteral("/ECONTAS-PREFEITURA MUNICIPAL DE SÃO JOÃO PA (0123456).TXT");
-const QString ArquivoCamara = QStringLiteral("CAMARA MUNICIPAL (0765432)/ECONTAS-CAMARA MUNICIPAL (0765432).TXT");
+const QString ArquivoPrefeitura =
+    PastaPrefeitura + QStringLiteral("/ECONTAS-PREFEITURA MUNICIPAL DE SÃO JOÃO PA (0123456).TXT");
+const QString ArquivoCamara =
+    QStringLiteral("CAMARA MUNICIPAL (0765432)/ECONTAS-CAMARA MUNICIPAL (0765432).TXT");
 
 QDateTime dia(int ano, int mes, int d)
 {
@@ -27,7 +29,10 @@ QDateTime dia(int ano, int mes, int d)
 
 QVariantMap chaveServidor(const QString &matricula)
 {
-    return {{"COMPETENCIA", Competencia}, {"CNPJ", CnpjPrefeitura}, {"UG", "00001"}, {"UO", "00002"},
+    return {{"COMPETENCIA", Competencia},
+            {"CNPJ", CnpjPrefeitura},
+            {"UG", "00001"},
+            {"UO", "00002"},
             {"MATRICULA", matricula}};
 }
 
@@ -43,43 +48,76 @@ void preencherGeracao(BancoTeste &banco)
 {
     banco.inserir("KVB003", {{"CGC", CnpjPrefeitura}, {"CODIBGE_MUNICIPIO", "1500107"}});
     banco.inserir("CTRL_TCMTPA", {{"MES_ANO", Competencia}, {"CNPJ", CnpjPrefeitura}, {"GERAL", "F"}});
-    banco.inserir("ECONTAS_010", {{"COMPETENCIA", Competencia}, {"CNPJ", CnpjPrefeitura}, {"UG", "00001"},
-                                  {"DESCRICAO", "PREFEITURA MUNICIPAL DE SÃO JOÃO/PA"}, {"TIPO", "1"},
+    banco.inserir("ECONTAS_010", {{"COMPETENCIA", Competencia},
+                                  {"CNPJ", CnpjPrefeitura},
+                                  {"UG", "00001"},
+                                  {"DESCRICAO", "PREFEITURA MUNICIPAL DE SÃO JOÃO/PA"},
+                                  {"TIPO", "1"},
                                   {"CODTCM", "1234567"}});
-    banco.inserir("ECONTAS_010", {{"COMPETENCIA", Competencia}, {"CNPJ", "98765432000110"}, {"UG", "00003"},
-                                  {"DESCRICAO", "CAMARA MUNICIPAL"}, {"TIPO", "2"}, {"CODTCM", "7654321"}});
-    banco.inserir("ECONTAS_010", {{"COMPETENCIA", "022020"}, {"CNPJ", CnpjPrefeitura}, {"UG", "00001"},
-                                  {"DESCRICAO", "OUTRA COMPETENCIA"}, {"TIPO", "1"}, {"CODTCM", "1234567"}});
+    banco.inserir("ECONTAS_010", {{"COMPETENCIA", Competencia},
+                                  {"CNPJ", "98765432000110"},
+                                  {"UG", "00003"},
+                                  {"DESCRICAO", "CAMARA MUNICIPAL"},
+                                  {"TIPO", "2"},
+                                  {"CODTCM", "7654321"}});
+    banco.inserir("ECONTAS_010", {{"COMPETENCIA", "022020"},
+                                  {"CNPJ", CnpjPrefeitura},
+                                  {"UG", "00001"},
+                                  {"DESCRICAO", "OUTRA COMPETENCIA"},
+                                  {"TIPO", "1"},
+                                  {"CODTCM", "1234567"}});
     // A payroll database may declare a wider column than the file's field: the file keeps 60 characters.
     banco.executar("ALTER TABLE ECONTAS_020 ALTER DESCRICAO TYPE VARCHAR(80)");
-    const QVariantMap uo = {{"COMPETENCIA", Competencia}, {"CNPJ", CnpjPrefeitura}, {"UG", "00001"}, {"UO", "00002"}};
-    banco.inserir("ECONTAS_020",
-                  com(uo, {{"DESCRICAO", "SECRETARIA MUNICIPAL DE EDUCAÇÃO E CULTURA - FUNDO DE MANUTENÇÃO ABCDE"},
-                           {"TIPO", "1"}, {"CODTCM", "12345"}}));
-    banco.inserir("ECONTAS_030", com(uo, {{"CODIGO", "00010"}, {"DESCRICAO", "PROFESSOR"}, {"TIPO", "1"},
-                                          {"TOTVAGAS", 25}, {"NUMATO", "LEI 10/19"}}));
-    banco.inserir("ECONTAS_040", com(chaveServidor("00000001"),
-                                     {{"CPF", "01234567890"}, {"NOME", "JOSÉ DA CONCEIÇÃO"}, {"SEXO", 1},
-                                      {"DTNASC", dia(1980, 5, 17)}, {"DTADMISSAO", dia(2010, 2, 1)},
-                                      {"PISPASEP", "12345678901"}}));
-    banco.inserir("ECONTAS_040", com(chaveServidor("00000002"),
-                                     {{"CPF", "98765432100"}, {"NOME", "MARIA"}, {"SEXO", 2},
-                                      {"DTNASC", dia(1990, 1, 1)}, {"DTADMISSAO", dia(2015, 3, 2)},
-                                      {"DTDEMISSAO", dia(2020, 1, 20)}, {"PISPASEP", ""}}));
-    banco.inserir("ECONTAS_041", com(chaveServidor("00000001"),
-                                     {{"TIPOPAGTO", 1}, {"DTPAGTO", dia(2020, 1, 31)}, {"REMUNBASE", "12.34"},
-                                      {"TOTGRATFUNC", "0.29"}, {"TOTOUTREMU", "0"}, {"TOTDESC", "1500.4950"},
-                                      {"IRRF", "0.0049"}, {"DEPIR", 2}, {"SITUACAO", 1}, {"CODCARGO", "00010"},
-                                      {"NUMPROC", "12/2019-A"}}));
-    const QVariantMap pagamento = com(chaveServidor("00000001"), {{"TIPOPAGTO", 1}, {"DTPAGTO", dia(2020, 1, 31)}});
+    const QVariantMap uo = {
+        {"COMPETENCIA", Competencia}, {"CNPJ", CnpjPrefeitura}, {"UG", "00001"}, {"UO", "00002"}};
+    banco.inserir(
+        "ECONTAS_020",
+        com(uo, {{"DESCRICAO", "SECRETARIA MUNICIPAL DE EDUCAÇÃO E CULTURA - FUNDO DE MANUTENÇÃO ABCDE"},
+                 {"TIPO", "1"},
+                 {"CODTCM", "12345"}}));
+    banco.inserir("ECONTAS_030", com(uo, {{"CODIGO", "00010"},
+                                          {"DESCRICAO", "PROFESSOR"},
+                                          {"TIPO", "1"},
+                                          {"TOTVAGAS", 25},
+                                          {"NUMATO", "LEI 10/19"}}));
+    banco.inserir("ECONTAS_040", com(chaveServidor("00000001"), {{"CPF", "01234567890"},
+                                                                 {"NOME", "JOSÉ DA CONCEIÇÃO"},
+                                                                 {"SEXO", 1},
+                                                                 {"DTNASC", dia(1980, 5, 17)},
+                                                                 {"DTADMISSAO", dia(2010, 2, 1)},
+                                                                 {"PISPASEP", "12345678901"}}));
+    banco.inserir("ECONTAS_040", com(chaveServidor("00000002"), {{"CPF", "98765432100"},
+                                                                 {"NOME", "MARIA"},
+                                                                 {"SEXO", 2},
+                                                                 {"DTNASC", dia(1990, 1, 1)},
+                                                                 {"DTADMISSAO", dia(2015, 3, 2)},
+                                                                 {"DTDEMISSAO", dia(2020, 1, 20)},
+                                                                 {"PISPASEP", ""}}));
+    banco.inserir("ECONTAS_041", com(chaveServidor("00000001"), {{"TIPOPAGTO", 1},
+                                                                 {"DTPAGTO", dia(2020, 1, 31)},
+                                                                 {"REMUNBASE", "12.34"},
+                                                                 {"TOTGRATFUNC", "0.29"},
+                                                                 {"TOTOUTREMU", "0"},
+                                                                 {"TOTDESC", "1500.4950"},
+                                                                 {"IRRF", "0.0049"},
+                                                                 {"DEPIR", 2},
+                                                                 {"SITUACAO", 1},
+                                                                 {"CODCARGO", "00010"},
+                                                                 {"NUMPROC", "12/2019-A"}}));
+    const QVariantMap pagamento =
+        com(chaveServidor("00000001"), {{"TIPOPAGTO", 1}, {"DTPAGTO", dia(2020, 1, 31)}});
     banco.inserir("ECONTAS_043", com(pagamento, {{"CODEVENTO", "K3"}, {"TIPOGRAT", 1}, {"VALOR", "0.29"}}));
     banco.inserir("ECONTAS_043", com(pagamento, {{"CODEVENTO", "07"}, {"VALOR", "99"}, {"CODGRAT", 4}}));
     banco.inserir("ECONTAS_043",
                   com(pagamento, {{"CODEVENTO", "A5"}, {"TIPOGRAT", 0}, {"VALOR", "12.34"}, {"CODGRAT", 3}}));
-    banco.inserir("ECONTAS_042", com(chaveServidor("00000001"),
-                                     {{"DTPAGTO", dia(2020, 1, 15)}, {"VALOR", "150"}, {"NUMATO", "PORT 1"},
-                                      {"DTATO", dia(2020, 1, 10)}, {"MOTIVO", "VIAGEM À CAPITAL"},
-                                      {"DESTINO", "BELÉM"}, {"INICIO", dia(2020, 1, 12)}, {"FIM", dia(2020, 1, 14)}}));
+    banco.inserir("ECONTAS_042", com(chaveServidor("00000001"), {{"DTPAGTO", dia(2020, 1, 15)},
+                                                                 {"VALOR", "150"},
+                                                                 {"NUMATO", "PORT 1"},
+                                                                 {"DTATO", dia(2020, 1, 10)},
+                                                                 {"MOTIVO", "VIAGEM À CAPITAL"},
+                                                                 {"DESTINO", "BELÉM"},
+                                                                 {"INICIO", dia(2020, 1, 12)},
+                                                                 {"FIM", dia(2020, 1, 14)}}));
 }
 
 TEstadoEcontas estadoDoMes(const QString &pasta)
@@ -151,7 +189,7 @@ void TesteExportacao::arquivosIguaisAosEscritosAMao()
     BancoTeste banco;
     preencherGeracao(banco);
     QTemporaryDir base;
-    const QString pasta = base.filePath(QStringLiteral("envio/ECONTAS"));    // does not exist yet
+    const QString pasta = base.filePath(QStringLiteral("envio/ECONTAS")); // does not exist yet
     TEstadoEcontas estado = estadoDoMes(pasta);
     int recargas = 0;
     estado.ControlesTCMA = [&] { ++recargas; };
@@ -170,7 +208,7 @@ void TesteExportacao::arquivosIguaisAosEscritosAMao()
     QCOMPARE(recargas, 1);
     QVERIFY(estado.caminhoArquivo.isEmpty());
     TProgresso &progresso = operador.progresso();
-    QCOMPARE(progresso.maximo(TProgresso::R043), 3);    // every row of the month counts, also unwritten ones
+    QCOMPARE(progresso.maximo(TProgresso::R043), 3); // every row of the month counts, also unwritten ones
     QTRY_COMPARE(progresso.posicao(TProgresso::Principal), 0);
     QCOMPARE(progresso.status(), QString());
 }
@@ -187,8 +225,9 @@ void TesteExportacao::segundaExportacaoSubstituiOsArquivosComOsMesmosBytes()
     {
         QFile antigo(base.filePath(ArquivoCamara));
         QVERIFY(antigo.open(QIODevice::WriteOnly | QIODevice::Truncate));
-        antigo.write("arquivo antigo, mais longo que o novo ..................................................."
-                     "..........................................................................................");
+        antigo.write(
+            "arquivo antigo, mais longo que o novo ..................................................."
+            "..........................................................................................");
     }
 
     estado.caminhoArquivo = base.path() + '/';
@@ -207,20 +246,29 @@ void TesteExportacao::mesmoTipoDePagamentoTrazOsMesmosItensEmOrdem()
     OperadorTeste operador;
     BancoTeste banco;
     banco.inserir("KVB003", {{"CGC", CnpjPrefeitura}, {"CODIBGE_MUNICIPIO", "1500107"}});
-    banco.inserir("ECONTAS_010", {{"COMPETENCIA", Competencia}, {"CNPJ", CnpjPrefeitura}, {"UG", "1"},
-                                  {"DESCRICAO", "U"}, {"TIPO", "1"}, {"CODTCM", ""}});
+    banco.inserir("ECONTAS_010", {{"COMPETENCIA", Competencia},
+                                  {"CNPJ", CnpjPrefeitura},
+                                  {"UG", "1"},
+                                  {"DESCRICAO", "U"},
+                                  {"TIPO", "1"},
+                                  {"CODTCM", ""}});
     const QVariantMap uo = {{"COMPETENCIA", Competencia}, {"CNPJ", CnpjPrefeitura}, {"UG", "1"}, {"UO", "2"}};
     banco.inserir("ECONTAS_020", com(uo, {{"DESCRICAO", "O"}, {"CODTCM", "1"}}));
     const QVariantMap servidor = com(uo, {{"MATRICULA", "7"}});
     banco.inserir("ECONTAS_040", com(servidor, {{"CPF", "1"}, {"NOME", "N"}, {"SEXO", 1}}));
     const QList<std::tuple<int, int, QString>> pagamentos = {{2, 20, "9"}, {1, 31, "7"}, {1, 15, "8"}};
     for (const auto &[tipo, d, numproc] : pagamentos)
-        banco.inserir("ECONTAS_041", com(servidor, {{"TIPOPAGTO", tipo}, {"DTPAGTO", dia(2020, 1, d)},
-                                                    {"SITUACAO", 1}, {"NUMPROC", numproc}}));
+        banco.inserir(
+            "ECONTAS_041",
+            com(servidor,
+                {{"TIPOPAGTO", tipo}, {"DTPAGTO", dia(2020, 1, d)}, {"SITUACAO", 1}, {"NUMPROC", numproc}}));
     const QList<std::tuple<int, QString, QString>> itens = {{1, "B2", "2"}, {2, "C1", "5"}, {1, "A1", "1"}};
     for (const auto &[tipo, evento, valor] : itens)
-        banco.inserir("ECONTAS_043", com(servidor, {{"TIPOPAGTO", tipo}, {"CODEVENTO", evento}, {"TIPOGRAT", 0},
-                                                    {"VALOR", valor}, {"DTPAGTO", dia(2020, 1, 31)}}));
+        banco.inserir("ECONTAS_043", com(servidor, {{"TIPOPAGTO", tipo},
+                                                    {"CODEVENTO", evento},
+                                                    {"TIPOGRAT", 0},
+                                                    {"VALOR", valor},
+                                                    {"DTPAGTO", dia(2020, 1, 31)}}));
     banco.inserir("ECONTAS_042", com(servidor, {{"DTPAGTO", dia(2020, 1, 9)}, {"NUMATO", "B"}}));
     banco.inserir("ECONTAS_042", com(servidor, {{"DTPAGTO", dia(2020, 1, 9)}, {"NUMATO", "A"}}));
     banco.inserir("ECONTAS_042", com(servidor, {{"DTPAGTO", dia(2020, 1, 8)}, {"NUMATO", "C"}}));
@@ -233,7 +281,8 @@ void TesteExportacao::mesmoTipoDePagamentoTrazOsMesmosItensEmOrdem()
     for (const QByteArray &l : ler(base.filePath("U (0)/ECONTAS-U (0).TXT")).split('\n')) {
         const QByteArray tipo = l.left(3);
         if (tipo == "041")
-            linhas << "041 " + l.mid(14, 9) + l.right(4).left(2);   // type, payment date, last digits of NUMPROC
+            linhas << "041 " + l.mid(14, 9) +
+                          l.right(4).left(2); // type, payment date, last digits of NUMPROC
         else if (tipo == "043")
             linhas << "043 " + l.mid(14, 5) + ' ' + QByteArray::number(l.mid(21, 12).toLongLong());
         else if (tipo == "042")
@@ -241,11 +290,10 @@ void TesteExportacao::mesmoTipoDePagamentoTrazOsMesmosItensEmOrdem()
         else if (!tipo.isEmpty())
             linhas << QString::fromLatin1(tipo);
     }
-    QCOMPARE(linhas, QStringList({"000", "010", "020", "040",
-                                  "041 11501202008", "043 00101 100", "043 00112 200",
-                                  "041 13101202007", "043 00101 100", "043 00112 200",
-                                  "041 22001202009", "043 00121 500",
-                                  "042 08012020 C", "042 09012020 A", "042 09012020 B", "999"}));
+    QCOMPARE(linhas,
+             QStringList({"000", "010", "020", "040", "041 11501202008", "043 00101 100", "043 00112 200",
+                          "041 13101202007", "043 00101 100", "043 00112 200", "041 22001202009",
+                          "043 00121 500", "042 08012020 C", "042 09012020 A", "042 09012020 B", "999"}));
 }
 
 void TesteExportacao::semUnidadesGestorasNaoGravaNadaEConclui()
@@ -273,8 +321,9 @@ void TesteExportacao::semPastaEscolhida()
 
     QCOMPARE(ExecutarAcaoLonga([&] { ExportarArquivos(estado); }), ResultadoAcao::Concluida);
 
-    QCOMPARE(operador.mensagens, (QList<OperadorTeste::Mensagem>{
-                                     {"informacao", "INFORMAÇÃO", "Local para exportação do arquivo não especificado."}}));
+    QCOMPARE(operador.mensagens,
+             (QList<OperadorTeste::Mensagem>{
+                 {"informacao", "INFORMAÇÃO", "Local para exportação do arquivo não especificado."}}));
     QCOMPARE(carimbo(banco), QStringList{"DT_EXPORTACAO=NULL|USUARIO=NULL"});
     QTRY_COMPARE(operador.progresso().posicao(TProgresso::R040), 0);
 }
@@ -319,8 +368,9 @@ void TesteExportacao::falhaNumRegistroNaoDeixaArquivoParcial()
     operador.limpar();
     QCOMPARE(ExecutarAcaoLonga([&] { ExportarArquivos(estado); }), ResultadoAcao::Falhou);
 
-    const QString esperado = QStringLiteral("Erro ao exportar a linha 10 do arquivo %1").arg(base.filePath(ArquivoPrefeitura))
-                           + QChar(13) + QStringLiteral("'123.456' não é um valor inteiro válido");
+    const QString esperado =
+        QStringLiteral("Erro ao exportar a linha 10 do arquivo %1").arg(base.filePath(ArquivoPrefeitura)) +
+        QChar(13) + QStringLiteral("'123.456' não é um valor inteiro válido");
     QCOMPARE(operador.textos(), QStringList{esperado});
     QCOMPARE(ler(base.filePath(ArquivoPrefeitura)), anterior);
     QCOMPARE(arquivosSob(base.path()), QStringList({ArquivoCamara, ArquivoPrefeitura}));
@@ -347,8 +397,9 @@ void TesteExportacao::verboVerificarAceitaOsArquivosExportados()
 
     QProcess lote;
     lote.setWorkingDirectory(base.path());
-    lote.start(QStringLiteral(ECONTAS_BIN_DIR "/TvEcontasLote"),
-               {banco.caminho(), "2020", "ANA", "verificar", ArquivoPrefeitura, ArquivoCamara, "danificado.txt"});
+    lote.start(
+        QStringLiteral(ECONTAS_BIN_DIR "/TvEcontasLote"),
+        {banco.caminho(), "2020", "ANA", "verificar", ArquivoPrefeitura, ArquivoCamara, "danificado.txt"});
     QVERIFY(lote.waitForFinished(60000));
     banco.reabrir();
 
@@ -366,7 +417,8 @@ int executarLote(BancoTeste &banco, const QStringList &argumentos, QString *erro
 {
     banco.fechar();
     QProcess lote;
-    lote.start(QStringLiteral(ECONTAS_BIN_DIR "/TvEcontasLote"), QStringList{banco.caminho(), "2020", "ANA"} + argumentos);
+    lote.start(QStringLiteral(ECONTAS_BIN_DIR "/TvEcontasLote"),
+               QStringList{banco.caminho(), "2020", "ANA"} + argumentos);
     const bool terminou = lote.waitForFinished(60000);
     banco.reabrir();
     if (erros)

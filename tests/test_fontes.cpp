@@ -34,7 +34,7 @@ TEstadoEcontas CenarioDeFontes(BancoTeste &banco)
     c.lotacao("001", "000", {{"CODUNDGESTOR", "200000"}, {"CGC", "22222222000122"}, {"TIPOORGAO", "B"}});
     c.lotacao("001", "001", {{"CODUNDORCA", "200002"}});
     c.lotacao("001", "002", {{"CODUNDORCA", "200001"}});
-    c.lotacao("002", "000", {{"CGC", ""}, {"CODUNDGESTOR", ""}});   // takes both from the client
+    c.lotacao("002", "000", {{"CGC", ""}, {"CODUNDGESTOR", ""}}); // takes both from the client
     c.lotacao("002", "001", {{"CODUNDORCA", "100001"}});
     c.servidor("00000009", "001", "001");
     c.servidor("00000002", "001", "001", 500.0, {{"FUNCAO", "002"}});
@@ -42,13 +42,20 @@ TEstadoEcontas CenarioDeFontes(BancoTeste &banco)
     c.servidor("00000001", "002", "001");
     c.cargo("C0002", "002", "01");
     c.cargo("C0001", "001", "01");
-    c.cargo("C0009", "001", "02");   // another four-month period
+    c.cargo("C0009", "001", "02"); // another four-month period
     for (int mes : {3, 1})
-        banco.inserir("KVB017", {{"MATRICULA", "00000005"}, {"TIPO", "2"}, {"CODFOL", "22"}, {"ANOREF", "2020"},
+        banco.inserir("KVB017", {{"MATRICULA", "00000005"},
+                                 {"TIPO", "2"},
+                                 {"CODFOL", "22"},
+                                 {"ANOREF", "2020"},
                                  {"MESREF", QStringLiteral("0%1").arg(mes)},
                                  {"DTINICIO", QDateTime(QDate(2020, mes, 9), QTime(0, 0))}});
-    banco.inserir("KVB017", {{"MATRICULA", "00000009"}, {"TIPO", "2"}, {"CODFOL", "22"}, {"ANOREF", "2020"},
-                             {"MESREF", "05"}, {"DTINICIO", QDateTime(QDate(2020, 5, 9), QTime(0, 0))}});
+    banco.inserir("KVB017", {{"MATRICULA", "00000009"},
+                             {"TIPO", "2"},
+                             {"CODFOL", "22"},
+                             {"ANOREF", "2020"},
+                             {"MESREF", "05"},
+                             {"DTINICIO", QDateTime(QDate(2020, 5, 9), QTime(0, 0))}});
     c.diaria("00000009", QDate(2020, 1, 15));
     c.diaria("00000009", QDate(2020, 3, 15));
     c.diaria("00000002", QDate(2020, 1, 20));
@@ -79,7 +86,8 @@ void TesteFontes::textosDasFontes()
 {
     QCOMPARE(SqlEcontas_010("JAN"),
              QStringLiteral("SELECT DISTINCT COALESCE(NULLIF(a.cgc, ''), b.cgc) AS cnpj,\n"
-                            "       COALESCE (NULLIF(SUBSTRING(a.codundgestor FROM 1 FOR 6), ''), SUBSTRING(b.codtcm FROM 1 FOR 6)) AS codundgestor,\n"
+                            "       COALESCE (NULLIF(SUBSTRING(a.codundgestor FROM 1 FOR 6), ''), "
+                            "SUBSTRING(b.codtcm FROM 1 FOR 6)) AS codundgestor,\n"
                             "       TRIM(COALESCE(a.tipoorgao, b.tipoorgao)) AS tipoorgao\n"
                             "  FROM kvb006JAN a,\n"
                             "       kvb003 b\n"
@@ -145,11 +153,16 @@ void TesteFontes::mesDasDiarias_data()
 {
     QTest::addColumn<QString>("mes");
     QTest::addColumn<QString>("filtro");
-    QTest::newRow("JAN") << "JAN" << "IN (01)";
-    QTest::newRow("MAR") << "MAR" << "IN (03)";
-    QTest::newRow("DEZ") << "DEZ" << "IN (12)";
-    QTest::newRow("minúsculas") << "mar" << "IN (00)";
-    QTest::newRow("fora da lista") << "XYZ" << "IN (00)";
+    QTest::newRow("JAN") << "JAN"
+                         << "IN (01)";
+    QTest::newRow("MAR") << "MAR"
+                         << "IN (03)";
+    QTest::newRow("DEZ") << "DEZ"
+                         << "IN (12)";
+    QTest::newRow("minúsculas") << "mar"
+                                << "IN (00)";
+    QTest::newRow("fora da lista") << "XYZ"
+                                   << "IN (00)";
 }
 
 void TesteFontes::mesDasDiarias()
@@ -181,8 +194,9 @@ void TesteFontes::fontesNosDados()
     QCOMPARE(Colunas(estado.Econtas042, {"matricula", "datempenho"}),
              (QStringList{"00000002|2020-01-20T00:00:00.000", "00000009|2020-01-15T00:00:00.000"}));
     QCOMPARE(Colunas(estado.Econtas043, {"codundgestor", "codundorca", "matricula", "mes", "cnpj"}),
-             (QStringList{"200000|200001|00000005|JAN|22222222000122", "200000|200002|00000002|JAN|22222222000122",
-                          "200000|200002|00000009|JAN|22222222000122", "900001|100001|00000001|JAN|99999999000199"}));
+             (QStringList{
+                 "200000|200001|00000005|JAN|22222222000122", "200000|200002|00000002|JAN|22222222000122",
+                 "200000|200002|00000009|JAN|22222222000122", "900001|100001|00000001|JAN|99999999000199"}));
     QCOMPARE(RetornaCargosEcontas().recordCount(), 3);
 }
 
@@ -218,8 +232,9 @@ void TesteFontes::testesDeExistencia()
     OperadorTeste operador;
     BancoTeste banco;
     QCOMPARE(SqlExisteEcontas_040("01'2020", "C", "U", "O", "M"),
-             QStringLiteral("SELECT COUNT(*) AS total FROM econtas_040 WHERE competencia = '01''2020' AND cnpj = 'C' "
-                            "AND ug = 'U' AND uo = 'O' AND matricula = 'M'"));
+             QStringLiteral(
+                 "SELECT COUNT(*) AS total FROM econtas_040 WHERE competencia = '01''2020' AND cnpj = 'C' "
+                 "AND ug = 'U' AND uo = 'O' AND matricula = 'M'"));
     const QVariantMap chave = {{"COMPETENCIA", "012020"}, {"CNPJ", "O'B"}, {"UG", "2'345"}};
     banco.inserir("ECONTAS_010", chave);
     banco.inserir("ECONTAS_020", Mesclar(chave, {{"UO", "0'1"}}));

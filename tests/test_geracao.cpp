@@ -29,8 +29,10 @@ void CenarioPadrao(BancoTeste &banco)
     CenarioFolha c(banco);
     c.cliente();
     c.controle("012020");
-    banco.inserir("UNIDADE_ORCAMENTARIA", {{"CODIGO_UNIDADE", "123456"}, {"DESCRICAO_UNIDADE", "GESTORA UM"}});
-    banco.inserir("UNIDADE_ORCAMENTARIA", {{"CODIGO_UNIDADE", "200001"}, {"DESCRICAO_UNIDADE", "ORCAMENTARIA UM"}});
+    banco.inserir("UNIDADE_ORCAMENTARIA",
+                  {{"CODIGO_UNIDADE", "123456"}, {"DESCRICAO_UNIDADE", "GESTORA UM"}});
+    banco.inserir("UNIDADE_ORCAMENTARIA",
+                  {{"CODIGO_UNIDADE", "200001"}, {"DESCRICAO_UNIDADE", "ORCAMENTARIA UM"}});
     c.lotacao("001", "000", {{"CODUNDGESTOR", "123456"}, {"TIPOORGAO", "J"}, {"CGC", "22222222000122"}});
     c.lotacao("001", "001", {{"CODUNDORCA", "200001"}});
     c.lotacao("001", "002", {{"CODUNDORCA", "200002"}});
@@ -41,11 +43,15 @@ void CenarioPadrao(BancoTeste &banco)
     c.servidor("00000004", "001", "002", 700.0, {{"CPF", ""}});
     c.servidor("00000005", "001", "002", 600.0);
     for (int mes : {1, 2})
-        banco.inserir("KVB017", {{"MATRICULA", "00000005"}, {"TIPO", "2"}, {"CODFOL", "22"}, {"ANOREF", "2020"},
-                                 {"MESREF", QStringLiteral("0%1").arg(mes)}, {"DTINICIO", Dia(2020, mes, 5)}});
+        banco.inserir("KVB017", {{"MATRICULA", "00000005"},
+                                 {"TIPO", "2"},
+                                 {"CODFOL", "22"},
+                                 {"ANOREF", "2020"},
+                                 {"MESREF", QStringLiteral("0%1").arg(mes)},
+                                 {"DTINICIO", Dia(2020, mes, 5)}});
     c.cargo("C0001", "001", "01", {{"CODTCM", "T0001"}, {"TIPOCARGO", "A12"}, {"NUMVAGAS", 5}});
     c.cargo("C0002", "002", "01", {{"TIPOCARGO", "A"}, {"NUMVAGAS", QVariant()}, {"DATCRIA", QVariant()}});
-    c.cargo("C0003", "001", "05");   // another four-month period
+    c.cargo("C0003", "001", "05"); // another four-month period
 }
 
 TEstadoEcontas EstadoJaneiro()
@@ -81,7 +87,8 @@ QStringList Registros(BancoTeste &banco, bool comUnidades = true)
 QString DataGeracao(BancoTeste &banco, const QString &competencia = "012020")
 {
     return banco.valor("SELECT DT_GERACAO FROM CTRL_TCMTPA WHERE MES_ANO = '" + competencia + "'")
-        .toDateTime().toString("dd/MM/yyyy");
+        .toDateTime()
+        .toString("dd/MM/yyyy");
 }
 
 // Runs the generation as the button does; a failure's message goes to the test log.
@@ -134,14 +141,30 @@ void TesteGeracao::regrasDasUnidades_data()
     QTest::addColumn<QString>("entrada");
     QTest::addColumn<QString>("tipo");
     QTest::addColumn<QString>("codigo");
-    QTest::newRow("J") << "J" << "99" << "";
-    QTest::newRow("A") << "A" << "01" << "";
-    QTest::newRow("C com brancos") << " C " << "03" << "";
-    QTest::newRow("I") << "I" << "09" << "";
-    QTest::newRow("K") << "K" << "00" << "";
-    QTest::newRow("vazio") << "" << "00" << "";
-    QTest::newRow("123456") << "J" << "99" << "23456";
-    QTest::newRow("curto") << "J" << "99" << "2";
+    QTest::newRow("J") << "J"
+                       << "99"
+                       << "";
+    QTest::newRow("A") << "A"
+                       << "01"
+                       << "";
+    QTest::newRow("C com brancos") << " C "
+                                   << "03"
+                                   << "";
+    QTest::newRow("I") << "I"
+                       << "09"
+                       << "";
+    QTest::newRow("K") << "K"
+                       << "00"
+                       << "";
+    QTest::newRow("vazio") << ""
+                           << "00"
+                           << "";
+    QTest::newRow("123456") << "J"
+                            << "99"
+                            << "23456";
+    QTest::newRow("curto") << "J"
+                           << "99"
+                           << "2";
 }
 
 void TesteGeracao::regrasDasUnidades()
@@ -170,18 +193,23 @@ void TesteGeracao::registrosDeUnidadesCargosEServidores()
              }));
     QCOMPARE(banco.linhas("SELECT * FROM ECONTAS_020 ORDER BY UO"),
              (QStringList{
-                 "COMPETENCIA=012020|CNPJ=22222222000122|UG=23456|UO=00001|DESCRICAO=ORCAMENTARIA UM|TIPO=99|CODTCM=200001",
+                 "COMPETENCIA=012020|CNPJ=22222222000122|UG=23456|UO=00001|DESCRICAO=ORCAMENTARIA "
+                 "UM|TIPO=99|CODTCM=200001",
                  "COMPETENCIA=012020|CNPJ=22222222000122|UG=23456|UO=00002|DESCRICAO=|TIPO=99|CODTCM=200002",
              }));
     QCOMPARE(banco.linhas("SELECT UO, CODIGO, DESCRICAO, TIPO, TOTVAGAS, NUMATO, DTATO FROM ECONTAS_030 "
                           "ORDER BY UO, CODIGO"),
              (QStringList{
-                 "UO=00001|CODIGO=T0001|DESCRICAO=CARGO C0001|TIPO=12|TOTVAGAS=5|NUMATO=LEI 1/2000|DTATO=01/03/2000 00:00:00",
-                 "UO=00002|CODIGO=C0002|DESCRICAO=CARGO C0002|TIPO=|TOTVAGAS=0|NUMATO=LEI 1/2000|DTATO=30/12/1899 00:00:00",
-                 "UO=00002|CODIGO=T0001|DESCRICAO=CARGO C0001|TIPO=12|TOTVAGAS=5|NUMATO=LEI 1/2000|DTATO=01/03/2000 00:00:00",
+                 "UO=00001|CODIGO=T0001|DESCRICAO=CARGO C0001|TIPO=12|TOTVAGAS=5|NUMATO=LEI "
+                 "1/2000|DTATO=01/03/2000 00:00:00",
+                 "UO=00002|CODIGO=C0002|DESCRICAO=CARGO C0002|TIPO=|TOTVAGAS=0|NUMATO=LEI "
+                 "1/2000|DTATO=30/12/1899 00:00:00",
+                 "UO=00002|CODIGO=T0001|DESCRICAO=CARGO C0001|TIPO=12|TOTVAGAS=5|NUMATO=LEI "
+                 "1/2000|DTATO=01/03/2000 00:00:00",
              }));
-    QCOMPARE(banco.linhas("SELECT UG, UO, MATRICULA, CPF, NOME, SEXO, DTNASC, DTADMISSAO, PISPASEP FROM ECONTAS_040 "
-                          "ORDER BY UO, MATRICULA"),
+    QCOMPARE(banco.linhas(
+                 "SELECT UG, UO, MATRICULA, CPF, NOME, SEXO, DTNASC, DTADMISSAO, PISPASEP FROM ECONTAS_040 "
+                 "ORDER BY UO, MATRICULA"),
              (QStringList{
                  "UG=23456|UO=00001|MATRICULA=00000001|CPF=12345678901|NOME=SERVIDOR 00000001|SEXO=1|"
                  "DTNASC=17/05/1980 00:00:00|DTADMISSAO=01/02/2010 00:00:00|PISPASEP=10987654321",
@@ -210,8 +238,8 @@ void TesteGeracao::registrosDeUnidadesCargosEServidores()
     QCOMPARE(p.maximo(TProgresso::R041), 6 + p.maximo(TProgresso::R043));
     QCOMPARE(p.posicao(TProgresso::R030), 3);
     QCOMPARE(p.posicao(TProgresso::R040), 6);
-    QCOMPARE(p.maximo(TProgresso::Principal),
-             2 + 2 + 3 + 6 + p.maximo(TProgresso::R041) + p.maximo(TProgresso::R042) + p.maximo(TProgresso::R043));
+    QCOMPARE(p.maximo(TProgresso::Principal), 2 + 2 + 3 + 6 + p.maximo(TProgresso::R041) +
+                                                  p.maximo(TProgresso::R042) + p.maximo(TProgresso::R043));
     QCoreApplication::processEvents();
     QTest::qWait(50);
     QCoreApplication::processEvents();
@@ -224,12 +252,13 @@ void TesteGeracao::unidadeGestoraDuplicada()
     BancoTeste banco;
     CenarioPadrao(banco);
     // A second secretariat with the same CNPJ and managing unit, differing only in its type.
-    CenarioFolha(banco).lotacao("003", "000", {{"CODUNDGESTOR", "123456"}, {"TIPOORGAO", "A"}, {"CGC", "22222222000122"}});
+    CenarioFolha(banco).lotacao("003", "000",
+                                {{"CODUNDGESTOR", "123456"}, {"TIPOORGAO", "A"}, {"CGC", "22222222000122"}});
     TEstadoEcontas estado = EstadoJaneiro();
     QCOMPARE(Gerar(estado, operador), ResultadoAcao::Concluida);
 
     QCOMPARE(banco.linhas("SELECT UG, TIPO FROM ECONTAS_010 ORDER BY CODTCM"),
-             (QStringList{"UG=23456|TIPO=01", "UG=00001|TIPO=00"}));   // sorted by type: A before J
+             (QStringList{"UG=23456|TIPO=01", "UG=00001|TIPO=00"})); // sorted by type: A before J
     QCOMPARE(banco.contar("ECONTAS_020"), 2);
     QCOMPARE(banco.contar("ECONTAS_040"), 4);
     QCOMPARE(operador.mensagens.size(), 2);
@@ -254,7 +283,8 @@ void TesteGeracao::servidorListadoDuasVezesTemPagamentosUmaVez()
     TEstadoEcontas estado = EstadoJaneiro();
     QCOMPARE(Gerar(estado, operador), ResultadoAcao::Concluida);
     QCOMPARE(banco.contar("ECONTAS_040", "MATRICULA = '00000005'"), 1);
-    const QStringList duasLinhas = banco.linhas("SELECT * FROM ECONTAS_043 WHERE MATRICULA = '00000005' ORDER BY 1,2,3,4,5,6,7,8");
+    const QStringList duasLinhas =
+        banco.linhas("SELECT * FROM ECONTAS_043 WHERE MATRICULA = '00000005' ORDER BY 1,2,3,4,5,6,7,8");
     QVERIFY(!duasLinhas.isEmpty());
 
     banco.executar("DELETE FROM KVB017 WHERE MESREF = '02'");
@@ -286,7 +316,7 @@ void TesteGeracao::fontesVaziasTerminamComSucesso()
     CenarioFolha c(banco);
     c.cliente();
     c.controle("012020");
-    c.lotacao("001", "001");   // a department without staff and no secretariat row: no managing unit
+    c.lotacao("001", "001"); // a department without staff and no secretariat row: no managing unit
     TEstadoEcontas estado = EstadoJaneiro();
     QCOMPARE(Gerar(estado, operador), ResultadoAcao::Concluida);
     QCOMPARE(operador.textos().last(), Sucesso);
@@ -311,7 +341,8 @@ void TesteGeracao::falhaNoMeioDesfazTudo()
     QCOMPARE(Gerar(estado, operador), ResultadoAcao::Falhou);
     QCOMPARE(operador.mensagens.size(), 1);
     QCOMPARE(operador.mensagens[0].tipo, QStringLiteral("erro"));
-    QVERIFY2(operador.mensagens[0].texto.contains("PISPASEP", Qt::CaseInsensitive), qPrintable(operador.mensagens[0].texto));
+    QVERIFY2(operador.mensagens[0].texto.contains("PISPASEP", Qt::CaseInsensitive),
+             qPrintable(operador.mensagens[0].texto));
 
     QStringList depois = Registros(banco);
     for (QString &linha : depois)
@@ -341,8 +372,8 @@ void TesteGeracao::paradasAntesDeMudarQualquerCoisa()
     estado.SomenteErroNaPessoal = true;
     operador.responder({false});
     QCOMPARE(Gerar(estado, operador), ResultadoAcao::Concluida);
-    QCOMPARE(operador.textos(),
-             QStringList{QStringLiteral("Existem críticas no cadstro pessoal.") + QChar(13) + "Deseja continuar mesmo assim? "});
+    QCOMPARE(operador.textos(), QStringList{QStringLiteral("Existem críticas no cadstro pessoal.") +
+                                            QChar(13) + "Deseja continuar mesmo assim? "});
     estado.SomenteErroNaPessoal = false;
 
     operador.limpar();
@@ -367,7 +398,8 @@ void TesteGeracao::verboGerar()
     OperadorTeste operador;
     BancoTeste banco;
     CenarioPadrao(banco);
-    CenarioFolha(banco).lotacao("003", "000", {{"CODUNDGESTOR", "123456"}, {"TIPOORGAO", "A"}, {"CGC", "22222222000122"}});
+    CenarioFolha(banco).lotacao("003", "000",
+                                {{"CODUNDGESTOR", "123456"}, {"TIPOORGAO", "A"}, {"CGC", "22222222000122"}});
     banco.executar("UPDATE CTRL_TCMTPA SET DT_CRITICAS = NULL");
 
     Execucao semCritica = ExecutarLote(banco, {"gerar", "012020"});
@@ -379,8 +411,8 @@ void TesteGeracao::verboGerar()
     Execucao gerada = ExecutarLote(banco, {"gerar", "012020", "--data-pagamento", "25/01/2020"});
     QVERIFY2(gerada.saida == 0, qPrintable(gerada.erros));
     QVERIFY(gerada.saidaPadrao.contains(Sucesso));
-    QVERIFY(gerada.saidaPadrao.indexOf("Arquivo 10 com duplicidade de informações na unidade gestora 23456")
-            > gerada.saidaPadrao.indexOf(Sucesso));
+    QVERIFY(gerada.saidaPadrao.indexOf("Arquivo 10 com duplicidade de informações na unidade gestora 23456") >
+            gerada.saidaPadrao.indexOf(Sucesso));
     QCOMPARE(banco.contar("ECONTAS_040"), 4);
     QCOMPARE(banco.contar("ECONTAS_041", "DTPAGTO = '2020-01-25'"), banco.contar("ECONTAS_041"));
     QCOMPARE(DataGeracao(banco), QDate::currentDate().toString("dd/MM/yyyy"));

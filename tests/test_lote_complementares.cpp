@@ -22,8 +22,10 @@ void prepararMunicipio(BancoTeste &banco)
     cenario.servidor("00000002", "001", "001");
     cenario.controle("012024");
     banco.inserir("UNIDADE_ORCAMENTARIA", {{"CODIGO_UNIDADE", "2001"}, {"DESCRICAO_UNIDADE", "GABINETE"}});
-    banco.inserir("UNIDADE_ORCAMENTARIA", {{"CODIGO_UNIDADE", "200101"}, {"DESCRICAO_UNIDADE", "FUNDO GERAL"}});
-    banco.inserir("KVB020", {{"ANO", "2024"}, {"NUMMES", "01"}, {"MES", "AC1"}, {"CNPJ", CNPJ}, {"GERAL", "T"}});
+    banco.inserir("UNIDADE_ORCAMENTARIA",
+                  {{"CODIGO_UNIDADE", "200101"}, {"DESCRICAO_UNIDADE", "FUNDO GERAL"}});
+    banco.inserir("KVB020",
+                  {{"ANO", "2024"}, {"NUMMES", "01"}, {"MES", "AC1"}, {"CNPJ", CNPJ}, {"GERAL", "T"}});
 }
 
 struct Execucao {
@@ -125,11 +127,13 @@ void TesteLoteComplementares::enviarGuardaExatamenteAEscolha()
     BancoTeste banco({"JAN", "AC1", "AC2"});
     prepararMunicipio(banco);
     // Another entity's choice is never touched.
-    banco.inserir("KVB020", {{"ANO", "2024"}, {"NUMMES", "01"}, {"MES", "AC1"}, {"CNPJ", "99888777000166"},
-                             {"GERAL", "T"}});
+    banco.inserir(
+        "KVB020",
+        {{"ANO", "2024"}, {"NUMMES", "01"}, {"MES", "AC1"}, {"CNPJ", "99888777000166"}, {"GERAL", "T"}});
     const Execucao e = executarLote(banco, {"complementares", "012024", "--enviar", escolha});
     QVERIFY2(e.saida == saida, qPrintable(e.erros + e.saidaPadrao));
-    QCOMPARE(banco.linhas("SELECT MES, GERAL FROM KVB020 WHERE CNPJ = '" + CNPJ + "' ORDER BY MES"), guardadas);
+    QCOMPARE(banco.linhas("SELECT MES, GERAL FROM KVB020 WHERE CNPJ = '" + CNPJ + "' ORDER BY MES"),
+             guardadas);
     QCOMPARE(banco.contar("KVB020", "CNPJ = '99888777000166'"), 1);
     if (saida == 0) {
         QVERIFY(e.saidaPadrao.startsWith(QStringLiteral("Complementares enviadas com sucesso!\n")));

@@ -20,11 +20,15 @@ void prepararUnidades(BancoTeste &banco)
     banco.inserir("KVB003", {{"DESCRICAO", "PREFEITURA MUNICIPAL"}, {"CGC", CLIENTE}, {"CODTCM", "2001"}});
     banco.inserir("UNIDADE_ORCAMENTARIA", {{"CODIGO_UNIDADE", "2001"}, {"DESCRICAO_UNIDADE", "GABINETE"}});
     banco.inserir("UNIDADE_ORCAMENTARIA", {{"CODIGO_UNIDADE", "3001"}, {"DESCRICAO_UNIDADE", "SAUDE"}});
-    banco.inserir("UNIDADE_ORCAMENTARIA", {{"CODIGO_UNIDADE", "300101"}, {"DESCRICAO_UNIDADE", "FUNDO SAUDE"}});
+    banco.inserir("UNIDADE_ORCAMENTARIA",
+                  {{"CODIGO_UNIDADE", "300101"}, {"DESCRICAO_UNIDADE", "FUNDO SAUDE"}});
     const auto setor = [&](const char *secretaria, const char *setor, const QVariant &cgc, const char *ug,
                            const char *uo) {
-        banco.inserir("KVB006JAN", {{"CDSECRETA", secretaria}, {"CDSETOR", setor}, {"CGC", cgc},
-                                    {"CODUNDGESTOR", ug}, {"CODUNDORCA", uo}});
+        banco.inserir("KVB006JAN", {{"CDSECRETA", secretaria},
+                                    {"CDSETOR", setor},
+                                    {"CGC", cgc},
+                                    {"CODUNDGESTOR", ug},
+                                    {"CODUNDORCA", uo}});
     };
     setor("001", "000", QVariant(), "", "200101");
     setor("002", "000", "99888777000166", "3001", "300101");
@@ -96,7 +100,7 @@ void TestePreviews::unidadesGestoras()
     };
     QStringList obtido = textos(lista);
     QCOMPARE(obtido.size(), 4);
-    QCOMPARE(obtido.last(), esperado.last());   // the pair with unit 3001 comes last
+    QCOMPARE(obtido.last(), esperado.last()); // the pair with unit 3001 comes last
     obtido.sort();
     esperado.sort();
     QCOMPARE(obtido, esperado);
@@ -110,8 +114,8 @@ void TestePreviews::unidadesOrcamentarias()
     prepararUnidades(banco);
     RowSet cds = unidades();
     // Any selection with the two columns serves; the base selection is one.
-    const TListaUnidades lista = ListarUnidadesOrcamentarias(
-        QStringLiteral("SELECT codundgestor, codundorca FROM KVB006JAN"), cds);
+    const TListaUnidades lista =
+        ListarUnidadesOrcamentarias(QStringLiteral("SELECT codundgestor, codundorca FROM KVB006JAN"), cds);
     QCOMPARE(textos(lista), QStringList({
                                 "|200101",
                                 "3001|300101|FUNDO SAUDE",
@@ -125,11 +129,14 @@ void TestePreviews::falhasComPrefixo_data()
     QTest::addColumn<bool>("gestoras");
     QTest::addColumn<QString>("entrada");
     QTest::addColumn<QString>("prefixo");
-    QTest::newRow("mês sem tabela de setores") << true << "FEV" << "Error ao consultar unidades gestoras! ";
-    QTest::newRow("código de mês inválido") << true << "JAN a" << "Error ao consultar unidades gestoras! ";
-    QTest::newRow("seleção vazia") << false << "" << "Error ao consultar unidades orçamentarias! ";
+    QTest::newRow("mês sem tabela de setores") << true << "FEV"
+                                               << "Error ao consultar unidades gestoras! ";
+    QTest::newRow("código de mês inválido") << true << "JAN a"
+                                            << "Error ao consultar unidades gestoras! ";
+    QTest::newRow("seleção vazia") << false << ""
+                                   << "Error ao consultar unidades orçamentarias! ";
     QTest::newRow("seleção inválida") << false << "SELECT nada FROM KVB006JAN"
-                                       << "Error ao consultar unidades orçamentarias! ";
+                                      << "Error ao consultar unidades orçamentarias! ";
 }
 
 void TestePreviews::falhasComPrefixo()

@@ -20,13 +20,24 @@ QVariant dia(int ano, int mes, int diaDoMes)
 // January and February 2024 generated (January also exported), March only checked, April untouched.
 void prepararAno2024(BancoTeste &banco)
 {
-    banco.inserir("KVB003", {{"DESCRICAO", "PREFEITURA DE TESTE"}, {"CGC", "12345678000190"}, {"CODTCM", "123"}});
-    banco.inserir("CTRL_TCMTPA", {{"MES_ANO", "012024"}, {"CNPJ", "12345678000190"}, {"GERAL", "F"},
-                                  {"DT_CRITICAS", dia(2024, 2, 1)}, {"DT_GERACAO", dia(2024, 2, 2)},
-                                  {"DT_EXPORTACAO", dia(2024, 2, 3)}, {"USUARIO", "ANA"}});
-    banco.inserir("CTRL_TCMTPA", {{"MES_ANO", "022024"}, {"CNPJ", "12345678000190"}, {"GERAL", "F"},
-                                  {"DT_CRITICAS", dia(2024, 3, 1)}, {"DT_GERACAO", dia(2024, 3, 2)}, {"USUARIO", "ANA"}});
-    banco.inserir("CTRL_TCMTPA", {{"MES_ANO", "032024"}, {"CNPJ", "12345678000190"}, {"GERAL", "F"},
+    banco.inserir("KVB003",
+                  {{"DESCRICAO", "PREFEITURA DE TESTE"}, {"CGC", "12345678000190"}, {"CODTCM", "123"}});
+    banco.inserir("CTRL_TCMTPA", {{"MES_ANO", "012024"},
+                                  {"CNPJ", "12345678000190"},
+                                  {"GERAL", "F"},
+                                  {"DT_CRITICAS", dia(2024, 2, 1)},
+                                  {"DT_GERACAO", dia(2024, 2, 2)},
+                                  {"DT_EXPORTACAO", dia(2024, 2, 3)},
+                                  {"USUARIO", "ANA"}});
+    banco.inserir("CTRL_TCMTPA", {{"MES_ANO", "022024"},
+                                  {"CNPJ", "12345678000190"},
+                                  {"GERAL", "F"},
+                                  {"DT_CRITICAS", dia(2024, 3, 1)},
+                                  {"DT_GERACAO", dia(2024, 3, 2)},
+                                  {"USUARIO", "ANA"}});
+    banco.inserir("CTRL_TCMTPA", {{"MES_ANO", "032024"},
+                                  {"CNPJ", "12345678000190"},
+                                  {"GERAL", "F"},
                                   {"DT_CRITICAS", dia(2024, 4, 1)}});
     banco.inserir("CTRL_TCMTPA", {{"MES_ANO", "042024"}, {"CNPJ", "12345678000190"}, {"GERAL", "F"}});
     banco.inserir("CTRL_TCMTPA", {{"MES_ANO", "022023"}, {"CNPJ", "12345678000190"}, {"GERAL", "F"}});
@@ -191,11 +202,12 @@ void TestePrincipal::loteMeses()
     QCOMPARE(e.erros, QString());
     QCOMPARE(e.saida, 0);
     // March has a regular sheet: its control row is created again by the start of the command.
-    QCOMPARE(e.saidaPadrao.split('\n', Qt::SkipEmptyParts),
-             (QStringList{"Janeiro de 2024\tF\t12.345.678/0001-90\t01/02/2024\t02/02/2024\t03/02/2024\t012024",
-                          "Fevereiro de 2024\tF\t12.345.678/0001-90\t01/03/2024\t02/03/2024\t\t022024",
-                          "Março de 2024\tF\t12.345.678/0001-90\t\t\t\t032024",
-                          "Abril de 2024\tF\t12.345.678/0001-90\t\t\t\t042024"}));
+    QCOMPARE(
+        e.saidaPadrao.split('\n', Qt::SkipEmptyParts),
+        (QStringList{"Janeiro de 2024\tF\t12.345.678/0001-90\t01/02/2024\t02/02/2024\t03/02/2024\t012024",
+                     "Fevereiro de 2024\tF\t12.345.678/0001-90\t01/03/2024\t02/03/2024\t\t022024",
+                     "Março de 2024\tF\t12.345.678/0001-90\t\t\t\t032024",
+                     "Abril de 2024\tF\t12.345.678/0001-90\t\t\t\t042024"}));
 }
 
 void TestePrincipal::loteDesfazer()

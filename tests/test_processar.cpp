@@ -39,8 +39,8 @@ int TesteProcessar::processar(const QString &competencia, const QString &pasta, 
 {
     QProcess lote;
     lote.start(QStringLiteral(ECONTAS_BIN_DIR "/TvEcontasLote"),
-               {m_banco, QStringLiteral("2024"), QStringLiteral("ANA"), QStringLiteral("processar"), competencia, pasta,
-                QStringLiteral("--sim")});
+               {m_banco, QStringLiteral("2024"), QStringLiteral("ANA"), QStringLiteral("processar"),
+                competencia, pasta, QStringLiteral("--sim")});
     const bool terminou = lote.waitForFinished(300000);
     *erros = QString::fromUtf8(lote.readAllStandardError());
     return terminou ? lote.exitCode() : -1;

@@ -32,10 +32,12 @@ const QString Fechamento =
     "  INNER JOIN (SELECT  c.descricao,\n"
     "                      COALESCE(NULLIF(COALESCE(c.cgc, b.cgc), ''), a.cgc) cgc,\n"
     "                      c.codorgao,\n"
-    "                      COALESCE(NULLIF(COALESCE(c.codundgestor, b.codundgestor), ''), a.codtcm) codundgestor,\n"
+    "                      COALESCE(NULLIF(COALESCE(c.codundgestor, b.codundgestor), ''), a.codtcm) "
+    "codundgestor,\n"
     "                      c.codundorca,\n"
     "                      c.naoenvtrib,\n"
-    "                      COALESCE(NULLIF(COALESCE(c.codorgao_cnpj, b.codorgao_cnpj), ''), a.codorgao) codorgao_cnpj,\n"
+    "                      COALESCE(NULLIF(COALESCE(c.codorgao_cnpj, b.codorgao_cnpj), ''), a.codorgao) "
+    "codorgao_cnpj,\n"
     "                      c.cdsecreta AS cdsecreta1,\n"
     "                      c.cdsetor AS cdsetor1,\n"
     "                      COALESCE(NULLIF(c.tipoorgao, ''), b.tipoorgao) tipoorgao,\n"
@@ -55,8 +57,8 @@ QString selecaoBaseJaneiro(const QString &exclusao)
            "SELECT '01' AS nummes,\n"
            "       'JAN' AS mes,                \n"
            "       lotacao.fechamento,             \n"
-           "       pessoal.matricula AS matricula1,\n"
-           + colunasPessoal("") +
+           "       pessoal.matricula AS matricula1,\n" +
+           colunasPessoal("") +
            "  FROM kvb001JAN pessoal      \n"
            " INNER JOIN kvbdxx02JAN folha      \n"
            "    ON (pessoal.matricula = folha.matricula)\n"
@@ -65,13 +67,15 @@ QString selecaoBaseJaneiro(const QString &exclusao)
            " WHERE pessoal.TCM = 'F'\n"
            "   AND folha.ativo = 'T'\n"
            "   AND lotacao.status = '1'\n"
-           "   AND folha.totprov > 0 " + exclusao + "\n"
+           "   AND folha.totprov > 0 " +
+           exclusao +
+           "\n"
            " UNION \n"
            "SELECT '01' AS nummes,\n"
            "       'JAN' AS mes,                \n"
            "       lotacao.fechamento,             \n"
-           "       pessoal.matricula as matricula1,\n"
-           + colunasPessoal("") +
+           "       pessoal.matricula as matricula1,\n" +
+           colunasPessoal("") +
            "  FROM kvb001JAN pessoal      \n"
            " INNER JOIN kvbdxx02JAN folha \n"
            "    ON (pessoal.matricula = folha.matricula)\n"
@@ -82,9 +86,10 @@ QString selecaoBaseJaneiro(const QString &exclusao)
            " WHERE pessoal.TCM = 'F'\n"
            "   AND folha.ativo = 'T'\n"
            "   AND lotacao.status = '1'\n"
-           "   AND folha.totprov = 0 " + exclusao
-           + "   AND (EXTRACT(MONTH FROM dtato) IN ('01') AND EXTRACT(YEAR FROM dtato) = '2020') \n"
-           + Fechamento;
+           "   AND folha.totprov = 0 " +
+           exclusao +
+           "   AND (EXTRACT(MONTH FROM dtato) IN ('01') AND EXTRACT(YEAR FROM dtato) = '2020') \n" +
+           Fechamento;
 }
 
 QStringList matriculas(const QString &sql, const QString &campo = QStringLiteral("MATRICULA"))
@@ -136,8 +141,10 @@ void TesteSelecao::exclusaoDasSecretarias()
 
     banco.executar("UPDATE KVB006JAN SET NAOENVTRIB = 'T'");
     c.lotacao("A00", "001"); // not marked
-    QCOMPARE(SelecaoDasSecretarias("JAN"),
-             QStringLiteral(" AND ( (pessoal.cdsecreta  <> 'S01') AND  (pessoal.cdsecreta||pessoal.cdsetor  <> 'T02D03'))"));
+    QCOMPARE(
+        SelecaoDasSecretarias("JAN"),
+        QStringLiteral(
+            " AND ( (pessoal.cdsecreta  <> 'S01') AND  (pessoal.cdsecreta||pessoal.cdsetor  <> 'T02D03'))"));
     QVERIFY_THROWS_EXCEPTION(Falha, SelecaoDasSecretarias("JAN; DROP"));
 }
 
@@ -161,10 +168,14 @@ void TesteSelecao::textosDasFolhasDoMes()
 {
     OperadorTeste operador;
     BancoTeste banco({"JAN", "AY1", "AZ1", "AC1", "AC2"});
-    banco.inserir("KVB020", {{"ANO", "2020"}, {"NUMMES", "01"}, {"MES", "AC1"}, {"CNPJ", "1"}, {"GERAL", "T"}});
-    banco.inserir("KVB020", {{"ANO", "2020"}, {"NUMMES", "01"}, {"MES", "AC2"}, {"CNPJ", "1"}, {"GERAL", "T"}});
-    banco.inserir("KVB020", {{"ANO", "2020"}, {"NUMMES", "01"}, {"MES", "AC3"}, {"CNPJ", "1"}, {"GERAL", "F"}});
-    banco.inserir("KVB020", {{"ANO", "2019"}, {"NUMMES", "01"}, {"MES", "AC4"}, {"CNPJ", "1"}, {"GERAL", "T"}});
+    banco.inserir("KVB020",
+                  {{"ANO", "2020"}, {"NUMMES", "01"}, {"MES", "AC1"}, {"CNPJ", "1"}, {"GERAL", "T"}});
+    banco.inserir("KVB020",
+                  {{"ANO", "2020"}, {"NUMMES", "01"}, {"MES", "AC2"}, {"CNPJ", "1"}, {"GERAL", "T"}});
+    banco.inserir("KVB020",
+                  {{"ANO", "2020"}, {"NUMMES", "01"}, {"MES", "AC3"}, {"CNPJ", "1"}, {"GERAL", "F"}});
+    banco.inserir("KVB020",
+                  {{"ANO", "2019"}, {"NUMMES", "01"}, {"MES", "AC4"}, {"CNPJ", "1"}, {"GERAL", "T"}});
 
     const TextosSelecao textos = MontarTextosSelecao(1, "JAN", "2020");
     const QString filtros = " WHERE pessoal.TCM = 'F'\n"
@@ -172,56 +183,62 @@ void TesteSelecao::textosDasFolhasDoMes()
                             "   AND lotacao.status = '1'\n"
                             "   AND folha.totprov > 0 \n";
     auto ramoComplementar = [&](const QString &prefixo, const QString &folha) {
-        return prefixo + " SELECT '01' AS nummes,\n"
-               "       '" + folha + "' AS mes,\n"
+        return prefixo +
+               " SELECT '01' AS nummes,\n"
+               "       '" +
+               folha +
+               "' AS mes,\n"
                "       lotacao.fechamento,             \n"
-               "       pessoal.matricula AS matricula1,\n"
-               + colunasPessoal("") +
+               "       pessoal.matricula AS matricula1,\n" +
+               colunasPessoal("") +
                "  FROM kvb001JAN pessoal      \n"
-               " INNER JOIN kvbdxx02" + folha + " folha \n"
+               " INNER JOIN kvbdxx02" +
+               folha +
+               " folha \n"
                "    ON (pessoal.matricula = folha.matricula)\n"
                " INNER JOIN kvb006JAN lotacao \n"
-               "    ON (pessoal.cdsecreta = lotacao.cdsecreta AND pessoal.cdsetor = lotacao.cdsetor)\n"
-               + filtros;
+               "    ON (pessoal.cdsecreta = lotacao.cdsecreta AND pessoal.cdsetor = lotacao.cdsetor)\n" +
+               filtros;
     };
-    QCOMPARE(textos.complementar, "SELECT  SECR.*, TAB.* FROM (\n" + ramoComplementar("", "AC1")
-                                      + ramoComplementar(" UNION  ", "AC2") + Fechamento);
+    QCOMPARE(textos.complementar, "SELECT  SECR.*, TAB.* FROM (\n" + ramoComplementar("", "AC1") +
+                                      ramoComplementar(" UNION  ", "AC2") + Fechamento);
 
     QCOMPARE(textos.decimoAdiantamento,
              "SELECT  SECR.*, TAB.* FROM (\n"
              "SELECT '01' AS nummes,\n"
              "       'AY1' AS MES,\n"
              "       lotacao.fechamento,             \n"
-             "       pessoal.matricula AS matricula1,\n"
-             + colunasPessoal("") +
-             "  FROM kvb001JAN pessoal      \n"
-             " INNER JOIN kvbdxx02AY1 folha\n"
-             "    ON (pessoal.matricula = folha.matricula)\n"
-             " INNER JOIN kvb006JAN lotacao \n"
-             "    ON (pessoal.cdsecreta = lotacao.cdsecreta AND pessoal.cdsetor = lotacao.cdsetor)\n"
-             + filtros + Fechamento);
+             "       pessoal.matricula AS matricula1,\n" +
+                 colunasPessoal("") +
+                 "  FROM kvb001JAN pessoal      \n"
+                 " INNER JOIN kvbdxx02AY1 folha\n"
+                 "    ON (pessoal.matricula = folha.matricula)\n"
+                 " INNER JOIN kvb006JAN lotacao \n"
+                 "    ON (pessoal.cdsecreta = lotacao.cdsecreta AND pessoal.cdsetor = lotacao.cdsetor)\n" +
+                 filtros + Fechamento);
 
     QCOMPARE(textos.decimoFinal,
              "SELECT  SECR.*, TAB.* FROM (\n"
              "SELECT  '01' AS nummes,\n"
              "        'AZ1' AS MES,\n"
              "        lotacao.fechamento,             \n"
-             "        pessoal.matricula AS matricula1,\n"
-             + colunasPessoal(" ") +
-             "   FROM kvb001JAN pessoal      \n"
-             "  INNER JOIN kvbdxx02AZ1 folha\n"
-             "     ON (pessoal.matricula = folha.matricula)\n"
-             "  INNER JOIN kvb006JAN lotacao \n"
-             "     ON (pessoal.cdsecreta = lotacao.cdsecreta AND pessoal.cdsetor = lotacao.cdsetor)\n"
-             "  WHERE pessoal.TCM = 'F'\n"
-             "    AND folha.ativo = 'T'\n"
-             "    AND lotacao.status = '1'\n"
-             "    AND folha.totprov > 0 \n"
-             + Fechamento);
+             "        pessoal.matricula AS matricula1,\n" +
+                 colunasPessoal(" ") +
+                 "   FROM kvb001JAN pessoal      \n"
+                 "  INNER JOIN kvbdxx02AZ1 folha\n"
+                 "     ON (pessoal.matricula = folha.matricula)\n"
+                 "  INNER JOIN kvb006JAN lotacao \n"
+                 "     ON (pessoal.cdsecreta = lotacao.cdsecreta AND pessoal.cdsetor = lotacao.cdsetor)\n"
+                 "  WHERE pessoal.TCM = 'F'\n"
+                 "    AND folha.ativo = 'T'\n"
+                 "    AND lotacao.status = '1'\n"
+                 "    AND folha.totprov > 0 \n" +
+                 Fechamento);
 
     // A build of type 0 holds only the base statement.
     const TextosSelecao soBase = MontarTextosSelecao(0, "JAN", "2020");
-    QVERIFY(soBase.complementar.isEmpty() && soBase.decimoAdiantamento.isEmpty() && soBase.decimoFinal.isEmpty());
+    QVERIFY(soBase.complementar.isEmpty() && soBase.decimoAdiantamento.isEmpty() &&
+            soBase.decimoFinal.isEmpty());
 }
 
 void TesteSelecao::textosSemFolhasExtras()
@@ -243,12 +260,12 @@ void TesteSelecao::quemASelecaoEscolhe()
     c.cliente();
     c.lotacao("001", "000");
     c.lotacao("001", "001");
-    c.lotacao("002", "000", {{"NAOENVTRIB", "T"}});   // whole secretariat excluded
+    c.lotacao("002", "000", {{"NAOENVTRIB", "T"}}); // whole secretariat excluded
     c.lotacao("002", "001");
     c.lotacao("003", "000");
     c.lotacao("003", "001");
-    c.lotacao("003", "002", {{"NAOENVTRIB", "T"}});   // one department excluded
-    c.lotacao("004", "001", {{"STATUS", "0"}});       // inactive department
+    c.lotacao("003", "002", {{"NAOENVTRIB", "T"}}); // one department excluded
+    c.lotacao("004", "001", {{"STATUS", "0"}});     // inactive department
     c.servidor("00000001", "001", "001");
     c.servidor("00000002", "002", "001");
     c.servidor("00000003", "003", "001");
@@ -257,12 +274,12 @@ void TesteSelecao::quemASelecaoEscolhe()
     c.servidor("00000006", "001", "001", 1000.0, {{"TCM", "T"}});
     c.pessoa("00000007", "001", "001");
     c.folha("JAN", "00000007", 500.0, {{"ATIVO", "F"}});
-    c.servidor("00000008", "001", "001", 0.0);        // two per-diems in the month
+    c.servidor("00000008", "001", "001", 0.0); // two per-diems in the month
     c.diaria("00000008", QDate(2020, 1, 10));
     c.diaria("00000008", QDate(2020, 1, 20));
-    c.servidor("00000009", "001", "001", 0.0);        // per-diem in another month only
+    c.servidor("00000009", "001", "001", 0.0); // per-diem in another month only
     c.diaria("00000009", QDate(2020, 2, 10));
-    c.servidor("00000010", "001", "001", 0.0);        // nothing at all
+    c.servidor("00000010", "001", "001", 0.0); // nothing at all
 
     TEstadoEcontas estado = estadoJaneiro();
     ConfiguraEcontas(estado);
@@ -276,17 +293,17 @@ void TesteSelecao::unidadesCaemParaSecretariaECliente()
     CenarioFolha c(banco);
     c.cliente({{"CGC", "99999999000199"}, {"CODTCM", "900001"}, {"CODORGAO", "77"}});
     c.lotacao("001", "000", {{"CGC", "22222222000122"}, {"CODUNDGESTOR", "100001"}, {"TIPOORGAO", "J"}});
-    c.lotacao("001", "001", {{"CODUNDORCA", "200001"}});                     // own values missing
+    c.lotacao("001", "001", {{"CODUNDORCA", "200001"}});                              // own values missing
     c.lotacao("001", "002", {{"CGC", ""}, {"CODUNDGESTOR", ""}, {"TIPOORGAO", "I"}}); // empty: client's
-    c.lotacao("002", "001");                                                  // no secretariat row
+    c.lotacao("002", "001");                                                          // no secretariat row
     c.servidor("00000001", "001", "001");
     c.servidor("00000002", "001", "002");
     c.servidor("00000003", "002", "001");
 
     TEstadoEcontas estado = estadoJaneiro();
     ConfiguraEcontas(estado);
-    QCOMPARE(banco.linhas("SELECT matricula, cgc, codundgestor, codorgao_cnpj, tipoorgao FROM ("
-                          + estado.SQLPadrao + ") ORDER BY matricula"),
+    QCOMPARE(banco.linhas("SELECT matricula, cgc, codundgestor, codorgao_cnpj, tipoorgao FROM (" +
+                          estado.SQLPadrao + ") ORDER BY matricula"),
              (QStringList{
                  "MATRICULA=00000001|CGC=22222222000122|CODUNDGESTOR=100001|CODORGAO_CNPJ=77|TIPOORGAO=J",
                  "MATRICULA=00000002|CGC=99999999000199|CODUNDGESTOR=900001|CODORGAO_CNPJ=77|TIPOORGAO=I",
@@ -309,22 +326,25 @@ void TesteSelecao::conjuntosDeFolhas()
         jan.folha("AC1", m, 50.0);
     }
     jan.folha("AC2", "00000001", 60.0);
-    jan.folha("AC2", "00000004", 60.0);   // not in the monthly personnel: not selected
+    jan.folha("AC2", "00000004", 60.0); // not in the monthly personnel: not selected
     for (const char *folha : {"AC2", "AC1"})
-        banco.inserir("KVB020", {{"ANO", "2020"}, {"NUMMES", "01"}, {"MES", folha}, {"CNPJ", "1"}, {"GERAL", "T"}});
+        banco.inserir("KVB020",
+                      {{"ANO", "2020"}, {"NUMMES", "01"}, {"MES", folha}, {"CNPJ", "1"}, {"GERAL", "T"}});
     CenarioFolha fev(banco, "FEV");
     fev.lotacao("001", "001");
     fev.servidor("00000001", "001", "001");
 
     TEstadoEcontas estado = estadoJaneiro();
-    ConfiguraEcontas(estado);   // type 0: the sets stay closed
-    QVERIFY(!estado.CDS_COMPLEMENTAR.aberto() && !estado.CDS_DECADIANT.aberto() && !estado.CDS_DECFINAL.aberto());
+    ConfiguraEcontas(estado); // type 0: the sets stay closed
+    QVERIFY(!estado.CDS_COMPLEMENTAR.aberto() && !estado.CDS_DECADIANT.aberto() &&
+            !estado.CDS_DECFINAL.aberto());
 
     ConfiguraEcontas2(estado);
     auto chaves = [](RowSet &r) {
         QStringList l;
         for (r.first(); !r.eof(); r.next())
-            l << r.texto("MES") + ':' + r.texto("MATRICULA") + ':' + r.texto("CODUNDGESTOR") + ':' + r.texto("NUMMES");
+            l << r.texto("MES") + ':' + r.texto("MATRICULA") + ':' + r.texto("CODUNDGESTOR") + ':' +
+                     r.texto("NUMMES");
         return l;
     };
     QCOMPARE(chaves(estado.CDS_COMPLEMENTAR),
@@ -344,7 +364,8 @@ void TesteSelecao::conjuntosDeFolhas()
     estado.mes_cadastro = "FEV";
     estado.numero_mes_selecionado = "02";
     ConfiguraEcontas2(estado);
-    QVERIFY(!estado.CDS_COMPLEMENTAR.aberto() && !estado.CDS_DECADIANT.aberto() && !estado.CDS_DECFINAL.aberto());
+    QVERIFY(!estado.CDS_COMPLEMENTAR.aberto() && !estado.CDS_DECADIANT.aberto() &&
+            !estado.CDS_DECFINAL.aberto());
     QVERIFY(estado.SQLPadrao.contains("kvb001FEV"));
 }
 
@@ -360,7 +381,7 @@ void TesteSelecao::naoAoFundebParaEmSilencio()
 
     TEstadoEcontas estado = estadoJaneiro();
     estado.SQLPadrao = "anterior";
-    ConfiguraEcontas(estado);          // type 0 never asks
+    ConfiguraEcontas(estado); // type 0 never asks
     QVERIFY(operador.mensagens.isEmpty());
 
     estado.SQLPadrao = "anterior";
@@ -394,7 +415,8 @@ void TesteSelecao::codigoInvalidoNaKvb020()
         ConfiguraEcontas2(estado);
         QFAIL("a sheet code that is not a complementary code was accepted");
     } catch (const Falha &f) {
-        QVERIFY2(f.mensagem().contains("\"A;D\"") && f.mensagem().contains("KVB020"), qPrintable(f.mensagem()));
+        QVERIFY2(f.mensagem().contains("\"A;D\"") && f.mensagem().contains("KVB020"),
+                 qPrintable(f.mensagem()));
     }
 }
 

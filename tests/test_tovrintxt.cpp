@@ -38,23 +38,40 @@ void TesteTovrinTXT::campos_data()
     QTest::addColumn<int>("T");
     QTest::addColumn<QString>("esperado");
 
-    QTest::newRow("num zeros à esquerda") << 5 << "num" << "7" << 1 << 3 << "007##";
-    QTest::newRow("num corta os dígitos altos") << 5 << "num" << "123456" << 1 << 4 << "3456#";
-    QTest::newRow("num negativo: zeros antes do sinal") << 5 << "num" << "-5" << 2 << 4 << "#00-5";
-    QTest::newRow("num zero") << 5 << "num" << "0" << 3 << 3 << "##000";
-    QTest::newRow("num 64 bits") << 14 << "num" << "12345678000195" << 1 << 14 << "12345678000195";
-    QTest::newRow("str preenche com brancos") << 6 << "str" << "ABC" << 1 << 5 << "ABC  #";
-    QTest::newRow("str corta à direita") << 6 << "str" << "ABCDEFG" << 2 << 5 << "#ABCDE";
-    QTest::newRow("str vazia limpa o campo") << 5 << "str" << "" << 2 << 3 << "#   #";
-    QTest::newRow("left como str") << 6 << "left" << "ABCDEFG" << 1 << 5 << "ABCDE#";
-    QTest::newRow("right preenche à esquerda") << 6 << "right" << "ABC" << 1 << 5 << "  ABC#";
-    QTest::newRow("right corta à esquerda") << 6 << "right" << "ABCDEFG" << 1 << 5 << "CDEFG#";
-    QTest::newRow("campo termina na última coluna") << 5 << "str" << "AB" << 4 << 2 << "###AB";
-    QTest::newRow("campo passa da última coluna: descartado") << 5 << "str" << "AB" << 5 << 2 << "#####";
-    QTest::newRow("num passa da última coluna: descartado") << 5 << "num" << "1" << 3 << 4 << "#####";
-    QTest::newRow("right passa da última coluna: descartado") << 5 << "right" << "A" << 4 << 3 << "#####";
-    QTest::newRow("SetCol(0): linha vazia") << 0 << "str" << "A" << 1 << 1 << "";
-    QTest::newRow("SetCol negativo: linha vazia") << -3 << "num" << "1" << 1 << 1 << "";
+    QTest::newRow("num zeros à esquerda") << 5 << "num"
+                                          << "7" << 1 << 3 << "007##";
+    QTest::newRow("num corta os dígitos altos") << 5 << "num"
+                                                << "123456" << 1 << 4 << "3456#";
+    QTest::newRow("num negativo: zeros antes do sinal") << 5 << "num"
+                                                        << "-5" << 2 << 4 << "#00-5";
+    QTest::newRow("num zero") << 5 << "num"
+                              << "0" << 3 << 3 << "##000";
+    QTest::newRow("num 64 bits") << 14 << "num"
+                                 << "12345678000195" << 1 << 14 << "12345678000195";
+    QTest::newRow("str preenche com brancos") << 6 << "str"
+                                              << "ABC" << 1 << 5 << "ABC  #";
+    QTest::newRow("str corta à direita") << 6 << "str"
+                                         << "ABCDEFG" << 2 << 5 << "#ABCDE";
+    QTest::newRow("str vazia limpa o campo") << 5 << "str"
+                                             << "" << 2 << 3 << "#   #";
+    QTest::newRow("left como str") << 6 << "left"
+                                   << "ABCDEFG" << 1 << 5 << "ABCDE#";
+    QTest::newRow("right preenche à esquerda") << 6 << "right"
+                                               << "ABC" << 1 << 5 << "  ABC#";
+    QTest::newRow("right corta à esquerda") << 6 << "right"
+                                            << "ABCDEFG" << 1 << 5 << "CDEFG#";
+    QTest::newRow("campo termina na última coluna") << 5 << "str"
+                                                    << "AB" << 4 << 2 << "###AB";
+    QTest::newRow("campo passa da última coluna: descartado") << 5 << "str"
+                                                              << "AB" << 5 << 2 << "#####";
+    QTest::newRow("num passa da última coluna: descartado") << 5 << "num"
+                                                            << "1" << 3 << 4 << "#####";
+    QTest::newRow("right passa da última coluna: descartado") << 5 << "right"
+                                                              << "A" << 4 << 3 << "#####";
+    QTest::newRow("SetCol(0): linha vazia") << 0 << "str"
+                                            << "A" << 1 << 1 << "";
+    QTest::newRow("SetCol negativo: linha vazia") << -3 << "num"
+                                                  << "1" << 1 << 1 << "";
 }
 
 void TesteTovrinTXT::campos()
@@ -91,10 +108,10 @@ void TesteTovrinTXT::linhasNoDiscoEmWindows1252ComCRLF()
     txt.NewLine();
     txt.AddStr(QStringLiteral("AÇÃO€Ωé"), 1, 10);
     txt.WriteLine(0);
-    txt.WriteLine(0);    // without NewLine: the same line again
+    txt.WriteLine(0); // without NewLine: the same line again
     txt.SetCol(0);
     txt.NewLine();
-    txt.WriteLine(0);    // an empty line is still a line
+    txt.WriteLine(0); // an empty line is still a line
     QCOMPARE(txt.linhas(), 3);
     txt.WriteFile(caminho);
 
@@ -143,9 +160,12 @@ void TesteTovrinTXT::leituraDeVolta()
     // The date codes, on the text just read.
     const QString data = txt.CopyLine(1, 8);
     const QList<std::pair<QString, QString>> formatos = {
-        {QStringLiteral("DMA"), QStringLiteral("31122020")}, {QString(), QStringLiteral("31122020")},
-        {QStringLiteral("AMD"), QStringLiteral("20201231")}, {QStringLiteral("D"), QStringLiteral("31######")},
-        {QStringLiteral("M"), QStringLiteral("12######")},   {QStringLiteral("A"), QStringLiteral("2020####")},
+        {QStringLiteral("DMA"), QStringLiteral("31122020")},
+        {QString(), QStringLiteral("31122020")},
+        {QStringLiteral("AMD"), QStringLiteral("20201231")},
+        {QStringLiteral("D"), QStringLiteral("31######")},
+        {QStringLiteral("M"), QStringLiteral("12######")},
+        {QStringLiteral("A"), QStringLiteral("2020####")},
         {QStringLiteral("X"), QStringLiteral("########")},
     };
     for (const auto &[formato, esperado] : formatos) {
@@ -155,7 +175,7 @@ void TesteTovrinTXT::leituraDeVolta()
         linha.AddStr(QStringLiteral("########"), 1, 8);
         linha.AddDate(data, formato, 1);
         QCOMPARE(linha.CopyLine(1, 0), esperado);
-        linha.AddDate(data, formato, 2);    // one column later every code but "D", "M" and "A" is dropped
+        linha.AddDate(data, formato, 2); // one column later every code but "D", "M" and "A" is dropped
         if (formato.size() != 1)
             QCOMPARE(linha.CopyLine(1, 0), esperado);
     }

@@ -24,26 +24,66 @@ void TesteUtil::conversoesDeTexto_data()
     QTest::addColumn<QString>("funcao");
     QTest::addColumn<QString>("entrada");
     QTest::addColumn<QString>("esperado");
-    QTest::newRow("legenda março") << "RetornaCompetenciaSelecionada" << "Março de 2020" << "MAR";
-    QTest::newRow("legenda setembro") << "RetornaCompetenciaSelecionada" << "Setembro de 2021" << "SET";
-    QTest::newRow("minúsculas") << "RetornaCompetenciaSelecionada" << "setembro" << "SET";
-    QTest::newRow("duas abreviações: a do mês anterior") << "RetornaCompetenciaSelecionada" << "DEZ-JAN" << "JAN";
-    QTest::newRow("13º salário") << "RetornaCompetenciaSelecionada" << "13º salário" << "";
-    QTest::newRow("número da competência") << "RetornaNumeroCompetenciaSelecionada" << "122020" << "12";
-    QTest::newRow("número de texto curto") << "RetornaNumeroCompetenciaSelecionada" << "1" << "1";
-    QTest::newRow("dez") << "RetornaNumeroMesCompetencia" << "dez" << "12";
-    QTest::newRow("sem mês") << "RetornaNumeroMesCompetencia" << "XYZ" << "";
-    QTest::newRow("tovrin dezembro") << "retornaCompetenciaDeAcordoComTovrin" << "122020" << "132";
-    QTest::newRow("tovrin janeiro") << "retornaCompetenciaDeAcordoComTovrin" << "012020" << "121";
-    QTest::newRow("tovrin 00") << "retornaCompetenciaDeAcordoComTovrin" << "002020" << "";
-    QTest::newRow("tovrin 13") << "retornaCompetenciaDeAcordoComTovrin" << "132020" << "";
-    QTest::newRow("texto CC1") << "RetornaCompetenciaTexto" << "CC1" << "MARÇO";
-    QTest::newRow("texto sem prefixo") << "RetornaCompetenciaTexto" << "JAN" << "";
-    QTest::newRow("número LC2") << "RetornaCompetenciaNumero" << "LC2" << "12";
-    QTest::newRow("número ac1 minúsculo") << "RetornaCompetenciaNumero" << "ac1" << "01";
-    QTest::newRow("cnpj") << "FormataCNPJ" << "12345678000195" << "12.345.678/0001-95";
-    QTest::newRow("cnpj vazio") << "FormataCNPJ" << "" << "";
-    QTest::newRow("cnpj curto") << "FormataCNPJ" << "1234567" << "12.345.67/-";
+    QTest::newRow("legenda março") << "RetornaCompetenciaSelecionada"
+                                   << "Março de 2020"
+                                   << "MAR";
+    QTest::newRow("legenda setembro") << "RetornaCompetenciaSelecionada"
+                                      << "Setembro de 2021"
+                                      << "SET";
+    QTest::newRow("minúsculas") << "RetornaCompetenciaSelecionada"
+                                << "setembro"
+                                << "SET";
+    QTest::newRow("duas abreviações: a do mês anterior") << "RetornaCompetenciaSelecionada"
+                                                         << "DEZ-JAN"
+                                                         << "JAN";
+    QTest::newRow("13º salário") << "RetornaCompetenciaSelecionada"
+                                 << "13º salário"
+                                 << "";
+    QTest::newRow("número da competência") << "RetornaNumeroCompetenciaSelecionada"
+                                           << "122020"
+                                           << "12";
+    QTest::newRow("número de texto curto") << "RetornaNumeroCompetenciaSelecionada"
+                                           << "1"
+                                           << "1";
+    QTest::newRow("dez") << "RetornaNumeroMesCompetencia"
+                         << "dez"
+                         << "12";
+    QTest::newRow("sem mês") << "RetornaNumeroMesCompetencia"
+                             << "XYZ"
+                             << "";
+    QTest::newRow("tovrin dezembro") << "retornaCompetenciaDeAcordoComTovrin"
+                                     << "122020"
+                                     << "132";
+    QTest::newRow("tovrin janeiro") << "retornaCompetenciaDeAcordoComTovrin"
+                                    << "012020"
+                                    << "121";
+    QTest::newRow("tovrin 00") << "retornaCompetenciaDeAcordoComTovrin"
+                               << "002020"
+                               << "";
+    QTest::newRow("tovrin 13") << "retornaCompetenciaDeAcordoComTovrin"
+                               << "132020"
+                               << "";
+    QTest::newRow("texto CC1") << "RetornaCompetenciaTexto"
+                               << "CC1"
+                               << "MARÇO";
+    QTest::newRow("texto sem prefixo") << "RetornaCompetenciaTexto"
+                                       << "JAN"
+                                       << "";
+    QTest::newRow("número LC2") << "RetornaCompetenciaNumero"
+                                << "LC2"
+                                << "12";
+    QTest::newRow("número ac1 minúsculo") << "RetornaCompetenciaNumero"
+                                          << "ac1"
+                                          << "01";
+    QTest::newRow("cnpj") << "FormataCNPJ"
+                          << "12345678000195"
+                          << "12.345.678/0001-95";
+    QTest::newRow("cnpj vazio") << "FormataCNPJ"
+                                << ""
+                                << "";
+    QTest::newRow("cnpj curto") << "FormataCNPJ"
+                                << "1234567"
+                                << "12.345.67/-";
 }
 
 void TesteUtil::conversoesDeTexto()
@@ -70,7 +110,7 @@ void TesteUtil::codigoItemRemuneratorio_data()
     const QList<QPair<QString, QString>> casos = {
         {"A5", "105"}, {"Ç1", "331"}, {"07", "007"}, {"K3", "903"}, {"YA", "908"}, {"YB", "909"},
         {"YC", "911"}, {"Y7", "927"}, {"W2", "912"}, {"L1", "201"}, {"Z9", "329"}, {"A", ""},
-        {"ABC", ""}, {"a5", "a5"}, {"", ""}, {"-1", "-1"},
+        {"ABC", ""},   {"a5", "a5"},  {"", ""},      {"-1", "-1"},
     };
     for (const auto &[codigo, item] : casos)
         QTest::newRow(qPrintable(codigo.isEmpty() ? QStringLiteral("vazio") : codigo)) << codigo << item;

@@ -40,5 +40,5 @@ private:
 
     QLabel *m_painel = nullptr;
     QList<bool> m_centralizadas;
-    RowSet &m_unidades;   // UNIDADE_ORCAMENTARIA, held open by the main window
+    RowSet &m_unidades; // UNIDADE_ORCAMENTARIA, held open by the main window
 };

@@ -17,8 +17,12 @@ QPointer<TfrmComplementares> frmComplementares;
 
 // The hidden key columns, after the visible text.
 enum Coluna { ColTexto, ColAno, ColMes, ColCompetencia, ColCnpj, ColGeral };
-const QStringList titulosColunas = {QString(), QStringLiteral("ano"), QStringLiteral("mes"),
-                                    QStringLiteral("competencia"), QStringLiteral("cnpj"), QStringLiteral("geral")};
+const QStringList titulosColunas = {QString(),
+                                    QStringLiteral("ano"),
+                                    QStringLiteral("mes"),
+                                    QStringLiteral("competencia"),
+                                    QStringLiteral("cnpj"),
+                                    QStringLiteral("geral")};
 
 QIcon figura(QStyle::StandardPixmap qual, const QWidget *janela)
 {

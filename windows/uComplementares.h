@@ -44,7 +44,7 @@ public:
     QList<TLinhaComplementar> Linhas() const;
 
     QTreeWidget *lvComplementares = nullptr;
-    QPushButton *BitBtn1 = nullptr;   // "Enviar"
+    QPushButton *BitBtn1 = nullptr; // "Enviar"
     QPushButton *btnSair = nullptr;
     QTreeWidgetItem *grupo() const { return m_grupo; }
     QTreeWidgetItem *rodape() const { return m_rodape; }

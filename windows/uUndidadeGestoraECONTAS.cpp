@@ -16,7 +16,8 @@ void TfrmUndidadeGestoraECONTAS::btnEcontas_010Click(QWidget *parent, TEstadoEco
         PreviewEcontas10(parent, estado);
 }
 
-TfrmUndidadeGestoraECONTAS *TfrmUndidadeGestoraECONTAS::PreviewEcontas10(QWidget *parent, TEstadoEcontas &estado)
+TfrmUndidadeGestoraECONTAS *TfrmUndidadeGestoraECONTAS::PreviewEcontas10(QWidget *parent,
+                                                                         TEstadoEcontas &estado)
 {
     if (frmUndidadeGestoraECONTAS) {
         frmUndidadeGestoraECONTAS->raise();
@@ -38,11 +39,12 @@ TfrmUndidadeGestoraECONTAS *TfrmUndidadeGestoraECONTAS::Instancia()
 }
 
 TfrmUndidadeGestoraECONTAS::TfrmUndidadeGestoraECONTAS(QWidget *parent, RowSet &pUnidades)
-    : TJanelaUnidades(parent, QStringLiteral("Unidades Gestoras E-Contas"),
-                      {{QStringLiteral("            C.N.P.J"), 140, false},
-                       {QStringLiteral("Unidade Gestora"), 185, true},
-                       {QStringLiteral("                                                       Descrição"), 445, false}},
-                      TotalUnidadesGestoras, pUnidades)
+    : TJanelaUnidades(
+          parent, QStringLiteral("Unidades Gestoras E-Contas"),
+          {{QStringLiteral("            C.N.P.J"), 140, false},
+           {QStringLiteral("Unidade Gestora"), 185, true},
+           {QStringLiteral("                                                       Descrição"), 445, false}},
+          TotalUnidadesGestoras, pUnidades)
 {
 }
 

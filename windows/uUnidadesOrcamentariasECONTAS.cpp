@@ -39,11 +39,13 @@ TfrmUnidadesOrcamentariasECONTAS *TfrmUnidadesOrcamentariasECONTAS::Instancia()
 }
 
 TfrmUnidadesOrcamentariasECONTAS::TfrmUnidadesOrcamentariasECONTAS(QWidget *parent, RowSet &pUnidades)
-    : TJanelaUnidades(parent, QStringLiteral("Listagem de Unidades Orçamentárias para o Econtas"),
-                      {{QStringLiteral("    Unidade Gestora"), 130, false},
-                       {QStringLiteral("Unidade Orçamentária"), 130, true},
-                       {QStringLiteral("                                                                  Descrição"), 508, false}},
-                      TotalUnidadesOrcamentarias, pUnidades)
+    : TJanelaUnidades(
+          parent, QStringLiteral("Listagem de Unidades Orçamentárias para o Econtas"),
+          {{QStringLiteral("    Unidade Gestora"), 130, false},
+           {QStringLiteral("Unidade Orçamentária"), 130, true},
+           {QStringLiteral("                                                                  Descrição"),
+            508, false}},
+          TotalUnidadesOrcamentarias, pUnidades)
 {
 }
 

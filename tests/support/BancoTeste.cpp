@@ -105,8 +105,9 @@ void BancoTeste::inserir(const QString &tabela, const QVariantMap &valores)
         marcas << QStringLiteral("?");
         parametros << it.value();
     }
-    const QString sql = QStringLiteral("INSERT INTO %1 (%2) VALUES (%3)")
-                            .arg(tabela, colunas.join(QStringLiteral(", ")), marcas.join(QStringLiteral(", ")));
+    const QString sql =
+        QStringLiteral("INSERT INTO %1 (%2) VALUES (%3)")
+            .arg(tabela, colunas.join(QStringLiteral(", ")), marcas.join(QStringLiteral(", ")));
     try {
         Sql::Executar(sql, parametros);
     } catch (const Falha &f) {
@@ -141,7 +142,8 @@ QStringList BancoTeste::linhas(const QString &sql)
 
 int BancoTeste::contar(const QString &tabela, const QString &condicao)
 {
-    const QString sql = QStringLiteral("SELECT COUNT(*) FROM %1%2")
-                            .arg(tabela, condicao.isEmpty() ? QString() : QStringLiteral(" WHERE ") + condicao);
+    const QString sql =
+        QStringLiteral("SELECT COUNT(*) FROM %1%2")
+            .arg(tabela, condicao.isEmpty() ? QString() : QStringLiteral(" WHERE ") + condicao);
     return valor(sql).toInt();
 }

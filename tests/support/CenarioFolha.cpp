@@ -13,13 +13,12 @@ QVariantMap Mesclar(QVariantMap base, const QVariantMap &campos)
 
 void CenarioFolha::cliente(const QVariantMap &campos)
 {
-    m_banco.inserir(QStringLiteral("KVB003"),
-                    Mesclar({{"DESCRICAO", "PREFEITURA DE TESTE"},
-                             {"CGC", "11111111000111"},
-                             {"CODTCM", "900001"},
-                             {"CODORGAO", "77"},
-                             {"TIPOORGAO", "A"}},
-                            campos));
+    m_banco.inserir(QStringLiteral("KVB003"), Mesclar({{"DESCRICAO", "PREFEITURA DE TESTE"},
+                                                       {"CGC", "11111111000111"},
+                                                       {"CODTCM", "900001"},
+                                                       {"CODORGAO", "77"},
+                                                       {"TIPOORGAO", "A"}},
+                                                      campos));
 }
 
 void CenarioFolha::lotacao(const QString &cdsecreta, const QString &cdsetor, const QVariantMap &campos)
@@ -58,9 +57,10 @@ void CenarioFolha::pessoa(const QString &matricula, const QString &cdsecreta, co
 void CenarioFolha::folha(const QString &codigoFolha, const QString &matricula, double totprov,
                          const QVariantMap &campos)
 {
-    m_banco.inserir(QStringLiteral("KVBDXX02") + codigoFolha,
-                    Mesclar({{"MATRICULA", matricula}, {"TOTPROV", totprov}, {"SALARIO", totprov}, {"ATIVO", "T"}},
-                            campos));
+    m_banco.inserir(
+        QStringLiteral("KVBDXX02") + codigoFolha,
+        Mesclar({{"MATRICULA", matricula}, {"TOTPROV", totprov}, {"SALARIO", totprov}, {"ATIVO", "T"}},
+                campos));
 }
 
 void CenarioFolha::servidor(const QString &matricula, const QString &cdsecreta, const QString &cdsetor,
@@ -70,20 +70,20 @@ void CenarioFolha::servidor(const QString &matricula, const QString &cdsecreta, 
     folha(m_mes, matricula, totprov);
 }
 
-void CenarioFolha::diaria(const QString &matricula, const QDate &data, double valor, const QVariantMap &campos)
+void CenarioFolha::diaria(const QString &matricula, const QDate &data, double valor,
+                          const QVariantMap &campos)
 {
     const QDateTime dia(data, QTime(0, 0));
-    m_banco.inserir(QStringLiteral("KVBW9927"),
-                    Mesclar({{"MATRICULA", matricula},
-                             {"DTATO", dia},
-                             {"DATEMPENHO", dia},
-                             {"VALOR", valor},
-                             {"NUMATO", "A-" + data.toString("ddMM")},
-                             {"MOTIVO", "VIAGEM"},
-                             {"DESTINO", "BELEM"},
-                             {"DTINICIO", dia},
-                             {"DTFIM", dia}},
-                            campos));
+    m_banco.inserir(QStringLiteral("KVBW9927"), Mesclar({{"MATRICULA", matricula},
+                                                         {"DTATO", dia},
+                                                         {"DATEMPENHO", dia},
+                                                         {"VALOR", valor},
+                                                         {"NUMATO", "A-" + data.toString("ddMM")},
+                                                         {"MOTIVO", "VIAGEM"},
+                                                         {"DESTINO", "BELEM"},
+                                                         {"DTINICIO", dia},
+                                                         {"DTFIM", dia}},
+                                                        campos));
 }
 
 void CenarioFolha::cargo(const QString &codigo, const QString &codcargo, const QString &quadrimestre,

@@ -9,7 +9,10 @@ class BancoTeste;
 
 class CenarioFolha {
 public:
-    CenarioFolha(BancoTeste &banco, QString mes = QStringLiteral("JAN")) : m_banco(banco), m_mes(std::move(mes)) {}
+    CenarioFolha(BancoTeste &banco, QString mes = QStringLiteral("JAN"))
+        : m_banco(banco), m_mes(std::move(mes))
+    {
+    }
 
     // KVB003: the entity (CGC, CODTCM, CODORGAO, TIPOORGAO …).
     void cliente(const QVariantMap &campos = {});
@@ -19,12 +22,14 @@ public:
     void pessoa(const QString &matricula, const QString &cdsecreta, const QString &cdsetor,
                 const QVariantMap &campos = {});
     // KVBDXX02<folha>: an active payroll row of a staff member.
-    void folha(const QString &codigoFolha, const QString &matricula, double totprov, const QVariantMap &campos = {});
+    void folha(const QString &codigoFolha, const QString &matricula, double totprov,
+               const QVariantMap &campos = {});
     // pessoa + folha of the monthly sheet.
-    void servidor(const QString &matricula, const QString &cdsecreta, const QString &cdsetor, double totprov = 1000.0,
-                  const QVariantMap &campos = {});
+    void servidor(const QString &matricula, const QString &cdsecreta, const QString &cdsetor,
+                  double totprov = 1000.0, const QVariantMap &campos = {});
     // KVBW9927: a per-diem act dated and committed on that day.
-    void diaria(const QString &matricula, const QDate &data, double valor = 100.0, const QVariantMap &campos = {});
+    void diaria(const QString &matricula, const QDate &data, double valor = 100.0,
+                const QVariantMap &campos = {});
     // CARGO_ECONTAS: a position configured for the function and bond of the defaults.
     void cargo(const QString &codigo, const QString &codcargo, const QString &quadrimestre,
                const QVariantMap &campos = {});

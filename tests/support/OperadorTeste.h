@@ -9,8 +9,8 @@
 class OperadorTeste : public TOperador {
 public:
     struct Mensagem {
-        QString tipo;     // "informacao", "confirmacao", "aviso", "mensagem", "erro", "relatorio"
-        QString titulo;   // caption of the box
+        QString tipo;   // "informacao", "confirmacao", "aviso", "mensagem", "erro", "relatorio"
+        QString titulo; // caption of the box
         QString texto;
         bool operator==(const Mensagem &) const = default;
     };
@@ -36,6 +36,6 @@ public:
     ListasCriticas criticasExibidas;
     int eventosProcessados = 0;
 
-    QStringList textos() const;     // the texts of every message in order
+    QStringList textos() const; // the texts of every message in order
     void limpar();
 };
