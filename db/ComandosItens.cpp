@@ -7,6 +7,7 @@
 #include "db/Sql.h"
 #include "econtas/EstadoEcontas.h"
 #include "generation/ContextoGeracao.h"
+#include "generation/RegrasUnidades.h"
 
 #include <QSet>
 
@@ -164,10 +165,7 @@ private:
     TEContas43 registro(const QString &codigo) const
     {
         TEContas43 r;
-        r.Setcompetencia(m_estado.competencia);
-        r.Setcnpj(m_estado.Econtas010.texto(QStringLiteral("cnpj")));
-        r.Setug(m_estado.Econtas010.texto(QStringLiteral("codundgestor")).mid(1, 5));
-        r.Setuo(m_estado.EContas020.texto(QStringLiteral("codundorca")).mid(1, 5));
+        PreencherUnidade(r, UnidadeAtual(m_estado));
         r.Setmatricula(m_estado.Econtas043.texto(QStringLiteral("MATRICULA")));
         r.Settipopagto(m_tipo);
         r.Setdtpagto(DataParaDias(m_estado.dataPagamento));

@@ -9,14 +9,10 @@
 #include "db/Sql.h"
 #include "econtas/EstadoEcontas.h"
 #include "generation/ContextoGeracao.h"
+#include "generation/PassosGeracao.h"
+#include "generation/RegrasUnidades.h"
 
 namespace {
-
-void AvancarRegistro(TProgresso::Barra barra)
-{
-    Operador().progresso().avancarRegistro(barra);
-    ProcessarEventos();
-}
 
 QString Licenca(const TEstadoEcontas &estado, TContextoGeracao &contexto, const QString &mes,
                 const QString &matricula)
@@ -78,10 +74,7 @@ TEContas42 PerDiem(const TEstadoEcontas &estado)
 {
     const RowSet &diaria = estado.Econtas042;
     TEContas42 r;
-    r.Setcompetencia(estado.competencia);
-    r.Setcnpj(estado.Econtas010.texto(QStringLiteral("cnpj")));
-    r.Setug(estado.Econtas010.texto(QStringLiteral("codundgestor")).mid(1, 5));
-    r.Setuo(estado.EContas020.texto(QStringLiteral("codundorca")).mid(1, 5));
+    PreencherUnidade(r, UnidadeAtual(estado));
     r.Setmatricula(diaria.texto(QStringLiteral("matricula")));
     r.Setnumato(diaria.texto(QStringLiteral("numato")));
     r.Setmotivo(diaria.texto(QStringLiteral("motivo")));

@@ -4,41 +4,15 @@
 #include "econtas/EstadoEcontas.h"
 #include "generation/ContextoGeracao.h"
 #include "generation/GeracaoPagamentos.h"
+#include "generation/PassosGeracao.h"
 #include "generation/RegrasUnidades.h"
 
 namespace {
 
-void AvancarRegistro(TProgresso::Barra barra)
-{
-    Operador().progresso().avancarRegistro(barra);
-    ProcessarEventos();
-}
-
-void Status(const QString &texto)
-{
-    DefinirStatus(texto);
-    ProcessarEventos();
-}
-
-// The unit fields every record below a budget unit shares.
-struct Unidade {
-    QString competencia, cnpj, ug, uo;
-};
-
-Unidade UnidadeAtual(const TEstadoEcontas &estado)
-{
-    return {estado.competencia, estado.Econtas010.texto(QStringLiteral("cnpj")),
-            CodigoUnidade(estado.Econtas010.texto(QStringLiteral("codundgestor"))),
-            CodigoUnidade(estado.EContas020.texto(QStringLiteral("codundorca")))};
-}
-
-TEContas30 MontarRegistro30(const Unidade &u, const RowSet &cargo)
+TEContas30 MontarRegistro30(const UnidadeDoRegistro &u, const RowSet &cargo)
 {
     TEContas30 r;
-    r.Setcompetencia(u.competencia);
-    r.Setcnpj(u.cnpj);
-    r.Setug(u.ug);
-    r.Setuo(u.uo);
+    PreencherUnidade(r, u);
     const QString codtcm = cargo.texto(QStringLiteral("codtcm"));
     r.Setcodigo(codtcm.isEmpty() ? cargo.texto(QStringLiteral("codigo")) : codtcm);
     r.Setdescricao(cargo.texto(QStringLiteral("descricao")));
@@ -58,13 +32,10 @@ DataDias DataDeAdmissao(const RowSet &servidor)
     return admissao;
 }
 
-TEContas40 MontarRegistro40(const Unidade &u, const RowSet &servidor)
+TEContas40 MontarRegistro40(const UnidadeDoRegistro &u, const RowSet &servidor)
 {
     TEContas40 r;
-    r.Setcompetencia(u.competencia);
-    r.Setcnpj(u.cnpj);
-    r.Setug(u.ug);
-    r.Setuo(u.uo);
+    PreencherUnidade(r, u);
     r.Setmatricula(servidor.texto(QStringLiteral("matricula")));
     r.Setcpf(servidor.texto(QStringLiteral("cpf")));
     r.Setnome(servidor.texto(QStringLiteral("nome")));
@@ -107,9 +78,9 @@ void GerarArquivoEcontas_30(TEstadoEcontas &estado, TContextoGeracao &contexto)
     cargos.first();
     if (!cargos.locate({QStringLiteral("codundorca")}, {orcamentaria}))
         return;
-    const Unidade u = UnidadeAtual(estado);
+    const UnidadeDoRegistro u = UnidadeAtual(estado);
     for (; !cargos.eof() && cargos.texto(QStringLiteral("codundorca")) == orcamentaria; cargos.next()) {
-        Status(QStringLiteral("Geração do Econtas - arquivo 030"));
+        MostrarStatus(QStringLiteral("Geração do Econtas - arquivo 030"));
         const TEContas30 r = MontarRegistro30(u, cargos);
         if (contexto.escritos.tem020(u.competencia, u.cnpj, u.ug, u.uo) &&
             !contexto.escritos.tem030(u.competencia, u.cnpj, u.ug, u.uo, r.codigo())) {
@@ -129,12 +100,12 @@ void GerarArquivoEcontas_40(TEstadoEcontas &estado, TContextoGeracao &contexto)
     if (!servidores.locate({QStringLiteral("codundgestor"), QStringLiteral("codundorca")},
                            {gestora, orcamentaria}))
         return;
-    const Unidade u = UnidadeAtual(estado);
+    const UnidadeDoRegistro u = UnidadeAtual(estado);
     const bool orcamentariaGravada = contexto.escritos.tem020(u.competencia, u.cnpj, u.ug, u.uo);
     for (; !servidores.eof() && servidores.texto(QStringLiteral("codundgestor")) == gestora &&
            servidores.texto(QStringLiteral("codundorca")) == orcamentaria;
          servidores.next()) {
-        Status(QStringLiteral("Geração do Econtas - arquivo 040"));
+        MostrarStatus(QStringLiteral("Geração do Econtas - arquivo 040"));
         const TEContas40 r = MontarRegistro40(u, servidores);
         if (orcamentariaGravada && DadosCompletos(r) &&
             !contexto.escritos.tem040(u.competencia, u.cnpj, u.ug, u.uo, r.matricula())) {

@@ -4,21 +4,10 @@
 #include "econtas/EstadoEcontas.h"
 #include "generation/ContextoGeracao.h"
 #include "generation/GeracaoPessoal.h"
+#include "generation/PassosGeracao.h"
 #include "generation/RegrasUnidades.h"
 
 namespace {
-
-void AvancarRegistro(TProgresso::Barra barra)
-{
-    Operador().progresso().avancarRegistro(barra);
-    ProcessarEventos();
-}
-
-void Status(const QString &texto)
-{
-    DefinirStatus(texto);
-    ProcessarEventos();
-}
 
 TEContas10 MontarRegistro10(TEstadoEcontas &estado)
 {
@@ -55,7 +44,7 @@ void GerarArquivoEcontas_10(TEstadoEcontas &estado, TContextoGeracao &contexto)
 {
     RowSet &gestoras = estado.Econtas010;
     for (gestoras.first(); !gestoras.eof(); gestoras.next()) {
-        Status(QStringLiteral("Geração do Econtas - arquivo 010"));
+        MostrarStatus(QStringLiteral("Geração do Econtas - arquivo 010"));
         const TEContas10 r = MontarRegistro10(estado);
         if (contexto.escritos.tem010(r.competencia(), r.cnpj(), r.ug())) {
             estado.relatorioGeracao << QStringLiteral(
@@ -79,7 +68,7 @@ void GerarArquivoEcontas_20(TEstadoEcontas &estado, TContextoGeracao &contexto)
         return; // the first row is not of this managing unit: nothing to walk
     for (; !orcamentarias.eof() && orcamentarias.texto(QStringLiteral("codundgestor")) == gestora;
          orcamentarias.next()) {
-        Status(QStringLiteral("Geração do Econtas - arquivo 020"));
+        MostrarStatus(QStringLiteral("Geração do Econtas - arquivo 020"));
         const TEContas20 r = MontarRegistro20(estado);
         const bool gestoraGravada = contexto.escritos.tem010(r.competencia(), r.cnpj(), r.ug());
         if (gestoraGravada && !contexto.escritos.tem020(r.competencia(), r.cnpj(), r.ug(), r.uo())) {

@@ -7,6 +7,13 @@ QString CodigoUnidade(const QString &codigo)
     return codigo.mid(1, 5);
 }
 
+UnidadeDoRegistro UnidadeAtual(const TEstadoEcontas &estado)
+{
+    return {estado.competencia, estado.Econtas010.texto(QStringLiteral("cnpj")),
+            CodigoUnidade(estado.Econtas010.texto(QStringLiteral("codundgestor"))),
+            CodigoUnidade(estado.EContas020.texto(QStringLiteral("codundorca")))};
+}
+
 QString TipoDoOrgao(const QString &tipoorgao)
 {
     if (tipoorgao == QLatin1String("J"))

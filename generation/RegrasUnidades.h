@@ -4,6 +4,21 @@
 
 struct TEstadoEcontas;
 
+// The unit fields every record below a budget unit shares, read where the walks of managing and budget
+// units stand.
+struct UnidadeDoRegistro {
+    QString competencia, cnpj, ug, uo;
+};
+UnidadeDoRegistro UnidadeAtual(const TEstadoEcontas &estado);
+
+template <class Registro> void PreencherUnidade(Registro &r, const UnidadeDoRegistro &u)
+{
+    r.Setcompetencia(u.competencia);
+    r.Setcnpj(u.cnpj);
+    r.Setug(u.ug);
+    r.Setuo(u.uo);
+}
+
 // Characters 2 to 6 of a managing-unit or budget-unit code (a shorter code gives a shorter result).
 QString CodigoUnidade(const QString &codigo);
 

@@ -6,8 +6,9 @@
 #include "econtas/EstadoEcontas.h"
 #include "econtas/ListaComplementares.h"
 #include "generation/Geracao.h"
-#include "support/CenarioFolha.h"
 #include "support/BancoTeste.h"
+#include "support/CenarioFolha.h"
+#include "support/EstadoMes.h"
 #include "support/OperadorTeste.h"
 
 #include <QtTest>
@@ -232,16 +233,7 @@ void TesteComplementares::escolhaEntraNaSelecaoDaProximaGeracao()
     cenario.folha("AC2", "00000001", 300.0, {{"VALAULAS", 5.0}});
     for (const QString folha : {"AC1", "AC2"}) // a sheet without closed departments blocks the generation
         CenarioFolha(banco, folha).lotacao("001", "001");
-    TEstadoEcontas estado;
-    estado.ano_folha = QStringLiteral("2024");
-    estado.usuario = QStringLiteral("OPERADOR");
-    estado.mesSelecionado = true;
-    estado.mes_cadastro = QStringLiteral("JAN");
-    estado.competencia = QStringLiteral("012024");
-    estado.numero_mes_selecionado = QStringLiteral("01");
-    estado.dataPagamento = QDate(2024, 1, 31);
-    estado.fdtblCliente = RowSet::abrir(QStringLiteral("SELECT * FROM KVB003"));
-    estado.fdtblCliente.first();
+    TEstadoEcontas estado = EstadoDoMes(QStringLiteral("012024"));
 
     const auto enviar = [&](bool ac1, bool ac2) {
         QList<TLinhaComplementar> linhas =

@@ -6,10 +6,10 @@
 #include "export/ExportacaoEcontas.h"
 #include "econtas/EstadoEcontas.h"
 #include "support/BancoTeste.h"
+#include "support/LoteTeste.h"
 #include "support/OperadorTeste.h"
 
 #include <QDirIterator>
-#include <QProcess>
 #include <QtTest>
 
 namespace {
@@ -393,37 +393,25 @@ void TesteExportacao::verboVerificarAceitaOsArquivosExportados()
         QVERIFY(f.open(QIODevice::Append));
         f.write("0430000000004 *\r\n");
     }
-    banco.fechar();
+    const ExecucaoLote lote = ExecutarLote(
+        banco, "2020", "ANA", {"verificar", ArquivoPrefeitura, ArquivoCamara, "danificado.txt"}, base.path());
 
-    QProcess lote;
-    lote.setWorkingDirectory(base.path());
-    lote.start(
-        QStringLiteral(ECONTAS_BIN_DIR "/TvEcontasLote"),
-        {banco.caminho(), "2020", "ANA", "verificar", ArquivoPrefeitura, ArquivoCamara, "danificado.txt"});
-    QVERIFY(lote.waitForFinished(60000));
-    banco.reabrir();
-
-    QCOMPARE(QString::fromUtf8(lote.readAllStandardOutput()).split('\n', Qt::SkipEmptyParts),
+    QCOMPARE(lote.saidaPadrao.split('\n', Qt::SkipEmptyParts),
              QStringList({ArquivoPrefeitura + ": estrutura correta", ArquivoCamara + ": estrutura correta",
                           "danificado.txt: linha 4: registro 043 com 15 colunas; o registro tem 48",
                           "danificado.txt: linha 4: registro 043 depois do registro 999",
                           "danificado.txt: linha 4: o arquivo não termina com o registro 999"}));
-    QCOMPARE(lote.exitCode(), 1);
+    QCOMPARE(lote.saida, 1);
 }
 
 namespace {
 
 int executarLote(BancoTeste &banco, const QStringList &argumentos, QString *erros = nullptr)
 {
-    banco.fechar();
-    QProcess lote;
-    lote.start(QStringLiteral(ECONTAS_BIN_DIR "/TvEcontasLote"),
-               QStringList{banco.caminho(), "2020", "ANA"} + argumentos);
-    const bool terminou = lote.waitForFinished(60000);
-    banco.reabrir();
+    const ExecucaoLote lote = ExecutarLote(banco, "2020", "ANA", argumentos);
     if (erros)
-        *erros = QString::fromUtf8(lote.readAllStandardError());
-    return terminou ? lote.exitCode() : -1;
+        *erros = lote.erros;
+    return lote.saida;
 }
 
 } // namespace

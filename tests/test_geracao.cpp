@@ -8,9 +8,10 @@
 #include "generation/RegrasUnidades.h"
 #include "support/BancoTeste.h"
 #include "support/CenarioFolha.h"
+#include "support/EstadoMes.h"
+#include "support/LoteTeste.h"
 #include "support/OperadorTeste.h"
 
-#include <QProcess>
 #include <QtTest>
 
 namespace {
@@ -54,21 +55,6 @@ void CenarioPadrao(BancoTeste &banco)
     c.cargo("C0003", "001", "05"); // another four-month period
 }
 
-TEstadoEcontas EstadoJaneiro()
-{
-    TEstadoEcontas estado;
-    estado.ano_folha = "2020";
-    estado.usuario = "OPERADOR";
-    estado.mesSelecionado = true;
-    estado.competencia = "012020";
-    estado.mes_cadastro = "JAN";
-    estado.numero_mes_selecionado = "01";
-    estado.dataPagamento = QDate(2020, 1, 31);
-    estado.fdtblCliente = RowSet::abrir("SELECT * FROM KVB003");
-    estado.fdtblCliente.first();
-    return estado;
-}
-
 // Every row of the four tables of units, positions and staff, and of the payments below them.
 QStringList Registros(BancoTeste &banco, bool comUnidades = true)
 {
@@ -98,25 +84,6 @@ ResultadoAcao Gerar(TEstadoEcontas &estado, OperadorTeste &operador)
     if (r == ResultadoAcao::Falhou)
         qWarning("%s", qPrintable(operador.mensagens.last().texto));
     return r;
-}
-
-struct Execucao {
-    int saida;
-    QString saidaPadrao;
-    QString erros;
-};
-
-Execucao ExecutarLote(BancoTeste &banco, const QStringList &argumentos)
-{
-    banco.fechar();
-    QProcess processo;
-    processo.start(QStringLiteral(ECONTAS_BIN_DIR "/TvEcontasLote"),
-                   QStringList{banco.caminho(), "2020", "OPERADOR"} + argumentos);
-    processo.waitForFinished(120000);
-    Execucao e{processo.exitCode(), QString::fromUtf8(processo.readAllStandardOutput()),
-               QString::fromUtf8(processo.readAllStandardError())};
-    banco.reabrir();
-    return e;
 }
 
 } // namespace
@@ -182,7 +149,7 @@ void TesteGeracao::registrosDeUnidadesCargosEServidores()
     OperadorTeste operador;
     BancoTeste banco;
     CenarioPadrao(banco);
-    TEstadoEcontas estado = EstadoJaneiro();
+    TEstadoEcontas estado = EstadoDoMes("012020");
     QCOMPARE(Gerar(estado, operador), ResultadoAcao::Concluida);
     QCOMPARE(operador.textos(), QStringList{Sucesso});
 
@@ -254,7 +221,7 @@ void TesteGeracao::unidadeGestoraDuplicada()
     // A second secretariat with the same CNPJ and managing unit, differing only in its type.
     CenarioFolha(banco).lotacao("003", "000",
                                 {{"CODUNDGESTOR", "123456"}, {"TIPOORGAO", "A"}, {"CGC", "22222222000122"}});
-    TEstadoEcontas estado = EstadoJaneiro();
+    TEstadoEcontas estado = EstadoDoMes("012020");
     QCOMPARE(Gerar(estado, operador), ResultadoAcao::Concluida);
 
     QCOMPARE(banco.linhas("SELECT UG, TIPO FROM ECONTAS_010 ORDER BY CODTCM"),
@@ -280,7 +247,7 @@ void TesteGeracao::servidorListadoDuasVezesTemPagamentosUmaVez()
     OperadorTeste operador;
     BancoTeste banco;
     CenarioPadrao(banco);
-    TEstadoEcontas estado = EstadoJaneiro();
+    TEstadoEcontas estado = EstadoDoMes("012020");
     QCOMPARE(Gerar(estado, operador), ResultadoAcao::Concluida);
     QCOMPARE(banco.contar("ECONTAS_040", "MATRICULA = '00000005'"), 1);
     const QStringList duasLinhas =
@@ -300,7 +267,7 @@ void TesteGeracao::gerarDuasVezesDaOMesmoResultado()
     CenarioPadrao(banco);
     banco.inserir("ECONTAS_010", {{"COMPETENCIA", "022020"}, {"CNPJ", "1"}, {"UG", "99999"}});
     banco.inserir("ECONTAS_040", {{"COMPETENCIA", "022020"}, {"CNPJ", "1"}, {"MATRICULA", "00000001"}});
-    TEstadoEcontas estado = EstadoJaneiro();
+    TEstadoEcontas estado = EstadoDoMes("012020");
     QCOMPARE(Gerar(estado, operador), ResultadoAcao::Concluida);
     const QStringList primeira = Registros(banco);
     QCOMPARE(Gerar(estado, operador), ResultadoAcao::Concluida);
@@ -317,7 +284,7 @@ void TesteGeracao::fontesVaziasTerminamComSucesso()
     c.cliente();
     c.controle("012020");
     c.lotacao("001", "001"); // a department without staff and no secretariat row: no managing unit
-    TEstadoEcontas estado = EstadoJaneiro();
+    TEstadoEcontas estado = EstadoDoMes("012020");
     QCOMPARE(Gerar(estado, operador), ResultadoAcao::Concluida);
     QCOMPARE(operador.textos().last(), Sucesso);
     QCOMPARE(Registros(banco), QStringList());
@@ -330,7 +297,7 @@ void TesteGeracao::falhaNoMeioDesfazTudo()
     OperadorTeste operador;
     BancoTeste banco;
     CenarioPadrao(banco);
-    TEstadoEcontas estado = EstadoJaneiro();
+    TEstadoEcontas estado = EstadoDoMes("012020");
     QCOMPARE(Gerar(estado, operador), ResultadoAcao::Concluida);
     banco.executar("UPDATE CTRL_TCMTPA SET DT_GERACAO = '2020-02-10', USUARIO = 'ANTERIOR'");
     const QStringList anteriores = Registros(banco);
@@ -361,7 +328,7 @@ void TesteGeracao::paradasAntesDeMudarQualquerCoisa()
     BancoTeste banco;
     CenarioPadrao(banco);
     banco.inserir("ECONTAS_010", {{"COMPETENCIA", "012020"}, {"CNPJ", "1"}, {"UG", "ANTES"}});
-    TEstadoEcontas estado = EstadoJaneiro();
+    TEstadoEcontas estado = EstadoDoMes("012020");
 
     estado.mesSelecionado = false;
     QCOMPARE(Gerar(estado, operador), ResultadoAcao::Concluida);
@@ -402,13 +369,14 @@ void TesteGeracao::verboGerar()
                                 {{"CODUNDGESTOR", "123456"}, {"TIPOORGAO", "A"}, {"CGC", "22222222000122"}});
     banco.executar("UPDATE CTRL_TCMTPA SET DT_CRITICAS = NULL");
 
-    Execucao semCritica = ExecutarLote(banco, {"gerar", "012020"});
+    ExecucaoLote semCritica = ExecutarLote(banco, "2020", "OPERADOR", {"gerar", "012020"});
     QCOMPARE(semCritica.saida, 3);
     QVERIFY2(semCritica.erros.contains("críticas"), qPrintable(semCritica.erros));
     QCOMPARE(banco.contar("ECONTAS_010"), 0);
 
     banco.executar("UPDATE CTRL_TCMTPA SET DT_CRITICAS = '2020-02-03'");
-    Execucao gerada = ExecutarLote(banco, {"gerar", "012020", "--data-pagamento", "25/01/2020"});
+    ExecucaoLote gerada =
+        ExecutarLote(banco, "2020", "OPERADOR", {"gerar", "012020", "--data-pagamento", "25/01/2020"});
     QVERIFY2(gerada.saida == 0, qPrintable(gerada.erros));
     QVERIFY(gerada.saidaPadrao.contains(Sucesso));
     QVERIFY(gerada.saidaPadrao.indexOf("Arquivo 10 com duplicidade de informações na unidade gestora 23456") >

@@ -1,9 +1,9 @@
 // The batch verbs complementares and unidades, run as a separate process on a small municipality.
 #include "support/BancoTeste.h"
 #include "support/CenarioFolha.h"
+#include "support/LoteTeste.h"
 #include "support/OperadorTeste.h"
 
-#include <QProcess>
 #include <QtTest>
 
 namespace {
@@ -28,23 +28,9 @@ void prepararMunicipio(BancoTeste &banco)
                   {{"ANO", "2024"}, {"NUMMES", "01"}, {"MES", "AC1"}, {"CNPJ", CNPJ}, {"GERAL", "T"}});
 }
 
-struct Execucao {
-    int saida;
-    QString saidaPadrao;
-    QString erros;
-};
-
-Execucao executarLote(BancoTeste &banco, const QStringList &argumentos)
+ExecucaoLote executarLote(BancoTeste &banco, const QStringList &argumentos)
 {
-    banco.fechar();
-    QProcess processo;
-    processo.start(QStringLiteral(ECONTAS_BIN_DIR "/TvEcontasLote"),
-                   QStringList{banco.caminho(), "2024", "operador"} + argumentos);
-    processo.waitForFinished(120000);
-    Execucao e{processo.exitCode(), QString::fromUtf8(processo.readAllStandardOutput()),
-               QString::fromUtf8(processo.readAllStandardError())};
-    banco.reabrir();
-    return e;
+    return ExecutarLote(banco, "2024", "operador", argumentos);
 }
 
 QStringList escolhidas(BancoTeste &banco)
@@ -86,7 +72,7 @@ void TesteLoteComplementares::unidades()
     OperadorTeste operador;
     BancoTeste banco({"JAN"});
     prepararMunicipio(banco);
-    const Execucao e = executarLote(banco, argumentos);
+    const ExecucaoLote e = executarLote(banco, argumentos);
     QVERIFY2(e.saida == saida, qPrintable(e.erros));
     QCOMPARE(e.saidaPadrao, esperado);
     QCOMPARE(e.erros.isEmpty(), saida == 0);
@@ -97,7 +83,7 @@ void TesteLoteComplementares::listaComplementaresComMarcas()
     OperadorTeste operador;
     BancoTeste banco({"JAN", "AC1", "AC2"});
     prepararMunicipio(banco);
-    const Execucao e = executarLote(banco, {"complementares", "012024"});
+    const ExecucaoLote e = executarLote(banco, {"complementares", "012024"});
     QVERIFY2(e.saida == 0, qPrintable(e.erros));
     QCOMPARE(e.saidaPadrao, QStringLiteral("LISTA DE FOLHAS COMPLEMENTARES\n"
                                            "Segue lista de folhas complementares por competência...\n"
@@ -130,7 +116,7 @@ void TesteLoteComplementares::enviarGuardaExatamenteAEscolha()
     banco.inserir(
         "KVB020",
         {{"ANO", "2024"}, {"NUMMES", "01"}, {"MES", "AC1"}, {"CNPJ", "99888777000166"}, {"GERAL", "T"}});
-    const Execucao e = executarLote(banco, {"complementares", "012024", "--enviar", escolha});
+    const ExecucaoLote e = executarLote(banco, {"complementares", "012024", "--enviar", escolha});
     QVERIFY2(e.saida == saida, qPrintable(e.erros + e.saidaPadrao));
     QCOMPARE(banco.linhas("SELECT MES, GERAL FROM KVB020 WHERE CNPJ = '" + CNPJ + "' ORDER BY MES"),
              guardadas);

@@ -1,31 +1,16 @@
 // The batch verb `criticas`: what it prints, when it stamps, its exit status.
 #include "support/BancoTeste.h"
+#include "support/LoteTeste.h"
 #include "support/MesCriticas.h"
 #include "support/OperadorTeste.h"
 
-#include <QProcess>
 #include <QtTest>
 
 namespace {
 
-struct SaidaLote {
-    int status = -1;
-    QString saida;
-    QString erros;
-};
-
-// Runs the batch command on the test database, which the test process lets go of meanwhile.
-SaidaLote executarLote(BancoTeste &banco, const QStringList &argumentos)
+ExecucaoLote executarLote(BancoTeste &banco, const QStringList &argumentos)
 {
-    banco.fechar();
-    QProcess processo;
-    processo.start(QStringLiteral(ECONTAS_BIN_DIR "/TvEcontasLote"),
-                   QStringList{banco.caminho(), "2024", "operador"} + argumentos);
-    processo.waitForFinished(120000);
-    SaidaLote r{processo.exitCode(), QString::fromUtf8(processo.readAllStandardOutput()),
-                QString::fromUtf8(processo.readAllStandardError())};
-    banco.reabrir();
-    return r;
+    return ExecutarLote(banco, "2024", "operador", argumentos);
 }
 
 } // namespace
@@ -78,9 +63,9 @@ void TesteLoteCriticas::imprimeCarimbaEInterrompe()
     OperadorTeste operador;
     BancoTeste banco;
     MontarMesCriticas(banco, ProblemaCritica(problema));
-    const SaidaLote lote = executarLote(banco, QStringList{"criticas", "012024"} + opcoes);
-    QVERIFY2(lote.status == status, qPrintable(lote.saida + lote.erros));
-    QVERIFY2(lote.saida.contains(linhas.join('\n') + '\n'), qPrintable(lote.saida));
+    const ExecucaoLote lote = executarLote(banco, QStringList{"criticas", "012024"} + opcoes);
+    QVERIFY2(lote.saida == status, qPrintable(lote.saidaPadrao + lote.erros));
+    QVERIFY2(lote.saidaPadrao.contains(linhas.join('\n') + '\n'), qPrintable(lote.saidaPadrao));
     QVERIFY2(lote.erros.isEmpty(), qPrintable(lote.erros));
     QCOMPARE(CarimboCriticas(banco), carimbado ? CarimboCriticasDeHoje("operador") : SemCarimboCriticas);
 }
@@ -90,8 +75,8 @@ void TesteLoteCriticas::competenciaInvalidaEErroDeUso()
     OperadorTeste operador;
     BancoTeste banco;
     MontarMesCriticas(banco, ProblemaCritica::Nenhum);
-    const SaidaLote lote = executarLote(banco, {"criticas", "132024"});
-    QCOMPARE(lote.status, 2);
+    const ExecucaoLote lote = executarLote(banco, {"criticas", "132024"});
+    QCOMPARE(lote.saida, 2);
     QVERIFY(lote.erros.contains("132024"));
     QCOMPARE(CarimboCriticas(banco), SemCarimboCriticas);
 }

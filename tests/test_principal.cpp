@@ -2,9 +2,9 @@
 // meses and desfazer run as a separate process on the same kind of database.
 #include "econtas/Principal.h"
 #include "support/BancoTeste.h"
+#include "support/LoteTeste.h"
 #include "support/OperadorTeste.h"
 
-#include <QProcess>
 #include <QtTest>
 
 namespace {
@@ -59,23 +59,9 @@ LinhaMes linhaDe(const QString &mesAno)
     return {};
 }
 
-struct Execucao {
-    int saida;
-    QString saidaPadrao;
-    QString erros;
-};
-
-Execucao executarLote(BancoTeste &banco, const QStringList &argumentos)
+ExecucaoLote executarLote(BancoTeste &banco, const QStringList &argumentos)
 {
-    banco.fechar();
-    QProcess processo;
-    processo.start(QStringLiteral(ECONTAS_BIN_DIR "/TvEcontasLote"),
-                   QStringList{banco.caminho(), "2024", "operador"} + argumentos);
-    processo.waitForFinished(120000);
-    Execucao e{processo.exitCode(), QString::fromUtf8(processo.readAllStandardOutput()),
-               QString::fromUtf8(processo.readAllStandardError())};
-    banco.reabrir();
-    return e;
+    return ExecutarLote(banco, "2024", "operador", argumentos);
 }
 
 } // namespace
@@ -198,7 +184,7 @@ void TestePrincipal::loteMeses()
     prepararAno2024(banco);
     banco.executar("DELETE FROM CTRL_TCMTPA WHERE MES_ANO = '032024'");
 
-    const Execucao e = executarLote(banco, {"meses"});
+    const ExecucaoLote e = executarLote(banco, {"meses"});
     QCOMPARE(e.erros, QString());
     QCOMPARE(e.saida, 0);
     // March has a regular sheet: its control row is created again by the start of the command.
@@ -216,7 +202,7 @@ void TestePrincipal::loteDesfazer()
     BancoTeste banco({"JAN", "FEV", "BC1"});
     prepararAno2024(banco);
 
-    Execucao e = executarLote(banco, {"desfazer", "022024"});
+    ExecucaoLote e = executarLote(banco, {"desfazer", "022024"});
     QCOMPARE(e.saida, 3);
     QCOMPARE(banco.contar("ECONTAS_040", "COMPETENCIA = '022024'"), 1);
 

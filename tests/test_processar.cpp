@@ -2,10 +2,10 @@
 // and the files it writes pass the structural check.
 #include "export/VerificacaoArquivo.h"
 #include "fixtures/lib/GeradorAmostra.h"
+#include "support/LoteTeste.h"
 #include "support/OperadorTeste.h"
 
 #include <QDirIterator>
-#include <QProcess>
 #include <QTemporaryDir>
 #include <QtTest>
 
@@ -37,13 +37,11 @@ void TesteProcessar::initTestCase()
 
 int TesteProcessar::processar(const QString &competencia, const QString &pasta, QString *erros)
 {
-    QProcess lote;
-    lote.start(QStringLiteral(ECONTAS_BIN_DIR "/TvEcontasLote"),
-               {m_banco, QStringLiteral("2024"), QStringLiteral("ANA"), QStringLiteral("processar"),
-                competencia, pasta, QStringLiteral("--sim")});
-    const bool terminou = lote.waitForFinished(300000);
-    *erros = QString::fromUtf8(lote.readAllStandardError());
-    return terminou ? lote.exitCode() : -1;
+    const ExecucaoLote lote =
+        ExecutarLote({m_banco, QStringLiteral("2024"), QStringLiteral("ANA"), QStringLiteral("processar"),
+                      competencia, pasta, QStringLiteral("--sim")});
+    *erros = lote.erros;
+    return lote.saida;
 }
 
 void TesteProcessar::mesLimpoGeraArquivosQueAVerificacaoAceita()

@@ -1,6 +1,7 @@
 #include "MesCriticas.h"
 
 #include "BancoTeste.h"
+#include "EstadoMes.h"
 #include "db/RowSet.h"
 #include "econtas/EstadoEcontas.h"
 #include "generation/Geracao.h"
@@ -68,15 +69,7 @@ void MontarMesCriticas(BancoTeste &banco, ProblemaCritica problema)
 
 void SelecionarJaneiroCriticas(TEstadoEcontas &estado)
 {
-    estado.ano_folha = "2024";
-    estado.usuario = "operador";
-    estado.mesSelecionado = true;
-    estado.competencia = "012024";
-    estado.mes_cadastro = "JAN";
-    estado.numero_mes_selecionado = "01";
-    estado.dataPagamento = QDate(2024, 1, 31);
-    estado.fdtblCliente = RowSet::abrir("SELECT * FROM KVB003");
-    estado.fdtblCliente.first();
+    estado = EstadoDoMes("012024", "operador");
     ConfiguraEcontas(estado);
 }
 
