@@ -107,7 +107,13 @@ QString SecretariasDasUnidadesGestoras(const QString &pMes)
     });
 }
 
-QString SecretariasDaFolha(const QString &pMes, const QString &pSqlPadrao)
+QString SecretariasDaSelecao(const QString &pSqlPadrao)
+{
+    return Sql::Linhas(
+        {QStringLiteral("SELECT DISTINCT cdsecreta FROM (") + pSqlPadrao + QStringLiteral(") t")});
+}
+
+QString SecretariasDaFolha(const QString &pMes)
 {
     const QString mes = Sql::ValidarMes(pMes);
     return Sql::Linhas({
@@ -123,20 +129,16 @@ QString SecretariasDaFolha(const QString &pMes, const QString &pSqlPadrao)
         QStringLiteral("  FROM kvb006%1").arg(mes),
         QStringLiteral(" WHERE cdsetor = %1").arg(Q(QStringLiteral("000"))),
         QStringLiteral("   AND naoenvtrib <> %1").arg(Q(QStringLiteral("T"))),
-        QStringLiteral("   AND cdsecreta IN (SELECT DISTINCT cdsecreta"),
-        QStringLiteral("                       FROM (") + pSqlPadrao + QStringLiteral("))"),
     });
 }
 
-QString SetoresDaFolha(const QString &pMes, const QString &pSqlPadrao)
+QString SetoresDaFolha(const QString &pMes)
 {
     const QString mes = Sql::ValidarMes(pMes);
     return Sql::Linhas({
         QStringLiteral("SELECT DISTINCT cdsecreta, cdsetor, descricao, codundorca FROM KVB006") + mes +
             QStringLiteral(" WHERE cdsetor <> ") + Q(QStringLiteral("000")) +
-            QStringLiteral(" AND NAOENVTRIB = ") + Q(QStringLiteral("F")) +
-            QStringLiteral(" AND cdsecreta IN (SELECT DISTINCT cdsecreta FROM (") + pSqlPadrao +
-            QStringLiteral(") t020) order by 4,1,2"),
+            QStringLiteral(" AND NAOENVTRIB = ") + Q(QStringLiteral("F")) + QStringLiteral(" order by 4,1,2"),
     });
 }
 

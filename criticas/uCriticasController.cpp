@@ -72,6 +72,15 @@ int linhaDoValor(const QHash<QString, int> &indice, const QVariant &valor)
     return valor.isNull() ? -1 : indice.value(valor.toString(), -1);
 }
 
+// A secretariat code as the database compares it: trailing blanks do not count.
+QString chaveSecretaria(const RowSet &linha)
+{
+    QString codigo = linha.texto(QStringLiteral("cdsecreta"));
+    while (codigo.endsWith(QLatin1Char(' ')))
+        codigo.chop(1);
+    return codigo;
+}
+
 QString textoAparado(const RowSet &linha, const QString &campo)
 {
     return linha.texto(campo).trimmed();
@@ -254,25 +263,41 @@ QStringList TCriticasController::RetornaCriticasSobUnidadesOrcamentarias(RowSet 
 {
     PassoDaCritica passo(QStringLiteral("Aguarde, sistema verificando informações do Criticas econtas 020!"));
     QStringList criticas;
-    RowSet secretarias = RowSet::abrir(SqlCriticas::SecretariasDaFolha(FMes, FSQlPadrao));
+    const QSet<QString> daSelecao = secretariasDaSelecao();
+    RowSet secretarias = RowSet::abrir(SqlCriticas::SecretariasDaFolha(FMes));
     for (secretarias.first(); !secretarias.eof(); secretarias.next())
-        if (SeForVazioOuNulo(secretarias.texto(QStringLiteral("codundorca"))))
+        if (daSelecao.contains(chaveSecretaria(secretarias)) &&
+            SeForVazioOuNulo(secretarias.texto(QStringLiteral("codundorca"))))
             criticas << QStringLiteral("Código: ") + secretarias.texto(QStringLiteral("cdsecreta")) +
                             QStringLiteral(" - ") + QStringLiteral(" Descrição: ") +
                             secretarias.texto(QStringLiteral("descricao"));
     avancarUmPasso();
-    pListarSetorComCriticas += setoresSemUnidadeDoRegistro020(pTabela);
+    pListarSetorComCriticas += setoresSemUnidadeDoRegistro020(pTabela, daSelecao);
     return criticas;
 }
 
+// The non-null secretariat codes of the base selection.
+QSet<QString> TCriticasController::secretariasDaSelecao() const
+{
+    QSet<QString> codigos;
+    RowSet selecao = RowSet::abrir(SqlCriticas::SecretariasDaSelecao(FSQlPadrao));
+    for (selecao.first(); !selecao.eof(); selecao.next())
+        if (!selecao.nulo(QStringLiteral("cdsecreta")))
+            codigos.insert(chaveSecretaria(selecao));
+    return codigos;
+}
+
 // Sectors of the payroll whose budget unit is not among the record-020 rows.
-QStringList TCriticasController::setoresSemUnidadeDoRegistro020(RowSet &pTabela)
+QStringList TCriticasController::setoresSemUnidadeDoRegistro020(RowSet &pTabela,
+                                                                const QSet<QString> &pSecretarias)
 {
     QStringList criticas;
     pTabela.first();
     const QHash<QString, int> unidades = primeiraLinhaPorValor(pTabela, QStringLiteral("codundorca"));
-    RowSet setores = RowSet::abrir(SqlCriticas::SetoresDaFolha(FMes, FSQlPadrao));
+    RowSet setores = RowSet::abrir(SqlCriticas::SetoresDaFolha(FMes));
     for (setores.first(); !setores.eof(); setores.next()) {
+        if (!pSecretarias.contains(chaveSecretaria(setores)))
+            continue;
         const int linha = linhaDoValor(unidades, setores.valor(QStringLiteral("codundorca")));
         if (linha >= 0) {
             pTabela.irParaLinha(linha);

@@ -4,6 +4,7 @@
 // controller knows nothing of who shows the findings; it never writes to the database.
 #include "db/RowSet.h"
 
+#include <QSet>
 #include <QString>
 #include <QStringList>
 
@@ -36,7 +37,8 @@ public:
 
 private:
     QString tabelaDoMes(const QString &prefixo) const;
-    QStringList setoresSemUnidadeDoRegistro020(RowSet &pTabela);
+    QSet<QString> secretariasDaSelecao() const;
+    QStringList setoresSemUnidadeDoRegistro020(RowSet &pTabela, const QSet<QString> &pSecretarias);
 
     QString FMes;
     QString FSQlPadrao;

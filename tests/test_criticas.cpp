@@ -508,27 +508,19 @@ void TesteCriticas::textosDosComandos_data()
                        "       kvb003 b",
                        " WHERE a.cdsetor = '000' AND naoenvtrib = 'F') t010",
                        " ORDER BY 2,1,3"};
-    QTest::newRow("secretarias da folha") << SqlCriticas::SecretariasDaFolha("MAR", "SELECT 1")
-                                          << QStringList{"SELECT cdsecreta,",
-                                                         "       cdsetor,",
-                                                         "       descricao,",
-                                                         "       cgc,",
-                                                         "       codorgao,",
-                                                         "       codundgestor,",
-                                                         "       tipoorgao,",
-                                                         "       codorgao_cnpj,",
-                                                         "       codundorca",
-                                                         "  FROM kvb006MAR",
-                                                         " WHERE cdsetor = '000'",
-                                                         "   AND naoenvtrib <> 'T'",
-                                                         "   AND cdsecreta IN (SELECT DISTINCT cdsecreta",
-                                                         "                       FROM (SELECT 1))"};
+    QTest::newRow("secretarias da selecao") << SqlCriticas::SecretariasDaSelecao("SELECT 1")
+                                            << QStringList{"SELECT DISTINCT cdsecreta FROM (SELECT 1) t"};
+    QTest::newRow("secretarias da folha")
+        << SqlCriticas::SecretariasDaFolha("MAR")
+        << QStringList{"SELECT cdsecreta,", "       cdsetor,",        "       descricao,",
+                       "       cgc,",       "       codorgao,",       "       codundgestor,",
+                       "       tipoorgao,", "       codorgao_cnpj,",  "       codundorca",
+                       "  FROM kvb006MAR",  " WHERE cdsetor = '000'", "   AND naoenvtrib <> 'T'"};
     QTest::newRow("setores da folha")
-        << SqlCriticas::SetoresDaFolha("MAR", "SELECT 1")
+        << SqlCriticas::SetoresDaFolha("MAR")
         << QStringList{
                "SELECT DISTINCT cdsecreta, cdsetor, descricao, codundorca FROM KVB006MAR WHERE cdsetor <> "
-               "'000' AND NAOENVTRIB = 'F' AND cdsecreta IN (SELECT DISTINCT cdsecreta FROM (SELECT 1) "
-               "t020) order by 4,1,2"};
+               "'000' AND NAOENVTRIB = 'F' order by 4,1,2"};
 }
 
 void TesteCriticas::textosDosComandos()
