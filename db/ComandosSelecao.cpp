@@ -336,6 +336,9 @@ void ConfiguracaoEContas(TEstadoEcontas &estado, bool pSenderGeracao, int pTipo,
         PerguntarFundeb(pMes);
 
     if (pTipo == 1) {
+        // As with the record sources: the sheets of an earlier run are let go before the new ones load.
+        for (RowSet *folhas : {&estado.CDS_COMPLEMENTAR, &estado.CDS_DECADIANT, &estado.CDS_DECFINAL})
+            folhas->fechar();
         estado.CDS_COMPLEMENTAR = carregarFolhas(
             textos.complementar, {QStringLiteral("NUMMES"), QStringLiteral("MATRICULA"),
                                   QStringLiteral("CODUNDGESTOR"), QStringLiteral("CODUNDORCA")});

@@ -37,6 +37,10 @@ void ConfiguraEcontas2(TEstadoEcontas &estado)
 void CarregarDadosEcontas(TEstadoEcontas &estado)
 {
     using namespace TComandosSql;
+    // The sets of an earlier run go first, so that the old and the new never sit in memory together.
+    for (RowSet *fonte : {&estado.Econtas010, &estado.EContas020, &estado.Econtas030, &estado.Econtas040,
+                          &estado.Econtas042, &estado.Econtas043})
+        fonte->fechar();
     estado.Econtas010 = AbrirTabelaECONTAS_010(estado.mes_cadastro);
     estado.EContas020 = AbrirTabelaECONTAS_020(estado.SQLPadrao);
     estado.Econtas030 = AbrirTabelaECONTAS_030(estado.numero_mes_selecionado, estado.SQLPadrao);
