@@ -349,7 +349,8 @@ void TesteCriticas::unidadesOrcamentariasEmDuasPassagens()
     inserirSetor(banco, "004", "001", "MARCA X", {{"CODUNDORCA", "UO9"}, {"NAOENVTRIB", "X"}});
     inserirSetor(banco, "003", "001", "FORA DA FOLHA", {{"CODUNDORCA", "UO6"}});
     RowSet registro020 = conjunto({"codundgestor", "codundorca"}, {{"123456", "UO1"}, {"123456", Nulo}});
-    const QString sqlPadrao = QStringLiteral("SELECT cdsecreta, cdsetor FROM KVB001JAN");
+    // A trailing blank in the selection's code does not count, as in the database's own comparison.
+    const QString sqlPadrao = QStringLiteral("SELECT cdsecreta || ' ' AS cdsecreta, cdsetor FROM KVB001JAN");
     QStringList setores = {"linha anterior"};
     TCriticasController controller("JAN", RowSet(), sqlPadrao);
     operador.progresso().definirFaixa(TProgresso::Principal, 0, 100);
