@@ -113,10 +113,11 @@ QString SecretariasDaSelecao(const QString &pSqlPadrao)
         {QStringLiteral("SELECT DISTINCT cdsecreta FROM (") + pSqlPadrao + QStringLiteral(") t")});
 }
 
-QString SecretariasDaFolha(const QString &pMes)
+namespace {
+
+QStringList LinhasSecretarias(const QString &pMes)
 {
-    const QString mes = Sql::ValidarMes(pMes);
-    return Sql::Linhas({
+    return {
         QStringLiteral("SELECT cdsecreta,"),
         QStringLiteral("       cdsetor,"),
         QStringLiteral("       descricao,"),
@@ -126,20 +127,46 @@ QString SecretariasDaFolha(const QString &pMes)
         QStringLiteral("       tipoorgao,"),
         QStringLiteral("       codorgao_cnpj,"),
         QStringLiteral("       codundorca"),
-        QStringLiteral("  FROM kvb006%1").arg(mes),
+        QStringLiteral("  FROM kvb006%1").arg(Sql::ValidarMes(pMes)),
         QStringLiteral(" WHERE cdsetor = %1").arg(Q(QStringLiteral("000"))),
         QStringLiteral("   AND naoenvtrib <> %1").arg(Q(QStringLiteral("T"))),
-    });
+    };
 }
 
-QString SetoresDaFolha(const QString &pMes)
+QString InicioSetores(const QString &pMes)
 {
-    const QString mes = Sql::ValidarMes(pMes);
-    return Sql::Linhas({
-        QStringLiteral("SELECT DISTINCT cdsecreta, cdsetor, descricao, codundorca FROM KVB006") + mes +
-            QStringLiteral(" WHERE cdsetor <> ") + Q(QStringLiteral("000")) +
-            QStringLiteral(" AND NAOENVTRIB = ") + Q(QStringLiteral("F")) + QStringLiteral(" order by 4,1,2"),
-    });
+    return QStringLiteral("SELECT DISTINCT cdsecreta, cdsetor, descricao, codundorca FROM KVB006") +
+           Sql::ValidarMes(pMes) + QStringLiteral(" WHERE cdsetor <> ") + Q(QStringLiteral("000")) +
+           QStringLiteral(" AND NAOENVTRIB = ") + Q(QStringLiteral("F"));
+}
+
+const QString OrdemSetores = QStringLiteral(" order by 4,1,2");
+
+} // namespace
+
+QString SecretariasDoMes(const QString &pMes)
+{
+    return Sql::Linhas(LinhasSecretarias(pMes));
+}
+
+QString SecretariasDaFolha(const QString &pMes, const QString &pSqlPadrao)
+{
+    return Sql::Linhas(LinhasSecretarias(pMes)
+                       << QStringLiteral("   AND cdsecreta IN (SELECT DISTINCT cdsecreta")
+                       << QStringLiteral("                       FROM (") + pSqlPadrao +
+                              QStringLiteral("))"));
+}
+
+QString SetoresDoMes(const QString &pMes)
+{
+    return Sql::Linhas({InicioSetores(pMes) + OrdemSetores});
+}
+
+QString SetoresDaFolha(const QString &pMes, const QString &pSqlPadrao)
+{
+    return Sql::Linhas({InicioSetores(pMes) +
+                        QStringLiteral(" AND cdsecreta IN (SELECT DISTINCT cdsecreta FROM (") + pSqlPadrao +
+                        QStringLiteral(") t020)") + OrdemSetores});
 }
 
 } // namespace SqlCriticas

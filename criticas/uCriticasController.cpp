@@ -264,7 +264,7 @@ QStringList TCriticasController::RetornaCriticasSobUnidadesOrcamentarias(RowSet 
     PassoDaCritica passo(QStringLiteral("Aguarde, sistema verificando informações do Criticas econtas 020!"));
     QStringList criticas;
     const QSet<QString> daSelecao = secretariasDaSelecao();
-    RowSet secretarias = RowSet::abrir(SqlCriticas::SecretariasDaFolha(FMes));
+    RowSet secretarias = RowSet::abrir(SqlCriticas::SecretariasDoMes(FMes));
     for (secretarias.first(); !secretarias.eof(); secretarias.next())
         if (daSelecao.contains(chaveSecretaria(secretarias)) &&
             SeForVazioOuNulo(secretarias.texto(QStringLiteral("codundorca"))))
@@ -294,7 +294,7 @@ QStringList TCriticasController::setoresSemUnidadeDoRegistro020(RowSet &pTabela,
     QStringList criticas;
     pTabela.first();
     const QHash<QString, int> unidades = primeiraLinhaPorValor(pTabela, QStringLiteral("codundorca"));
-    RowSet setores = RowSet::abrir(SqlCriticas::SetoresDaFolha(FMes));
+    RowSet setores = RowSet::abrir(SqlCriticas::SetoresDoMes(FMes));
     for (setores.first(); !setores.eof(); setores.next()) {
         if (!pSecretarias.contains(chaveSecretaria(setores)))
             continue;

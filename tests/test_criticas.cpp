@@ -12,6 +12,18 @@ namespace {
 
 const QVariant Nulo;
 
+// A statement's rows as "cdsecreta/cdsetor" ("cdsecreta" alone when it has no sector column).
+QStringList departamentos(const QString &sql)
+{
+    QStringList r;
+    RowSet linhas = RowSet::abrir(sql);
+    const bool comSetor = linhas.indiceCampo(QStringLiteral("cdsetor")) >= 0;
+    for (linhas.first(); !linhas.eof(); linhas.next())
+        r << linhas.texto(QStringLiteral("cdsecreta")) +
+                 (comSetor ? QStringLiteral("/") + linhas.texto(QStringLiteral("cdsetor")) : QString());
+    return r;
+}
+
 QVariantMap cliente(const QVariant &codtcm)
 {
     return {{"DESCRICAO", "PREFEITURA DE TESTE"},
@@ -362,6 +374,22 @@ void TesteCriticas::unidadesOrcamentariasEmDuasPassagens()
                      "Secretária: 002 - Setor: 001 - Código orçamentário:  - Descrição: SEM CODIGO",
                      "Secretária: 001 - Setor: 002 - Código orçamentário: UO7 - Descrição: FORA DO 020"}));
     QCOMPARE(operador.progresso().posicao(TProgresso::Principal), 2);
+
+    // The check's two steps give the rows of the one-statement forms, in their order.
+    QSet<QString> daSelecao;
+    for (const QString &codigo : departamentos(SqlCriticas::SecretariasDaSelecao(sqlPadrao)))
+        daSelecao.insert(codigo.trimmed());
+    const auto filtradas = [&](const QString &sql) {
+        QStringList r;
+        for (const QString &departamento : departamentos(sql))
+            if (daSelecao.contains(departamento.section(QLatin1Char('/'), 0, 0)))
+                r << departamento;
+        return r;
+    };
+    QCOMPARE(departamentos(SqlCriticas::SecretariasDaFolha("JAN", sqlPadrao)),
+             filtradas(SqlCriticas::SecretariasDoMes("JAN")));
+    QCOMPARE(departamentos(SqlCriticas::SetoresDaFolha("JAN", sqlPadrao)),
+             filtradas(SqlCriticas::SetoresDoMes("JAN")));
 }
 
 void TesteCriticas::funcionariosComDadosIncompletos_data()
@@ -509,19 +537,29 @@ void TesteCriticas::textosDosComandos_data()
                        "       kvb003 b",
                        " WHERE a.cdsetor = '000' AND naoenvtrib = 'F') t010",
                        " ORDER BY 2,1,3"};
-    QTest::newRow("secretarias da selecao") << SqlCriticas::SecretariasDaSelecao("SELECT 1")
-                                            << QStringList{"SELECT DISTINCT cdsecreta FROM (SELECT 1) t"};
-    QTest::newRow("secretarias da folha")
-        << SqlCriticas::SecretariasDaFolha("MAR")
-        << QStringList{"SELECT cdsecreta,", "       cdsetor,",        "       descricao,",
-                       "       cgc,",       "       codorgao,",       "       codundgestor,",
-                       "       tipoorgao,", "       codorgao_cnpj,",  "       codundorca",
-                       "  FROM kvb006MAR",  " WHERE cdsetor = '000'", "   AND naoenvtrib <> 'T'"};
+    QTest::newRow("secretarias da folha") << SqlCriticas::SecretariasDaFolha("MAR", "SELECT 1")
+                                          << QStringList{"SELECT cdsecreta,",
+                                                         "       cdsetor,",
+                                                         "       descricao,",
+                                                         "       cgc,",
+                                                         "       codorgao,",
+                                                         "       codundgestor,",
+                                                         "       tipoorgao,",
+                                                         "       codorgao_cnpj,",
+                                                         "       codundorca",
+                                                         "  FROM kvb006MAR",
+                                                         " WHERE cdsetor = '000'",
+                                                         "   AND naoenvtrib <> 'T'",
+                                                         "   AND cdsecreta IN (SELECT DISTINCT cdsecreta",
+                                                         "                       FROM (SELECT 1))"};
     QTest::newRow("setores da folha")
-        << SqlCriticas::SetoresDaFolha("MAR")
+        << SqlCriticas::SetoresDaFolha("MAR", "SELECT 1")
         << QStringList{
                "SELECT DISTINCT cdsecreta, cdsetor, descricao, codundorca FROM KVB006MAR WHERE cdsetor <> "
-               "'000' AND NAOENVTRIB = 'F' order by 4,1,2"};
+               "'000' AND NAOENVTRIB = 'F' AND cdsecreta IN (SELECT DISTINCT cdsecreta FROM (SELECT 1) "
+               "t020) order by 4,1,2"};
+    QTest::newRow("secretarias da selecao") << SqlCriticas::SecretariasDaSelecao("SELECT 1")
+                                            << QStringList{"SELECT DISTINCT cdsecreta FROM (SELECT 1) t"};
 }
 
 void TesteCriticas::textosDosComandos()
