@@ -1,5 +1,7 @@
 #include "Medicao.h"
 
+#include "db/RowSet.h"
+
 #include <QFile>
 
 #include <malloc.h>
@@ -27,8 +29,24 @@ qint64 PicoMemoriaKB()
     return 0;
 }
 
+PaginasDoBanco PaginasEntradaSaida()
+{
+    RowSet io = RowSet::abrir(QStringLiteral(
+        "SELECT io.MON$PAGE_READS AS LIDAS, io.MON$PAGE_WRITES AS GRAVADAS FROM MON$ATTACHMENTS a "
+        "JOIN MON$IO_STATS io ON io.MON$STAT_ID = a.MON$STAT_ID "
+        "WHERE a.MON$ATTACHMENT_ID = CURRENT_CONNECTION"));
+    io.first();
+    if (io.eof())
+        return {};
+    return {io.valor(QStringLiteral("LIDAS")).toLongLong(),
+            io.valor(QStringLiteral("GRAVADAS")).toLongLong()};
+}
+
 Cronometro::Cronometro()
 {
+    const PaginasDoBanco paginas = PaginasEntradaSaida();
+    m_paginasLidas = paginas.lidas;
+    m_paginasGravadas = paginas.gravadas;
     // Memory freed by earlier phases goes back to the system first, so that the peak is this phase's.
     malloc_trim(0);
     zerarPicoMemoria();
@@ -42,5 +60,8 @@ Medida Cronometro::parar(qint64 lidas, qint64 escritas) const
     m.lidas = lidas;
     m.escritas = escritas;
     m.picoMemoriaKB = PicoMemoriaKB();
+    const PaginasDoBanco paginas = PaginasEntradaSaida();
+    m.paginasLidas = paginas.lidas - m_paginasLidas;
+    m.paginasGravadas = paginas.gravadas - m_paginasGravadas;
     return m;
 }

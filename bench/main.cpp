@@ -1,6 +1,7 @@
 // econtas_bench [--50000] [--tamanhos 1000,5000,20000]: for each payroll size, a sample database (not
 // timed), then the critique, generation and export of February (a complementary sheet) and December
 // (both 13th-salary sheets) through the code the window and the batch command run, beside their floors.
+// Each timed phase runs twice and its faster run is printed; the generation prints both of its runs.
 #include "FasesBench.h"
 #include "Medicao.h"
 #include "PisoBench.h"
@@ -19,7 +20,9 @@
 #include <QTemporaryDir>
 #include <QThread>
 
+#include <algorithm>
 #include <cstdio>
+#include <functional>
 #include <memory>
 
 namespace {
@@ -28,6 +31,7 @@ const QString AnoBench = QStringLiteral("2024");
 const QStringList MesesBench = {"FEV", "DEZ"};
 const QString FaseCriticas = QStringLiteral("críticas");
 const QString FaseGeracao = QStringLiteral("geração");
+const QString FaseGeracao2 = QStringLiteral("geração (2ª)");
 const QString FasePisoGeracao = QStringLiteral("piso geração");
 const QString FaseExportacao = QStringLiteral("exportação");
 const QString FasePisoExportacao = QStringLiteral("piso exportação");
@@ -60,14 +64,23 @@ private:
 void imprimir(const Resultado &r)
 {
     // Padded as text: printf widths count bytes, and the phase names have accented letters.
-    std::printf("%7d  %s  %s %9.2f s %10lld %10lld %11.0f/s %8.1f MB\n", r.tamanho, qPrintable(r.mes),
-                qPrintable(r.fase.leftJustified(16)), r.medida.segundos,
+    std::printf("%7d  %s  %s %9.2f s %10lld %10lld %11.0f/s %9lld %9lld %8.1f MB\n", r.tamanho,
+                qPrintable(r.mes), qPrintable(r.fase.leftJustified(16)), r.medida.segundos,
                 static_cast<long long>(r.medida.lidas), static_cast<long long>(r.medida.escritas),
-                r.medida.linhasPorSegundo(), r.medida.picoMemoriaKB / 1024.0);
+                r.medida.linhasPorSegundo(), static_cast<long long>(r.medida.paginasLidas),
+                static_cast<long long>(r.medida.paginasGravadas), r.medida.picoMemoriaKB / 1024.0);
     std::fflush(stdout);
 }
 
 QStringList g_diferencas; // months whose two generations did not write the same rows
+
+// Wall-clock time on a shared machine errs only upwards: a phase runs twice and the faster run counts.
+Medida MaisRapida(const std::function<Medida()> &medir)
+{
+    const Medida primeira = medir();
+    const Medida segunda = medir();
+    return segunda.segundos < primeira.segundos ? segunda : primeira;
+}
 
 QList<Resultado> medirMes(int tamanho, const QString &mes, const QString &pasta)
 {
@@ -78,18 +91,20 @@ QList<Resultado> medirMes(int tamanho, const QString &mes, const QString &pasta)
     };
     TEstadoEcontas estado = SelecionarMesBench(mes, AnoBench);
     bool bloqueou = false;
-    registrar(FaseCriticas, MedirCriticas(estado, bloqueou));
+    registrar(FaseCriticas, MaisRapida([&] { return MedirCriticas(estado, bloqueou); }));
     if (bloqueou)
         throw Falha(QStringLiteral("A crítica de %1 bloqueou a geração").arg(estado.competencia));
     registrar(FaseGeracao, MedirGeracao(estado));
     const QStringList primeira = RetratoDaGeracao(estado.competencia);
-    registrar(FaseGeracao + QStringLiteral(" (2ª)"), MedirGeracao(estado));
+    registrar(FaseGeracao2, MedirGeracao(estado));
     if (RetratoDaGeracao(estado.competencia) != primeira)
         g_diferencas << QStringLiteral("%1 servidores, %2").arg(tamanho).arg(mes);
-    registrar(FasePisoGeracao, PisoGeracao(mes, AnoBench, ContarLinhasTrabalho(estado.competencia)));
+    const LinhasTrabalho escritas = ContarLinhasTrabalho(estado.competencia);
+    registrar(FasePisoGeracao, MaisRapida([&] { return PisoGeracao(mes, AnoBench, escritas); }));
     qint64 bytes = 0;
-    registrar(FaseExportacao, MedirExportacao(estado, pasta, bytes));
-    registrar(FasePisoExportacao, PisoExportacao(estado.competencia, bytes, pasta));
+    registrar(FaseExportacao, MaisRapida([&] { return MedirExportacao(estado, pasta, bytes); }));
+    registrar(FasePisoExportacao,
+              MaisRapida([&] { return PisoExportacao(estado.competencia, bytes, pasta); }));
     return resultados;
 }
 
@@ -115,12 +130,21 @@ QList<Resultado> medirTamanho(int tamanho)
     return resultados;
 }
 
-double segundos(const QList<Resultado> &todos, int tamanho, const QString &mes, const QString &fase)
+double segundosDaLinha(const QList<Resultado> &todos, int tamanho, const QString &mes, const QString &fase)
 {
     for (const Resultado &r : todos)
         if (r.tamanho == tamanho && r.mes == mes && r.fase == fase)
             return r.medida.segundos;
     return 0;
+}
+
+// The time of a phase; for the generation, the faster of its two runs.
+double segundos(const QList<Resultado> &todos, int tamanho, const QString &mes, const QString &fase)
+{
+    const double t = segundosDaLinha(todos, tamanho, mes, fase);
+    if (fase != FaseGeracao)
+        return t;
+    return std::min(t, segundosDaLinha(todos, tamanho, mes, FaseGeracao2));
 }
 
 void imprimirRazoes(const QList<Resultado> &todos, const QList<int> &tamanhos)
@@ -181,9 +205,9 @@ int main(int argc, char *argv[])
     InstalarOperador(&operador);
     std::printf("Máquina: %s, %d núcleos\n", qPrintable(QSysInfo::prettyProductName()),
                 QThread::idealThreadCount());
-    std::printf("%7s  %s  %s %11s %10s %10s %13s %11s\n", "servid.", "mês",
+    std::printf("%7s  %s  %s %11s %10s %10s %13s %9s %9s %11s\n", "servid.", "mês",
                 qPrintable(QStringLiteral("fase").leftJustified(16)), "tempo", "lidas", "escritas",
-                "linhas/s", "pico RSS");
+                "linhas/s", "pág. lid", "pág. grav", "pico RSS");
     int saida = 0;
     try {
         QList<Resultado> todos;
