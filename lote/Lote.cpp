@@ -1,5 +1,6 @@
 #include "lote/Lote.h"
 
+#include "common/VersaoPrograma.h"
 #include "db/Conexao.h"
 #include "econtas/Principal.h"
 #include "lote/OperadorLote.h"
@@ -12,7 +13,18 @@ QString TextoDeUso()
         QStringLiteral("uso: TvEcontasLote <banco> <ano> <usuario> <verbo> [argumentos] [opções]")};
     for (const DefinicaoVerbo &v : Verbos())
         linhas << QStringLiteral("  ") + v.uso;
+    linhas << QStringLiteral("ou:  TvEcontasLote --versao");
     return linhas.join('\n');
+}
+
+bool PedeVersaoDoPrograma(const QStringList &linha)
+{
+    return linha == QStringList{QStringLiteral("--versao")};
+}
+
+QString TextoDeVersao()
+{
+    return QStringLiteral("TvEcontasLote ") + QLatin1String(VersaoPrograma);
 }
 
 bool EhCompetenciaValida(const QString &mmYYYY)

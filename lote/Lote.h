@@ -46,6 +46,11 @@ struct DefinicaoVerbo {
 const QList<DefinicaoVerbo> &Verbos();
 QString TextoDeUso();
 
+// `TvEcontasLote --versao` alone asks for the program's version (the verbs' own --versao is the file
+// format's).
+bool PedeVersaoDoPrograma(const QStringList &linha);
+QString TextoDeVersao();
+
 // Parses the command line (without the program name). On a usage error returns false with the reason.
 bool AnalisarArgumentos(const QStringList &linha, ArgumentosLote &args, QString &erro);
 

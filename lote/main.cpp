@@ -8,6 +8,10 @@
 int main(int argc, char *argv[])
 {
     QCoreApplication app(argc, argv);
+    if (PedeVersaoDoPrograma(app.arguments().mid(1))) {
+        EscreverSaida(TextoDeVersao());
+        return Concluido;
+    }
     ContextoLote contexto;
     QString erro;
     if (!AnalisarArgumentos(app.arguments().mid(1), contexto.args, erro)) {
