@@ -1,15 +1,16 @@
-# The two set-up commands: `make demo` and `make test`. Both work on a fresh Debian 12 machine.
+# The set-up commands: `make demo`, `make test` and `make package`. All work on a fresh Debian 12 machine.
 SHELL := /bin/bash
 BUILD ?= build
 JOBS ?= $(shell nproc)
 PACOTES := g++ cmake ninja-build clang-format qt6-base-dev libqt6sql6-ibase libfbclient2 \
-           firebird3.0-server-core firebird3.0-utils
+           firebird3.0-server-core firebird3.0-utils \
+           dpkg-dev file lintian desktop-file-utils
 SUDO := $(shell [ "$$(id -u)" = 0 ] || echo sudo)
 DEMO_DIR := demo
 DEMO_DB := $(DEMO_DIR)/amostra.fdb
 DEMO_ANO := 2024
 
-.PHONY: all deps build test demo bench format clean
+.PHONY: all deps build test package demo bench format clean
 
 all: build
 
@@ -29,6 +30,10 @@ build: $(BUILD)/build.ninja
 
 test: deps build
 	cd $(BUILD) && ctest --output-on-failure -j $(JOBS)
+
+# The Debian package $(BUILD)/e-contas_<version>_amd64.deb.
+package: deps build
+	cmake --build $(BUILD) --target package
 
 demo: deps build
 	@bash fixtures/demo.sh "$(BUILD)/bin" "$(DEMO_DIR)" "$(DEMO_DB)" "$(DEMO_ANO)"
