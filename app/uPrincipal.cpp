@@ -72,9 +72,7 @@ TfrmPrincipal::TfrmPrincipal(const QString &ano, const QString &usuario, QWidget
     montarJanela();
     ExecutarAcao([this] { ConfiguracoesIniciaris(estado); });
     estado.dataPagamento = QDate::currentDate();
-    dtpPagamento->setDate(estado.dataPagamento);
-    edtCodMunicipio->setText(estado.codMunicipio);
-    edtVersaoTovrin->setText(estado.versaoTovrin);
+    mostrarEstado();
     ligarAoEstado();
     ligarAoProgresso();
     ligarBotoes();
@@ -256,7 +254,7 @@ void TfrmPrincipal::ligarBotoes()
     connect(btnCaminhoArquivo, &QPushButton::clicked, this, &TfrmPrincipal::PegarCaminhoArquivo);
     connect(btnCriticas, &QPushButton::clicked, this, &TfrmPrincipal::btnCriticasClick);
     connect(btnGeracao, &QPushButton::clicked, this,
-            [this] { ExecutarAcaoLonga([this] { ::btnGeracaoClick(estado); }); });
+            [this] { executarComValoresFixos([](TEstadoEcontas &fixo) { ::btnGeracaoClick(fixo); }); });
     connect(btnExportacao, &QPushButton::clicked, this, &TfrmPrincipal::btnExportacaoClick);
     connect(btnDesfazerGeracao, &QPushButton::clicked, this, &TfrmPrincipal::btnDesfazerGeracaoClick);
     connect(btnEcontas_010, &QPushButton::clicked, this,
@@ -280,6 +278,38 @@ void TfrmPrincipal::aplicarOcupado(bool ocupado)
     m_ocupado = ocupado;
     for (auto it = m_habilitado.cbegin(); it != m_habilitado.cend(); ++it)
         it.key()->setEnabled(it.value() && !ocupado);
+    for (QWidget *entrada :
+         std::initializer_list<QWidget *>{lvPrincipal, dtpPagamento, edtCodMunicipio, edtVersaoTovrin})
+        entrada->setEnabled(!ocupado);
+}
+
+void TfrmPrincipal::executarComValoresFixos(const std::function<void(TEstadoEcontas &)> &execucao)
+{
+    // The run works on a copy taken when its button was pressed: a click on the month list or a new
+    // date while it runs cannot reach the competence, date, version or folder it works with.
+    TEstadoEcontas fixo = estado;
+    if (ExecutarAcaoLonga([&] { execucao(fixo); }) == ResultadoAcao::Recusada)
+        return;
+    const bool selecionado = estado.mesSelecionado; // false when the run reloaded the month list
+    estado = std::move(fixo);
+    estado.mesSelecionado = selecionado;
+    mostrarEstado();
+}
+
+void TfrmPrincipal::mostrarEstado()
+{
+    dtpPagamento->setDate(estado.dataPagamento);
+    edtCodMunicipio->setText(estado.codMunicipio);
+    edtVersaoTovrin->setText(estado.versaoTovrin);
+    edtCaminhoArquivo->setText(estado.caminhoArquivo);
+    const QSignalBlocker bloqueio(lvPrincipal);
+    for (int r = 0; r < lvPrincipal->rowCount(); ++r) {
+        if (estado.mesSelecionado && lvPrincipal->item(r, 0)->data(PapelCompetencia) == estado.competencia) {
+            lvPrincipal->selectRow(r);
+            return;
+        }
+    }
+    lvPrincipal->clearSelection();
 }
 
 void TfrmPrincipal::showEvent(QShowEvent *evento)
@@ -333,6 +363,8 @@ LinhaMes TfrmPrincipal::linhaSelecionada() const
 
 void TfrmPrincipal::lvPrincipalClick()
 {
+    if (m_ocupado)
+        return; // the list is disabled while a run goes on; a selection made meanwhile is undone after it
     const LinhaMes linha = linhaSelecionada();
     if (linha.mesAno.isEmpty()) {
         estado.mesSelecionado = false;
@@ -360,20 +392,20 @@ void TfrmPrincipal::PegarCaminhoArquivo()
 
 void TfrmPrincipal::btnCriticasClick()
 {
-    ExecutarAcaoLonga([this] { ::btnCriticasClick(estado); });
+    executarComValoresFixos([](TEstadoEcontas &fixo) { ::btnCriticasClick(fixo); });
 }
 
 void TfrmPrincipal::btnExportacaoClick()
 {
-    ExecutarAcaoLonga([this] { ExportarArquivos(estado); });
+    executarComValoresFixos([](TEstadoEcontas &fixo) { ExportarArquivos(fixo); });
 }
 
 void TfrmPrincipal::btnDesfazerGeracaoClick()
 {
-    ExecutarAcaoLonga([this] {
-        if (!ExcluirExportacao(estado))
-            return;
-        for (QPushButton *b : {btnGeracao, btnExportacao, btnDesfazerGeracao})
-            habilitar(b, false);
-    });
+    bool desfeita = false;
+    executarComValoresFixos([&desfeita](TEstadoEcontas &fixo) { desfeita = ExcluirExportacao(fixo); });
+    if (!desfeita)
+        return;
+    for (QPushButton *b : {btnGeracao, btnExportacao, btnDesfazerGeracao})
+        habilitar(b, false);
 }

@@ -80,6 +80,11 @@ private:
     // Buttons keep the state the month asks for; while an action runs they are all disabled.
     void habilitar(QPushButton *botao, bool habilitado);
     void aplicarOcupado(bool ocupado);
+    // Runs a critique, generation, export or undo on the values the window holds now, then shows what
+    // the run left (the export empties the folder, for one).
+    void executarComValoresFixos(const std::function<void(TEstadoEcontas &)> &execucao);
+    // Puts the state's date, settings, folder and selected month into the widgets.
+    void mostrarEstado();
 
     QHash<QPushButton *, bool> m_habilitado;
     bool m_ocupado = false;
