@@ -1,6 +1,7 @@
 // TvEcontas <banco> <ano> <usuario>
 #include "app/Inicio.h"
 #include "app/OperadorJanelas.h"
+#include "common/Idioma.h"
 #include "criticas/visualizador/uEcontasCriticas.h"
 
 #include <QApplication>
@@ -8,6 +9,7 @@
 int main(int argc, char *argv[])
 {
     QApplication app(argc, argv);
+    InstalarPortugues(app);
     OperadorJanelas operador;
     operador.definirExibicaoCriticas([](const ListasCriticas &listas) {
         TfrmEcontasCriticas visualizador(listas, QApplication::activeWindow());

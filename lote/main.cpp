@@ -1,5 +1,6 @@
 // TvEcontasLote: the month's work of the e-Contas module without windows.
 #include "common/Falha.h"
+#include "common/Idioma.h"
 #include "lote/Lote.h"
 #include "lote/OperadorLote.h"
 
@@ -8,6 +9,7 @@
 int main(int argc, char *argv[])
 {
     QCoreApplication app(argc, argv);
+    InstalarPortugues(app);
     if (PedeVersaoDoPrograma(app.arguments().mid(1))) {
         EscreverSaida(TextoDeVersao());
         return Concluido;
