@@ -81,10 +81,14 @@ ListasCriticas btnCriticasClick(TEstadoEcontas &estado)
         return {};
     }
     TProgresso &progresso = Operador().progresso();
-    progresso.definirMaximo(TProgresso::Principal, PassosDaCritica);
-    progresso.definirPosicao(TProgresso::Principal, 0);
-    CarregarDadosEcontas(estado);
+    // Reading the record sets takes a while on a large payroll: the operator sees the status and a
+    // busy bar from the start, then the steps of the checks.
     DefinirStatus(QStringLiteral("Iniciando busca por críticas do Econtas"));
+    progresso.definirFaixa(TProgresso::Principal, 0, 0);
+    ProcessarEventos();
+    CarregarDadosEcontas(estado);
+    progresso.definirFaixa(TProgresso::Principal, 0, PassosDaCritica);
+    progresso.definirPosicao(TProgresso::Principal, 0);
     const ListasCriticas listas = VisualizarCriticas(estado);
     if (estado.ErroCritica) {
         progresso.limparGeracao();

@@ -42,10 +42,15 @@ void CarregarDadosEcontas(TEstadoEcontas &estado)
                           &estado.Econtas042, &estado.Econtas043})
         fonte->fechar();
     estado.Econtas010 = AbrirTabelaECONTAS_010(estado.mes_cadastro);
+    ProcessarEventos();
     estado.EContas020 = AbrirTabelaECONTAS_020(estado.SQLPadrao);
+    ProcessarEventos();
     estado.Econtas030 = AbrirTabelaECONTAS_030(estado.numero_mes_selecionado, estado.SQLPadrao);
+    ProcessarEventos();
     estado.Econtas040 = AbrirTabelaECONTAS_040(estado.ano_folha, estado.SQLPadrao);
+    ProcessarEventos();
     estado.Econtas042 = AbrirTabelaECONTAS_042(estado.mes_cadastro, estado.ano_folha, estado.SQLPadrao);
+    ProcessarEventos();
     estado.Econtas043 = AbrirTabelaECONTAS_043(estado.SQLPadrao);
 }
 
