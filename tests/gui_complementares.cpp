@@ -56,7 +56,7 @@ private slots:
     void listaAgrupadaComMarcasEChaves();
     void enviarGravaAEscolhaEFecha();
     void falhaAoEnviarDeixaAJanelaAberta();
-    void mesSemComplementaresFechaComAvisoVazio();
+    void mesSemComplementaresFechaComAviso();
     void reusoEnquantoAbertaENovaDepoisDeFechar();
 };
 
@@ -143,7 +143,7 @@ void TesteJanelaComplementares::falhaAoEnviarDeixaAJanelaAberta()
     janela->close();
 }
 
-void TesteJanelaComplementares::mesSemComplementaresFechaComAvisoVazio()
+void TesteJanelaComplementares::mesSemComplementaresFechaComAviso()
 {
     OperadorTeste operador;
     BancoTeste banco({"JAN", "FEV", "BC1"});
@@ -152,7 +152,8 @@ void TesteJanelaComplementares::mesSemComplementaresFechaComAvisoVazio()
     QVERIFY(!TfrmComplementares::Abrir(&principal, "JAN", "2024", CNPJ));
     QCOMPARE(operador.mensagens.size(), 1);
     QCOMPARE(operador.mensagens.first().tipo, QStringLiteral("informacao"));
-    QCOMPARE(operador.mensagens.first().texto, QString());
+    QCOMPARE(operador.mensagens.first().texto,
+             QStringLiteral("Não há folhas complementares para esta competência."));
     QVERIFY(!TfrmComplementares::Instancia());
     destruirFechadas();
     QVERIFY(vigia.isNull());

@@ -84,6 +84,8 @@ TfrmComplementares::TfrmComplementares(QWidget *parent)
     btnSair = new QPushButton(QStringLiteral("Sair"), this);
     btnSair->setObjectName(QStringLiteral("btnSair"));
     btnSair->setGeometry(537, 298, 100, 30);
+    for (QPushButton *botao : {BitBtn1, btnSair})
+        botao->setAutoDefault(true); // Return and Enter press the focused button
     connect(BitBtn1, &QPushButton::clicked, this, &TfrmComplementares::Enviar);
     connect(btnSair, &QPushButton::clicked, this, &QWidget::close);
 }
@@ -112,7 +114,7 @@ bool TfrmComplementares::ListarComplementares()
 {
     const QList<TLinhaComplementar> linhas = ::ListarComplementares(FMes, FAno, FCNPJ);
     if (linhas.isEmpty()) {
-        MensagemInformacao(QString());
+        MensagemInformacao(QStringLiteral("Não há folhas complementares para esta competência."));
         return false;
     }
     lvComplementares->clear();
