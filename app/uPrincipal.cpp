@@ -27,6 +27,16 @@
 
 TfrmPrincipal *frmPrincipal = nullptr;
 
+QString MensagemGeracaoBloqueada()
+{
+    return QStringLiteral("Geração bloqueada: corrija as críticas e execute-as novamente.");
+}
+
+QString MensagemGeracaoDesfeita()
+{
+    return QStringLiteral("Geração desfeita.");
+}
+
 namespace {
 
 constexpr int LarguraCliente = 796;
@@ -41,11 +51,13 @@ QGroupBox *grupo(const QString &titulo, QWidget *pai, const QRect &area)
     return g;
 }
 
-QPushButton *botao(const QString &texto, QWidget *pai, const QRect &area, const QString &dica)
+QPushButton *botao(const QString &texto, QWidget *pai, const QRect &area, const QString &dica,
+                   const QString &titulo)
 {
     auto *b = new QPushButton(texto, pai);
     b->setGeometry(area);
-    TfrmPrincipal::DefinirDica(b, dica);
+    b->setAutoDefault(true); // Return and Enter press the focused button, as Space does
+    TfrmPrincipal::DefinirDica(b, dica, titulo);
     return b;
 }
 
@@ -84,12 +96,16 @@ TfrmPrincipal::~TfrmPrincipal()
         frmPrincipal = nullptr;
 }
 
-void TfrmPrincipal::DefinirDica(QWidget *controle, const QString &dica)
+void TfrmPrincipal::DefinirDica(QWidget *controle, const QString &dica, const QString &titulo)
 {
     const QStringList partes = dica.split(QLatin1Char('|'));
+    // "Título" is only a placeholder in the hints: the control's own name reads better.
+    const bool semTitulo =
+        partes.value(0) == QStringLiteral("Título") || partes.value(0) == QStringLiteral("Titulo");
+    const QString mostrado = semTitulo && !titulo.isEmpty() ? titulo : partes.value(0);
     controle->setProperty("dica", dica);
-    controle->setToolTip(QStringLiteral("<b>%1</b><br/>%2")
-                             .arg(partes.value(0).toHtmlEscaped(), partes.value(1).toHtmlEscaped()));
+    controle->setToolTip(
+        QStringLiteral("<b>%1</b><br/>%2").arg(mostrado.toHtmlEscaped(), partes.value(1).toHtmlEscaped()));
 }
 
 void TfrmPrincipal::montarJanela()
@@ -128,6 +144,8 @@ QGroupBox *TfrmPrincipal::montarLista(QWidget *pai)
     lvPrincipal->setSelectionBehavior(QAbstractItemView::SelectRows);
     lvPrincipal->setSelectionMode(QAbstractItemView::SingleSelection);
     lvPrincipal->setShowGrid(true);
+    lvPrincipal->setTabKeyNavigation(false); // Tab leaves the list; the arrows move the selection
+    lvPrincipal->horizontalHeader()->setStretchLastSection(true);
     return geral;
 }
 
@@ -138,28 +156,35 @@ void TfrmPrincipal::montarLateral(QWidget *pai)
     dtpPagamento->setGeometry(10, 20, 178, 22);
     dtpPagamento->setCalendarPopup(true);
     dtpPagamento->setDisplayFormat(QStringLiteral("dd/MM/yyyy"));
-    DefinirDica(dtpPagamento, QStringLiteral("Título|Escolha a data de pagamento|1"));
+    DefinirDica(dtpPagamento, QStringLiteral("Título|Escolha a data de pagamento|1"),
+                QStringLiteral("Data de Pagamento"));
 
     QGroupBox *config = grupo(QStringLiteral("  Configurações   "), pai, QRect(580, 68, 198, 100));
     rotulo(QStringLiteral("Código do Município"), config, QRect(10, 18, 178, 16));
     edtCodMunicipio = new QLineEdit(config);
     edtCodMunicipio->setGeometry(10, 34, 178, 20);
-    DefinirDica(edtCodMunicipio, QStringLiteral("Título|Digite o código do municipio|2"));
+    DefinirDica(edtCodMunicipio, QStringLiteral("Título|Digite o código do municipio|2"),
+                QStringLiteral("Código do Município"));
     rotulo(QStringLiteral("Versão Tovrin TCM"), config, QRect(10, 56, 178, 16));
     edtVersaoTovrin = new QLineEdit(config);
     edtVersaoTovrin->setGeometry(10, 72, 178, 20);
-    DefinirDica(edtVersaoTovrin, QStringLiteral("Título|Digite a versão do tovrin TCM|0"));
+    DefinirDica(edtVersaoTovrin, QStringLiteral("Título|Digite a versão do tovrin TCM|0"),
+                QStringLiteral("Versão Tovrin TCM"));
 
     QGroupBox *geracao = grupo(QStringLiteral("  Geração do Econtas"), pai, QRect(580, 172, 198, 98));
     btnCriticas = botao(QStringLiteral("    Criticas        "), geracao, QRect(8, 20, 88, 32),
-                        QStringLiteral("Título|Botão para visualização das críticas do e-Contas|5"));
+                        QStringLiteral("Título|Botão para visualização das críticas do e-Contas|5"),
+                        QStringLiteral("Críticas"));
     btnGeracao = botao(QStringLiteral("    Geração        "), geracao, QRect(102, 20, 88, 32),
-                       QStringLiteral("Título|Botão para geração das informações do e-Contas|5"));
+                       QStringLiteral("Título|Botão para geração das informações do e-Contas|5"),
+                       QStringLiteral("Geração"));
     btnExportacao = botao(QStringLiteral("  Exportação     "), geracao, QRect(8, 58, 88, 32),
-                          QStringLiteral("Título|Botão para exportar as informações em TXT|4"));
+                          QStringLiteral("Título|Botão para exportar as informações em TXT|4"),
+                          QStringLiteral("Exportação"));
     btnDesfazerGeracao =
         botao(QStringLiteral("Excluir Geração"), geracao, QRect(102, 58, 88, 32),
-              QStringLiteral("Título|Botão para excluir a geração de informações do e-Contas|7"));
+              QStringLiteral("Título|Botão para excluir a geração de informações do e-Contas|7"),
+              QStringLiteral("Excluir Geração"));
 
     rotulo(QStringLiteral("   Caminho do Arquivo   "), pai, QRect(580, 276, 198, 16));
     edtCaminhoArquivo = new QLineEdit(pai);
@@ -167,7 +192,8 @@ void TfrmPrincipal::montarLateral(QWidget *pai)
     edtCaminhoArquivo->setReadOnly(true);
     edtCaminhoArquivo->setStyleSheet(QStringLiteral("QLineEdit { background: #FFFFE1; }"));
     btnCaminhoArquivo = botao(QString(), pai, QRect(750, 292, 28, 26),
-                              QStringLiteral("Título|Selecione o caminho onde será exportado o arquivo|3"));
+                              QStringLiteral("Título|Selecione o caminho onde será exportado o arquivo|3"),
+                              QStringLiteral("Caminho do Arquivo"));
     btnCaminhoArquivo->setIcon(style()->standardIcon(QStyle::SP_DirOpenIcon));
 }
 
@@ -175,13 +201,16 @@ void TfrmPrincipal::montarPreviews(QWidget *pai)
 {
     QGroupBox *previews = grupo(QStringLiteral("  Preview e-Contas   "), pai, QRect(10, 276, 560, 50));
     btnEcontas_010 = botao(QStringLiteral("Unidades Gestoras"), previews, QRect(10, 18, 175, 26),
-                           QStringLiteral("Titulo|Click aqui para pré-visualizar as unidades gestoras|4"));
+                           QStringLiteral("Titulo|Click aqui para pré-visualizar as unidades gestoras|4"),
+                           QStringLiteral("Unidades Gestoras"));
     btnEcontas_020 =
         botao(QStringLiteral("Unidades Orçamentarias"), previews, QRect(192, 18, 175, 26),
-              QStringLiteral("Título|Click aqui para pré-visualizar as unidades orçamentarias|4"));
+              QStringLiteral("Título|Click aqui para pré-visualizar as unidades orçamentarias|4"),
+              QStringLiteral("Unidades Orçamentárias"));
     btnEnviarComplementar = botao(
         QStringLiteral("Enviar Complementar"), previews, QRect(374, 18, 175, 26),
-        QStringLiteral("Título|Botão para folhas complementares na geração de informações do e-Contas|7"));
+        QStringLiteral("Título|Botão para folhas complementares na geração de informações do e-Contas|7"),
+        QStringLiteral("Enviar Complementar"));
 }
 
 void TfrmPrincipal::montarProgresso(QWidget *pai)
@@ -219,8 +248,11 @@ void TfrmPrincipal::ligarAoEstado()
             [this](const QString &t) { estado.codMunicipio = t; });
     connect(edtVersaoTovrin, &QLineEdit::textChanged, this,
             [this](const QString &t) { estado.versaoTovrin = t; });
-    connect(edtCaminhoArquivo, &QLineEdit::textChanged, this,
-            [this](const QString &t) { estado.caminhoArquivo = t; });
+    connect(edtCaminhoArquivo, &QLineEdit::textChanged, this, [this](const QString &t) {
+        estado.caminhoArquivo = t;
+        edtCaminhoArquivo->setCursorPosition(0); // the start of a long path, the whole of it as hint
+        edtCaminhoArquivo->setToolTip(t);
+    });
 }
 
 void TfrmPrincipal::ligarAoProgresso()
@@ -288,6 +320,7 @@ void TfrmPrincipal::executarComValoresFixos(const std::function<void(TEstadoEcon
     // The run works on a copy taken when its button was pressed: a click on the month list or a new
     // date while it runs cannot reach the competence, date, version or folder it works with.
     TEstadoEcontas fixo = estado;
+    DefinirStatus(QString());
     if (ExecutarAcaoLonga([&] { execucao(fixo); }) == ResultadoAcao::Recusada)
         return;
     const bool selecionado = estado.mesSelecionado; // false when the run reloaded the month list
@@ -347,6 +380,7 @@ void TfrmPrincipal::ControlesTCMA()
         }
         lvPrincipal->item(r, 0)->setData(PapelCompetencia, l.mesAno);
     }
+    lvPrincipal->resizeColumnsToContents();
 }
 
 LinhaMes TfrmPrincipal::linhaSelecionada() const
@@ -365,6 +399,7 @@ void TfrmPrincipal::lvPrincipalClick()
 {
     if (m_ocupado)
         return; // the list is disabled while a run goes on; a selection made meanwhile is undone after it
+    DefinirStatus(QString());
     const LinhaMes linha = linhaSelecionada();
     if (linha.mesAno.isEmpty()) {
         estado.mesSelecionado = false;
@@ -393,6 +428,8 @@ void TfrmPrincipal::PegarCaminhoArquivo()
 void TfrmPrincipal::btnCriticasClick()
 {
     executarComValoresFixos([](TEstadoEcontas &fixo) { ::btnCriticasClick(fixo); });
+    if (estado.ErroCritica)
+        DefinirStatus(MensagemGeracaoBloqueada());
 }
 
 void TfrmPrincipal::btnExportacaoClick()
@@ -408,4 +445,5 @@ void TfrmPrincipal::btnDesfazerGeracaoClick()
         return;
     for (QPushButton *b : {btnGeracao, btnExportacao, btnDesfazerGeracao})
         habilitar(b, false);
+    DefinirStatus(MensagemGeracaoDesfeita());
 }

@@ -57,8 +57,9 @@ public:
     void btnExportacaoClick();
     void btnDesfazerGeracaoClick();
 
-    // The balloon hint of a control: "title|description|picture".
-    static void DefinirDica(QWidget *controle, const QString &dica);
+    // The balloon hint of a control: "title|description|picture". A placeholder title gives way to
+    // the one given here.
+    static void DefinirDica(QWidget *controle, const QString &dica, const QString &titulo = QString());
 
 protected:
     void showEvent(QShowEvent *evento) override;
@@ -92,3 +93,7 @@ private:
 };
 
 extern TfrmPrincipal *frmPrincipal;
+
+// Status texts: after a critique whose findings block the generation, and after an undo.
+QString MensagemGeracaoBloqueada();
+QString MensagemGeracaoDesfeita();

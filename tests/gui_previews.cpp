@@ -12,6 +12,8 @@
 #include <QTableWidget>
 #include <QtTest>
 
+#include <numeric>
+
 namespace {
 void prepararUnidades(BancoTeste &banco)
 {
@@ -58,12 +60,23 @@ QStringList linhas(const QTableWidget *lista)
     return r;
 }
 
-QStringList cabecalhos(const QTableWidget *lista)
+// The header texts, and their columns: as wide as given unless the header needs more to show whole,
+// the last column giving up what the others took.
+void compararCabecalhos(const QTableWidget *lista, const QStringList &textos, const QList<int> &larguras)
 {
-    QStringList r;
-    for (int c = 0; c < lista->columnCount(); ++c)
-        r << lista->horizontalHeaderItem(c)->text().trimmed() + "/" + QString::number(lista->columnWidth(c));
-    return r;
+    const int ultima = lista->columnCount() - 1;
+    QCOMPARE(lista->columnCount(), textos.size());
+    int soma = 0;
+    for (int c = 0; c <= ultima; ++c) {
+        const QString texto = lista->horizontalHeaderItem(c)->text();
+        QCOMPARE(texto.trimmed(), textos[c]);
+        QVERIFY2(lista->horizontalHeader()->sectionSizeHint(c) <= lista->columnWidth(c) || c == ultima,
+                 qPrintable(texto));
+        if (c < ultima)
+            QVERIFY(lista->columnWidth(c) >= larguras[c]);
+        soma += lista->columnWidth(c);
+    }
+    QCOMPARE(soma, std::accumulate(larguras.begin(), larguras.end(), 0));
 }
 
 void salvarTela(QWidget *janela, const QString &nome)
@@ -106,8 +119,7 @@ void TesteJanelasPreview::unidadesGestoras()
     TfrmUndidadeGestoraECONTAS *janela = TfrmUndidadeGestoraECONTAS::Instancia();
     QVERIFY(janela && janela->isVisible() && !janela->isModal());
     QCOMPARE(janela->windowTitle(), QStringLiteral("Unidades Gestoras E-Contas"));
-    QCOMPARE(cabecalhos(janela->lvUnidades),
-             QStringList({"C.N.P.J/140", "Unidade Gestora/185", "Descrição/445"}));
+    compararCabecalhos(janela->lvUnidades, {"C.N.P.J", "Unidade Gestora", "Descrição"}, {140, 185, 445});
     // The secretariat without CNPJ shows the client's; unit 4001 is not described.
     QStringList obtido = linhas(janela->lvUnidades);
     obtido.sort();
@@ -129,8 +141,8 @@ void TesteJanelasPreview::unidadesOrcamentarias()
     TfrmUnidadesOrcamentariasECONTAS *janela = TfrmUnidadesOrcamentariasECONTAS::Instancia();
     QVERIFY(janela && janela->isVisible());
     QCOMPARE(janela->windowTitle(), QStringLiteral("Listagem de Unidades Orçamentárias para o Econtas"));
-    QCOMPARE(cabecalhos(janela->lvUnidades),
-             QStringList({"Unidade Gestora/130", "Unidade Orçamentária/130", "Descrição/508"}));
+    compararCabecalhos(janela->lvUnidades, {"Unidade Gestora", "Unidade Orçamentária", "Descrição"},
+                       {130, 130, 508});
     QCOMPARE(linhas(janela->lvUnidades), QStringList({"|200101|FUNDO GERAL", "4001|400101|<>"}));
     QCOMPARE(janela->textoStatus(), QStringLiteral("Total de Unidades Orçamentárias: 2"));
     salvarTela(janela, QStringLiteral("unidades_orcamentarias.png"));

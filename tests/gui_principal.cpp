@@ -77,6 +77,7 @@ private slots:
     void caminhoDoArquivo();
     void botoesDesabilitadosDuranteUmaAcao();
     void janelaNaAmostra();
+    void criticaQueBloqueiaAvisaNoStatus();
 };
 
 void TestePrincipalJanela::janelaComOsMesesDoAno()
@@ -92,7 +93,8 @@ void TestePrincipalJanela::janelaComOsMesesDoAno()
     QCOMPARE(janela.size(), QSize(796, 483));
     QCOMPARE(janela.lvPrincipal->columnCount(), 6);
     QCOMPARE(janela.lvPrincipal->horizontalHeaderItem(2)->text(), QStringLiteral("C.N.P.J"));
-    QCOMPARE(janela.lvPrincipal->columnWidth(0), 95);
+    // The columns fit their contents inside the list's fixed width: nothing scrolls sideways.
+    QVERIFY(janela.lvPrincipal->horizontalHeader()->length() <= janela.lvPrincipal->viewport()->width());
     QCOMPARE(janela.lvPrincipal->rowCount(), 3);
     QStringList primeira;
     for (int c = 0; c < 6; ++c)
@@ -183,6 +185,7 @@ void TestePrincipalJanela::desfazerGeracao()
     compararBotoes(janela, {false, false, false, true});
     QCOMPARE(janela.pbPricipal->value(), 0);
     QCOMPARE(janela.pbPricipal->maximum(), 8);
+    QCOMPARE(janela.painelMensagens->text(), MensagemGeracaoDesfeita());
 
     // The list lost its selection: a second undo asks for a month.
     operador.limpar();
@@ -250,8 +253,41 @@ void TestePrincipalJanela::janelaNaAmostra()
         QCOMPARE(janela.estado.mes_cadastro, QStringLiteral("FEV"));
         QVERIFY(!janela.estado.SQLPadrao.isEmpty());
         QVERIFY(operador.mensagens.isEmpty());
+        // Every cell shows its whole text ("Fevereiro de 2024", the formatted CNPJ, the dates).
+        const QFontMetrics medida = janela.lvPrincipal->fontMetrics();
+        for (int r = 0; r < janela.lvPrincipal->rowCount(); ++r)
+            for (int c = 0; c < janela.lvPrincipal->columnCount(); ++c)
+                QVERIFY2(medida.horizontalAdvance(janela.lvPrincipal->item(r, c)->text()) <
+                             janela.lvPrincipal->columnWidth(c),
+                         qPrintable(janela.lvPrincipal->item(r, c)->text()));
         QDir().mkpath(ECONTAS_SCREENSHOT_DIR);
         janela.grab().save(QStringLiteral(ECONTAS_SCREENSHOT_DIR "/principal_amostra.png"));
+    }
+    QSqlDatabase::database(QStringLiteral("FDConn"), false).close();
+}
+
+// March of the sample holds findings that block the generation: the status panel says so until the
+// next action.
+void TestePrincipalJanela::criticaQueBloqueiaAvisaNoStatus()
+{
+    OperadorTeste operador;
+    QTemporaryDir pasta;
+    const QString caminho = pasta.filePath(QStringLiteral("amostra.fdb"));
+    ParametrosAmostra parametros;
+    parametros.servidores = Amostra::MinimoServidores;
+    parametros.meses = {Amostra::MesComProblemas};
+    CriarBancoAmostra(caminho, parametros);
+    TConexao conexao(caminho);
+    {
+        TfrmPrincipal janela("2024", "operador");
+        janela.show();
+        janela.lvPrincipal->selectRow(0);
+        QTest::mouseClick(janela.btnCriticas, Qt::LeftButton);
+        QVERIFY(janela.estado.ErroCritica);
+        QCOMPARE(janela.painelMensagens->text(), MensagemGeracaoBloqueada());
+        janela.lvPrincipal->clearSelection();
+        janela.lvPrincipal->selectRow(0);
+        QCOMPARE(janela.painelMensagens->text(), QString());
     }
     QSqlDatabase::database(QStringLiteral("FDConn"), false).close();
 }

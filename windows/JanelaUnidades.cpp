@@ -36,6 +36,7 @@ TJanelaUnidades::TJanelaUnidades(QWidget *parent, const QString &titulo, const Q
         lvUnidades->setColumnWidth(c, colunas[c].largura);
         m_centralizadas << colunas[c].centralizada;
     }
+    caberCabecalhos();
 
     stbUnidades = new QStatusBar(this);
     stbUnidades->setObjectName(QStringLiteral("stbUnidades"));
@@ -69,6 +70,22 @@ void TJanelaUnidades::keyPressEvent(QKeyEvent *evento)
         close();
     else
         QWidget::keyPressEvent(evento);
+}
+
+// A column narrower than its header grows to show it whole; the last column gives up the room.
+void TJanelaUnidades::caberCabecalhos()
+{
+    QHeaderView *cabecalho = lvUnidades->horizontalHeader();
+    const int ultima = lvUnidades->columnCount() - 1;
+    int acrescimo = 0;
+    for (int c = 0; c < ultima; ++c) {
+        const int necessaria = cabecalho->sectionSizeHint(c);
+        if (necessaria > lvUnidades->columnWidth(c)) {
+            acrescimo += necessaria - lvUnidades->columnWidth(c);
+            lvUnidades->setColumnWidth(c, necessaria);
+        }
+    }
+    lvUnidades->setColumnWidth(ultima, lvUnidades->columnWidth(ultima) - acrescimo);
 }
 
 QString TJanelaUnidades::textoStatus() const

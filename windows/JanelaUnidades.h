@@ -36,6 +36,7 @@ protected:
     void keyPressEvent(QKeyEvent *evento) override;
 
 private:
+    void caberCabecalhos();
     void mostrarLinha(int linha, const QStringList &colunas);
 
     QLabel *m_painel = nullptr;
