@@ -381,6 +381,9 @@ void TfrmPrincipal::ControlesTCMA()
         lvPrincipal->item(r, 0)->setData(PapelCompetencia, l.mesAno);
     }
     lvPrincipal->resizeColumnsToContents();
+    // The last column takes the rest of the width again (sizing to contents undid it).
+    lvPrincipal->horizontalHeader()->setStretchLastSection(false);
+    lvPrincipal->horizontalHeader()->setStretchLastSection(true);
 }
 
 LinhaMes TfrmPrincipal::linhaSelecionada() const

@@ -205,6 +205,15 @@ void TestePrincipalJanela::caminhoDoArquivo()
     QCOMPARE(janela.edtCaminhoArquivo->text(), QStringLiteral("/dados/envio/ECONTAS"));
     QCOMPARE(janela.estado.caminhoArquivo, QStringLiteral("/dados/envio/ECONTAS"));
     QVERIFY(janela.edtCaminhoArquivo->isReadOnly());
+    // A long path shows its start in the edit and the whole of it as hint.
+    QCOMPARE(janela.edtCaminhoArquivo->cursorPosition(), 0);
+    QCOMPARE(janela.edtCaminhoArquivo->toolTip(), QStringLiteral("/dados/envio/ECONTAS"));
+    // The hint's placeholder title gives way to the control's name; the documented hint stays.
+    QCOMPARE(
+        janela.btnCaminhoArquivo->toolTip(),
+        QStringLiteral("<b>Caminho do Arquivo</b><br/>Selecione o caminho onde será exportado o arquivo"));
+    QCOMPARE(janela.btnCaminhoArquivo->property("dica").toString(),
+             QStringLiteral("Título|Selecione o caminho onde será exportado o arquivo|3"));
     resposta.clear(); // cancelled
     QTest::mouseClick(janela.btnCaminhoArquivo, Qt::LeftButton);
     QCOMPARE(janela.edtCaminhoArquivo->text(), QStringLiteral("/dados/envio/ECONTAS"));
