@@ -32,6 +32,7 @@ private slots:
     void outroGrupoBloqueia_data();
     void outroGrupoBloqueia();
     void umaExecucaoAvancaTrezePassos();
+    void statusEBarraOcupadaEnquantoLeOsConjuntos();
     void falhaDeUmaVerificacaoNaoCarimba();
 };
 
@@ -171,6 +172,31 @@ void TesteExecucaoCriticas::umaExecucaoAvancaTrezePassos()
     VisualizarCriticas(estado);
     QCOMPARE(operador.progresso().posicao(TProgresso::Principal), 13);
     QVERIFY(operador.eventosProcessados >= 13);
+}
+
+// The operator sees the status and a busy bar while the record sets are read (pending events run
+// between them), then the thirteen steps.
+void TesteExecucaoCriticas::statusEBarraOcupadaEnquantoLeOsConjuntos()
+{
+    OperadorTeste operador;
+    BancoTeste banco;
+    MontarMesCriticas(banco, ProblemaCritica::Nenhum);
+    TEstadoEcontas estado;
+    SelecionarJaneiroCriticas(estado);
+    TProgresso &progresso = operador.progresso();
+    QStringList passos;
+    QObject::connect(&progresso, &TProgresso::statusMudou, [&](const QString &t) { passos << t; });
+    QObject::connect(&progresso, &TProgresso::barraMudou, [&](int barra) {
+        const TProgresso::Estado &e = progresso.barra(TProgresso::Barra(barra));
+        const QString faixa = QStringLiteral("%1-%2").arg(e.minimo).arg(e.maximo);
+        if (barra == TProgresso::Principal && !passos.isEmpty() && passos.last().section('@', 0, 0) != faixa)
+            passos << faixa + '@' + QString::number(operador.eventosProcessados);
+    });
+    btnCriticasClick(estado);
+    QCOMPARE(passos.value(0), QStringLiteral("Iniciando busca por críticas do Econtas"));
+    QVERIFY2(passos.value(1).startsWith("0-0@") && passos.value(2).startsWith("0-13@"),
+             qPrintable(passos.join(' ')));
+    QVERIFY(passos.value(2).section('@', 1).toInt() > passos.value(1).section('@', 1).toInt());
 }
 
 // A check that fails ends the run: the flags keep their values and nothing is stamped.
