@@ -3,6 +3,7 @@
 #include "app/OperadorJanelas.h"
 #include "common/Idioma.h"
 #include "criticas/visualizador/uEcontasCriticas.h"
+#include "resumo/pdf/PdfResumo.h"
 
 #include <QApplication>
 
@@ -10,6 +11,7 @@ int main(int argc, char *argv[])
 {
     QApplication app(argc, argv);
     InstalarPortugues(app);
+    InstalarPdfResumo();
     OperadorJanelas operador;
     operador.definirExibicaoCriticas([](const ListasCriticas &listas) {
         TfrmEcontasCriticas visualizador(listas, QApplication::activeWindow());

@@ -7,6 +7,7 @@
 #include "econtas/Principal.h"
 #include "export/ExportacaoEcontas.h"
 #include "generation/Geracao.h"
+#include "windows/JanelaResumo.h"
 #include "windows/uComplementares.h"
 #include "windows/uUndidadeGestoraECONTAS.h"
 #include "windows/uUnidadesOrcamentariasECONTAS.h"
@@ -246,6 +247,8 @@ void TfrmPrincipal::montarProgresso(QWidget *pai)
     pbPricipal = new QProgressBar(pai);
     pbPricipal->setGeometry(10, 396, 768, 24);
     pbPricipal->setValue(0);
+    btnResumo = botao(QStringLiteral("Resumo do Envio"), pai, QRect(10, 424, 150, 24),
+                      QStringLiteral("Título|Resumo da competência gerada e conferência com a folha|4"));
 }
 
 void TfrmPrincipal::montarStatus()
@@ -300,7 +303,7 @@ void TfrmPrincipal::ligarBotoes()
     for (QPushButton *b : {btnCriticas, btnCaminhoArquivo})
         m_habilitado.insert(b, true);
     for (QPushButton *b : {btnGeracao, btnExportacao, btnDesfazerGeracao, btnEcontas_010, btnEcontas_020,
-                           btnEnviarComplementar})
+                           btnEnviarComplementar, btnResumo})
         habilitar(b, false);
     connect(lvPrincipal, &QTableWidget::itemSelectionChanged, this, &TfrmPrincipal::lvPrincipalClick);
     connect(btnCaminhoArquivo, &QPushButton::clicked, this, &TfrmPrincipal::PegarCaminhoArquivo);
@@ -316,6 +319,7 @@ void TfrmPrincipal::ligarBotoes()
     connect(btnEnviarComplementar, &QPushButton::clicked, this, [this] {
         TfrmComplementares::Abrir(this, estado.mes_cadastro, estado.ano_folha, estado.cnpjCliente());
     });
+    connect(btnResumo, &QPushButton::clicked, this, [this] { TfrmResumo::Abrir(this, estado); });
     connect(&TAcoes::instancia(), &TAcoes::ocupadoMudou, this, &TfrmPrincipal::aplicarOcupado);
 }
 
@@ -426,7 +430,7 @@ void TfrmPrincipal::lvPrincipalClick()
     const LinhaMes linha = linhaSelecionada();
     if (linha.mesAno.isEmpty()) {
         estado.mesSelecionado = false;
-        for (QPushButton *b : {btnEcontas_010, btnEcontas_020, btnEnviarComplementar})
+        for (QPushButton *b : {btnEcontas_010, btnEcontas_020, btnEnviarComplementar, btnResumo})
             habilitar(b, false);
         return;
     }
@@ -436,6 +440,7 @@ void TfrmPrincipal::lvPrincipalClick()
         habilitar(btnGeracao, botoes.geracao);
         habilitar(btnExportacao, botoes.exportacao);
         habilitar(btnDesfazerGeracao, botoes.exportacao);
+        habilitar(btnResumo, botoes.exportacao);
         for (QPushButton *b : {btnEcontas_010, btnEcontas_020, btnEnviarComplementar})
             habilitar(b, true);
     });
@@ -466,7 +471,7 @@ void TfrmPrincipal::btnDesfazerGeracaoClick()
     executarComValoresFixos([&desfeita](TEstadoEcontas &fixo) { desfeita = ExcluirExportacao(fixo); });
     if (!desfeita)
         return;
-    for (QPushButton *b : {btnGeracao, btnExportacao, btnDesfazerGeracao})
+    for (QPushButton *b : {btnGeracao, btnExportacao, btnDesfazerGeracao, btnResumo})
         habilitar(b, false);
     DefinirStatus(MensagemGeracaoDesfeita());
 }

@@ -40,6 +40,7 @@ public:
     QPushButton *btnEcontas_010 = nullptr;
     QPushButton *btnEcontas_020 = nullptr;
     QPushButton *btnEnviarComplementar = nullptr;
+    QPushButton *btnResumo = nullptr; // summary of the generated competence
     QLineEdit *edtCaminhoArquivo = nullptr;
     QPushButton *btnCaminhoArquivo = nullptr;
     std::array<QProgressBar *, 7> pbRegistro{}; // 010, 020, 030, 040, 041, 042, 043

@@ -13,7 +13,9 @@
 #include "fixtures/lib/GeradorAmostra.h"
 #include "fixtures/lib/OperadorConsole.h"
 
-#include <QCoreApplication>
+#include "resumo/pdf/PdfResumo.h"
+
+#include <QGuiApplication>
 #include <QMap>
 #include <QSqlDatabase>
 #include <QSysInfo>
@@ -194,7 +196,9 @@ QList<int> tamanhosPedidos(const QStringList &args, bool &ok)
 
 int main(int argc, char *argv[])
 {
-    QCoreApplication app(argc, argv);
+    UsarPlataformaSemTelaSeNenhumaEscolhida();
+    QGuiApplication app(argc, argv);
+    InstalarPdfResumo();
     bool ok = false;
     const QList<int> tamanhos = tamanhosPedidos(app.arguments().mid(1), ok);
     if (!ok) {

@@ -238,6 +238,20 @@ QString MesDaLetra(const QString &pLetra)
     return posicao < 0 ? QString() : MESES.at(posicao);
 }
 
+QStringList ColunasDoItemFixo(const QString &codigo)
+{
+    QStringList colunas;
+    for (const ItemFixo &item : ItensFixos)
+        if (codigo == QLatin1String(item.codigo))
+            colunas << QString::fromLatin1(item.coluna);
+    return colunas;
+}
+
+const QList<int> &NumerosDosSlotsDeEventos()
+{
+    return NumerosDosSlots;
+}
+
 QString SqlSlotsDeEventos(const QString &pFolha, const QStringList &pComplementares)
 {
     const QString folha = Sql::ValidarFolha(pFolha);

@@ -4,6 +4,7 @@
 // maternity leave, the proportional values of TB_GESTANTE.
 #include "db/Dinheiro.h"
 
+#include <QList>
 #include <QString>
 #include <QStringList>
 
@@ -27,6 +28,11 @@ Dinheiro RetornaValorGestanteProp(const TEstadoEcontas &estado, const QString &p
 
 // The statement texts, also used by the per-generation caches.
 // The event slots of a sheet (and of the complementary sheets merged with it) as one UNION.
+// The payroll columns the fixed item of this event code is valued from in a monthly payment (empty for
+// an event that is not fixed), and the numbers of the event slots of a sheet.
+QStringList ColunasDoItemFixo(const QString &codigo);
+const QList<int> &NumerosDosSlotsDeEventos();
+
 QString SqlSlotsDeEventos(const QString &pFolha, const QStringList &pComplementares);
 // The slots of one staff member summed per event code.
 QString SqlSomaDosSlots(const QString &pSlots, const QString &pMatricula);

@@ -8,6 +8,8 @@
 #include "econtas/EstadoEcontas.h"
 #include "export/RegistrosEcontas.h"
 #include "export/VerificacaoArquivo.h"
+#include "resumo/DocumentoResumo.h"
+#include "resumo/Manifesto.h"
 
 #include <QDir>
 #include <QFile>
@@ -93,8 +95,8 @@ void verificarArquivo(const QString &temporario, const QString &arquivo)
                     QChar(13) + DescreverProblemas(arquivo, problemas).join(QChar(13)));
 }
 
-void exportarUnidadeGestora(TArquivoEcontas &escritor, const TComandosSql::TabelasExportacao &tabelas,
-                            int linha010, const QString &pCaminho)
+QString exportarUnidadeGestora(TArquivoEcontas &escritor, const TComandosSql::TabelasExportacao &tabelas,
+                               int linha010, const QString &pCaminho)
 {
     const RowSet &t = tabelas.TBL_EXP_010;
     const DestinoArquivo destino =
@@ -116,6 +118,19 @@ void exportarUnidadeGestora(TArquivoEcontas &escritor, const TComandosSql::Tabel
     }
     verificarArquivo(temporario.caminho(), destino.arquivo);
     temporario.colocarNoLugar(destino.arquivo);
+    return destino.arquivo;
+}
+
+// Beside the unit folders: the summary of the competence (PDF and CSV), then the manifest of every
+// file of the export, written last.
+void gravarResumoEManifesto(const TEstadoEcontas &estado, const QString &pCaminho, const QStringList &arquivos)
+{
+    if (arquivos.isEmpty())
+        return;
+    DefinirStatus(QStringLiteral("Gravando o resumo da competência"));
+    ProcessarEventos();
+    const QStringList resumo = GravarArquivosResumo(MontarDocumentoResumo(estado), pCaminho);
+    GravarManifesto(pCaminho, arquivos + resumo);
 }
 
 } // namespace
@@ -153,14 +168,16 @@ void AlimentaProgressExportacao(const TComandosSql::TabelasExportacao &tabelas)
     progresso.definirFaixa(TProgresso::Principal, 0, total);
 }
 
-void Exporta_Econtas(const TEstadoEcontas &estado, const TComandosSql::TabelasExportacao &tabelas,
-                     const QString &pCaminho)
+QStringList Exporta_Econtas(const TEstadoEcontas &estado, const TComandosSql::TabelasExportacao &tabelas,
+                            const QString &pCaminho)
 {
     const FilhosExportacao filhos(tabelas);
     TArquivoEcontas escritor(estado, tabelas, filhos);
     const int unidades = tabelas.TBL_EXP_010.quantidadeLinhas();
+    QStringList arquivos;
     for (int linha010 = 0; linha010 < unidades; ++linha010)
-        exportarUnidadeGestora(escritor, tabelas, linha010, pCaminho);
+        arquivos << exportarUnidadeGestora(escritor, tabelas, linha010, pCaminho);
+    return arquivos;
 }
 
 void ExportarArquivos(TEstadoEcontas &estado)
@@ -176,7 +193,8 @@ void ExportarArquivos(TEstadoEcontas &estado)
         TComandosSql::CarregaArquivosExportaEcontas(estado.competencia);
     AlimentaProgressExportacao(tabelas);
     DefinirStatus(QStringLiteral("Iniciando Exportação do Econtas"));
-    Exporta_Econtas(estado, tabelas, estado.caminhoArquivo);
+    const QStringList arquivos = Exporta_Econtas(estado, tabelas, estado.caminhoArquivo);
+    gravarResumoEManifesto(estado, estado.caminhoArquivo, arquivos);
     TComandosSql::CarimbarControle(TComandosSql::CarimboControle::Exportacao, estado.competencia,
                                    estado.usuario);
     MensagemInformacao(QStringLiteral("Arquivos exportados com sucesso."));

@@ -1,9 +1,11 @@
 #pragma once
 // The export of the selected competence: one submission file per managing unit of the competence,
-// each in a folder of its own under the base folder, then the export date in the control row.
+// each in a folder of its own under the base folder, the summary of the competence (RESUMO-MMYYYY.pdf
+// and .csv) and the manifest SHA256SUMS beside them, then the export date in the control row.
 #include "db/ComandosExportacao.h"
 
 #include <QString>
+#include <QStringList>
 
 struct TEstadoEcontas;
 
@@ -14,8 +16,8 @@ void ExportarArquivos(TEstadoEcontas &estado);
 // Sizes the record bars by the rows of each work table and the overall bar by their sum.
 void AlimentaProgressExportacao(const TComandosSql::TabelasExportacao &tabelas);
 
-// Writes every submission file of the tables under the base folder pCaminho.
-void Exporta_Econtas(const TEstadoEcontas &estado, const TComandosSql::TabelasExportacao &tabelas,
+// Writes every submission file of the tables under the base folder pCaminho; returns their paths.
+QStringList Exporta_Econtas(const TEstadoEcontas &estado, const TComandosSql::TabelasExportacao &tabelas,
                      const QString &pCaminho);
 
 // The folder and the file of a managing unit under the base folder.

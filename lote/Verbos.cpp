@@ -10,6 +10,7 @@ int ExecutarComplementares(ContextoLote &contexto);
 int ExecutarUnidades(ContextoLote &contexto);
 int VerboProcessar(ContextoLote &contexto);
 int ExecutarGerar(ContextoLote &contexto);
+int VerboResumo(ContextoLote &contexto);
 
 const QList<DefinicaoVerbo> &Verbos()
 {
@@ -29,7 +30,7 @@ const QList<DefinicaoVerbo> &Verbos()
          {QStringLiteral("--versao")},
          {},
          VerboExportar},
-        {QStringLiteral("verificar"), QStringLiteral("verificar ARQUIVO..."), 1, -1, {}, {}, VerboVerificar},
+        {QStringLiteral("verificar"), QStringLiteral("verificar ARQUIVO...|PASTA"), 1, -1, {}, {}, VerboVerificar},
         {QStringLiteral("criticas"),
          QStringLiteral("criticas MMYYYY [--sim]"),
          1,
@@ -65,6 +66,13 @@ const QList<DefinicaoVerbo> &Verbos()
          {QStringLiteral("--data-pagamento"), QStringLiteral("--versao")},
          {QStringLiteral("--sim")},
          VerboProcessar},
+        {QStringLiteral("resumo"),
+         QStringLiteral("resumo MMYYYY [--csv ARQUIVO] [--pdf ARQUIVO]"),
+         1,
+         1,
+         {QStringLiteral("--csv"), QStringLiteral("--pdf")},
+         {},
+         VerboResumo},
     };
     return verbos;
 }

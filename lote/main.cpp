@@ -4,12 +4,17 @@
 #include "lote/Lote.h"
 #include "lote/OperadorLote.h"
 
-#include <QCoreApplication>
+#include "resumo/pdf/PdfResumo.h"
+
+#include <QGuiApplication>
 
 int main(int argc, char *argv[])
 {
-    QCoreApplication app(argc, argv);
+    // The summary report is drawn with Qt's PDF writer, which needs a graphics platform but no display.
+    UsarPlataformaSemTelaSeNenhumaEscolhida();
+    QGuiApplication app(argc, argv);
     InstalarPortugues(app);
+    InstalarPdfResumo();
     if (PedeVersaoDoPrograma(app.arguments().mid(1))) {
         EscreverSaida(TextoDeVersao());
         return Concluido;

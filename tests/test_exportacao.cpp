@@ -4,6 +4,7 @@
 #include "common/Falha.h"
 #include "db/RowSet.h"
 #include "export/ExportacaoEcontas.h"
+#include "resumo/pdf/PdfResumo.h"
 #include "econtas/EstadoEcontas.h"
 #include "support/BancoTeste.h"
 #include "support/LoteTeste.h"
@@ -172,6 +173,7 @@ QStringList carimbo(BancoTeste &banco)
 class TesteExportacao : public QObject {
     Q_OBJECT
 private slots:
+    void initTestCase() { InstalarPdfResumo(); }
     void arquivosIguaisAosEscritosAMao();
     void segundaExportacaoSubstituiOsArquivosComOsMesmosBytes();
     void mesmoTipoDePagamentoTrazOsMesmosItensEmOrdem();
@@ -438,5 +440,5 @@ void TesteExportacao::verboExportarPedeOMesGerado()
     QCOMPARE(carimbo(banco), QStringList{carimboDeHoje("ANA")});
 }
 
-QTEST_GUILESS_MAIN(TesteExportacao)
+QTEST_MAIN(TesteExportacao)
 #include "test_exportacao.moc"

@@ -1,0 +1,33 @@
+// resumo MMYYYY [--csv ARQUIVO] [--pdf ARQUIVO]: the summary of a generated competence and its
+// differences against the payroll; status 3 when a difference has no explanation.
+#include "econtas/Principal.h"
+#include "lote/Lote.h"
+#include "lote/OperadorLote.h"
+#include "lote/SelecaoMes.h"
+#include "resumo/CsvResumo.h"
+#include "resumo/DocumentoResumo.h"
+#include "resumo/GravacaoArquivo.h"
+#include "resumo/TextoResumo.h"
+
+int VerboResumo(ContextoLote &contexto)
+{
+    const QString competencia = contexto.args.argumentos.value(0);
+    const int selecao = SelecionarMes(contexto, competencia);
+    if (selecao != Concluido)
+        return selecao;
+    if (!BotoesDoMes(competencia).exportacao) {
+        EscreverErro(
+            QStringLiteral("a competência %1 ainda não foi gerada (veja o verbo gerar)").arg(competencia));
+        return InterrompidoPeloFluxo;
+    }
+    const DocumentoResumo documento = MontarDocumentoResumo(contexto.estado);
+    EscreverSaida((LinhasResumo(documento.resumo) + QStringList{QString()} +
+                   LinhasReconciliacao(documento.reconciliacao))
+                      .join(QLatin1Char('\n')));
+    const QMap<QString, QString> &opcoes = contexto.args.opcoes;
+    if (opcoes.contains(QStringLiteral("--csv")))
+        GravarArquivoInteiro(opcoes.value(QStringLiteral("--csv")), ConteudoCsvResumo(documento.resumo));
+    if (opcoes.contains(QStringLiteral("--pdf")))
+        GravarArquivoInteiro(opcoes.value(QStringLiteral("--pdf")), GerarPdfResumo(documento));
+    return documento.reconciliacao.servidoresSemExplicacao() > 0 ? InterrompidoPeloFluxo : Concluido;
+}

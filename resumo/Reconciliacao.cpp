@@ -1,0 +1,318 @@
+#include "resumo/Reconciliacao.h"
+
+#include "db/ComandosFontes.h"
+#include "db/ComandosItens.h"
+#include "db/ComandosSelecao.h"
+#include "db/RowSet.h"
+#include "db/Sql.h"
+#include "econtas/EstadoEcontas.h"
+#include "resumo/FormatoValores.h"
+
+#include <QHash>
+#include <QMap>
+#include <QSet>
+
+namespace {
+
+// Earning columns of a sheet that only the monthly payment turns into items: on a 13th-salary sheet
+// nothing carries them.
+const QStringList ColunasSoDoPagamentoMensal = {
+    "SALARIO", "VALAULAS", "VALEXTRAS", "VALEXTRA1", "VALADNOT",   "POGIZ",     "ADIANTA",
+    "SALFAM",  "SAL13PROP", "AVISOPREV", "FERIASPROP", "FERIASVEN", "ADICFERIAS",
+};
+
+struct ValorNomeado {
+    QString texto;
+    Dinheiro valor;
+    bool desconto = false; // on the discounts' side
+};
+
+struct Servidor {
+    QString nome;
+    Dinheiro proventosFolha;
+    Dinheiro descontosFolha;
+    Dinheiro proventosEnvio;
+    Dinheiro descontosEnvio;
+    QString foraDaSelecao;            // why the month's selection leaves him out, empty when it takes him
+    QList<ValorNomeado> naoContados;  // items sent that no payment total counts
+    QList<ValorNomeado> colunasNaoLevadas;
+    QList<ValorNomeado> maternidade; // what TB_GESTANTE gives beyond the sheet, per event
+};
+
+using Servidores = QMap<QString, Servidor>; // by registration, in order
+
+QString chave(const QString &matricula)
+{
+    QString m = matricula;
+    while (m.endsWith(QLatin1Char(' ')))
+        m.chop(1);
+    return m;
+}
+
+QString motivoForaDaSelecao(const RowSet &r)
+{
+    if (r.texto(QStringLiteral("TCM")) == QLatin1String("T"))
+        return QStringLiteral("excluído do envio ao tribunal (TCM)");
+    if (r.texto(QStringLiteral("NAOENVTRIB")) == QLatin1String("T") ||
+        r.texto(QStringLiteral("NAOENVSECRETARIA")) == QLatin1String("T"))
+        return QStringLiteral("lotação não enviada ao tribunal");
+    if (r.texto(QStringLiteral("STATUS")) != QLatin1String("1"))
+        return QStringLiteral("lotação inativa ou não cadastrada");
+    if (r.dinheiro(QStringLiteral("TOTPROV")) <= Dinheiro())
+        return QStringLiteral("sem proventos na folha");
+    return QStringLiteral("fora da seleção da competência");
+}
+
+// The month's own sheet: every active staff member with an amount, with what the selection would say
+// of him.
+void lerFolhaDoMes(Servidores &s, const QString &mes)
+{
+    const QString m = Sql::ValidarMes(mes);
+    RowSet r = RowSet::abrir(Sql::Linhas({
+        QStringLiteral("SELECT p.matricula, p.nome, p.tcm, l.naoenvtrib, l.status,"),
+        QStringLiteral("       sec.naoenvtrib AS naoenvsecretaria, f.totprov, f.totdesc"),
+        QStringLiteral("  FROM kvb001%1 p").arg(m),
+        QStringLiteral(" INNER JOIN kvbdxx02%1 f ON (f.matricula = p.matricula)").arg(m),
+        QStringLiteral("  LEFT JOIN kvb006%1 l ON (l.cdsecreta = p.cdsecreta AND l.cdsetor = p.cdsetor)").arg(m),
+        QStringLiteral("  LEFT JOIN kvb006%1 sec ON (sec.cdsecreta = p.cdsecreta AND sec.cdsetor = '000')").arg(m),
+        QStringLiteral(" WHERE f.ativo = 'T' AND (f.totprov <> 0 OR f.totdesc <> 0)"),
+    }));
+    for (r.first(); !r.eof(); r.next()) {
+        Servidor &v = s[chave(r.texto(QStringLiteral("MATRICULA")))];
+        v.nome = r.texto(QStringLiteral("NOME"));
+        v.proventosFolha += r.dinheiro(QStringLiteral("TOTPROV"));
+        v.descontosFolha += r.dinheiro(QStringLiteral("TOTDESC"));
+        v.foraDaSelecao = motivoForaDaSelecao(r);
+    }
+}
+
+QString motivoSemRegistro040(const RowSet &r)
+{
+    QStringList falta;
+    if (r.texto(QStringLiteral("CPF")).isEmpty())
+        falta << QStringLiteral("sem CPF");
+    if (r.texto(QStringLiteral("NOME")).isEmpty())
+        falta << QStringLiteral("sem nome");
+    if (r.texto(QStringLiteral("SEXO")).toInt() == 0)
+        falta << QStringLiteral("sem sexo");
+    if (r.texto(QStringLiteral("PISPASEP")).isEmpty())
+        falta << QStringLiteral("sem PIS/PASEP");
+    if (!falta.isEmpty())
+        return QStringLiteral("não enviado (sem registro 040): ") + falta.join(QStringLiteral(", "));
+    return QStringLiteral("não enviado (sem registro 040): unidade gestora ou orçamentária não gerada");
+}
+
+// The staff of the month's selection (the 040 source) and those who got a record 040: a staff member
+// of the selection without one is left out for the reason his data give.
+void lerSelecao(Servidores &s, const TEstadoEcontas &estado, const QString &selecaoBase)
+{
+    QSet<QString> enviados;
+    RowSet e = RowSet::abrir(
+        QStringLiteral("SELECT DISTINCT MATRICULA FROM ECONTAS_040 WHERE COMPETENCIA = ?"), {estado.competencia});
+    for (e.first(); !e.eof(); e.next())
+        enviados.insert(chave(e.texto(QStringLiteral("MATRICULA"))));
+    RowSet r = RowSet::abrir(TComandosSql::SqlEcontas_040(estado.ano_folha, selecaoBase));
+    for (r.first(); !r.eof(); r.next()) {
+        Servidor &v = s[chave(r.texto(QStringLiteral("MATRICULA")))];
+        v.foraDaSelecao = enviados.contains(chave(r.texto(QStringLiteral("MATRICULA")))) ? QString()
+                                                                                         : motivoSemRegistro040(r);
+    }
+}
+
+// A complementary or 13th-salary sheet the generation used; on a 13th-salary sheet the earning columns
+// nothing carries are named.
+void lerFolhaExtra(Servidores &s, const QString &textoSelecao, bool decimoTerceiro)
+{
+    if (textoSelecao.isEmpty())
+        return;
+    QString colunas = QStringLiteral("folhas.matricula, folhas.mes, folhas.totprov, folhas.totdesc");
+    if (decimoTerceiro)
+        for (const QString &c : ColunasSoDoPagamentoMensal)
+            colunas += QStringLiteral(", folhas.") + c;
+    RowSet r = RowSet::abrir(QStringLiteral("SELECT %1 FROM (%2) folhas").arg(colunas, textoSelecao));
+    for (r.first(); !r.eof(); r.next()) {
+        Servidor &v = s[chave(r.texto(QStringLiteral("MATRICULA")))];
+        v.proventosFolha += r.dinheiro(QStringLiteral("TOTPROV"));
+        v.descontosFolha += r.dinheiro(QStringLiteral("TOTDESC"));
+        if (!decimoTerceiro)
+            continue;
+        for (const QString &c : ColunasSoDoPagamentoMensal) {
+            const Dinheiro valor = r.dinheiro(c);
+            if (valor > Dinheiro())
+                v.colunasNaoLevadas.append(
+                    {QStringLiteral("coluna %1 da folha %2 não é levada a nenhum item")
+                         .arg(c, r.texto(QStringLiteral("MES"))),
+                     valor});
+        }
+    }
+}
+
+void lerPagamentos(Servidores &s, const QString &competencia)
+{
+    RowSet r = RowSet::abrir(QStringLiteral("SELECT MATRICULA, SUM(REMUNBASE) AS REMUNBASE, "
+                                            "SUM(TOTGRATFUNC) AS TOTGRATFUNC, SUM(TOTOUTREMU) AS TOTOUTREMU, "
+                                            "SUM(TOTDESC) AS TOTDESC FROM ECONTAS_041 WHERE COMPETENCIA = ? "
+                                            "GROUP BY MATRICULA"),
+                             {competencia});
+    for (r.first(); !r.eof(); r.next()) {
+        Servidor &v = s[chave(r.texto(QStringLiteral("MATRICULA")))];
+        v.proventosEnvio += r.dinheiro(QStringLiteral("REMUNBASE")) + r.dinheiro(QStringLiteral("TOTGRATFUNC")) +
+                            r.dinheiro(QStringLiteral("TOTOUTREMU"));
+        v.descontosEnvio += r.dinheiro(QStringLiteral("TOTDESC"));
+    }
+}
+
+// Items sent as earnings whose bonus type is none of 99, 0 and 1: no total of the payment counts them.
+void lerItensNaoContados(Servidores &s, const QString &competencia, const QString &mes)
+{
+    QSet<QString> definidos;
+    RowSet d = RowSet::abrir(QStringLiteral("SELECT CODIGO FROM KVB010%1").arg(Sql::ValidarMes(mes)));
+    for (d.first(); !d.eof(); d.next())
+        definidos.insert(d.texto(QStringLiteral("CODIGO")));
+    RowSet r = RowSet::abrir(
+        QStringLiteral("SELECT MATRICULA, CODEVENTO, SUM(VALOR) AS VALOR FROM ECONTAS_043 "
+                       "WHERE COMPETENCIA = ? AND DESCONTO <> 'T' AND (TIPOGRAT IS NULL OR TIPOGRAT NOT IN (0, 1, 99)) "
+                       "GROUP BY MATRICULA, CODEVENTO"),
+        {competencia});
+    for (r.first(); !r.eof(); r.next()) {
+        const QString evento = r.texto(QStringLiteral("CODEVENTO"));
+        const QString porque = definidos.contains(evento) ? QStringLiteral("sem tipo de gratificação")
+                                                          : QStringLiteral("sem definição na tabela de eventos");
+        s[chave(r.texto(QStringLiteral("MATRICULA")))].naoContados.append(
+            {QStringLiteral("evento %1 %2: não entra em nenhum total do pagamento").arg(evento, porque),
+             r.dinheiro(QStringLiteral("VALOR"))});
+    }
+}
+
+// Staff on maternity leave: each event valued from TB_GESTANTE beside what the month's sheet holds for
+// it (its event slots and, for a fixed event, its columns); the gap is what the leave explains.
+void lerGestantes(Servidores &s, const TEstadoEcontas &estado)
+{
+    const QString mes = Sql::ValidarMes(estado.mes_cadastro);
+    QMap<QPair<QString, QString>, Dinheiro> valores; // (registration, event) -> TB_GESTANTE
+    RowSet g = RowSet::abrir(
+        QStringLiteral("SELECT MATRICULA, EVENTO, VALOR FROM TB_GESTANTE WHERE ANO = ? AND MES = ? AND TPFOLHA = ?"),
+        {estado.ano_folha, estado.numero_mes_selecionado, mes});
+    for (g.first(); !g.eof(); g.next())
+        valores[{chave(g.texto(QStringLiteral("MATRICULA"))), g.texto(QStringLiteral("EVENTO"))}] +=
+            g.dinheiro(QStringLiteral("VALOR"));
+    if (valores.isEmpty())
+        return;
+    QSet<QString> descontos;
+    RowSet d = RowSet::abrir(QStringLiteral("SELECT CODIGO FROM KVB010%1 WHERE NATUREZA = 'D'").arg(mes));
+    for (d.first(); !d.eof(); d.next())
+        descontos.insert(d.texto(QStringLiteral("CODIGO")));
+    RowSet folha = RowSet::abrir(QStringLiteral("SELECT * FROM KVBDXX02%1 WHERE MATRICULA IN (SELECT MATRICULA FROM "
+                                                "TB_GESTANTE WHERE ANO = ? AND MES = ? AND TPFOLHA = ?)")
+                                     .arg(mes),
+                                 {estado.ano_folha, estado.numero_mes_selecionado, mes});
+    QHash<QString, int> linhaDe;
+    for (folha.first(); !folha.eof(); folha.next())
+        linhaDe.insert(chave(folha.texto(QStringLiteral("MATRICULA"))), folha.linhaAtual());
+    for (auto it = valores.cbegin(); it != valores.cend(); ++it) {
+        const auto &[matricula, evento] = it.key();
+        Dinheiro naFolha;
+        if (linhaDe.contains(matricula)) {
+            folha.irParaLinha(linhaDe.value(matricula));
+            for (int n : TComandosSql::NumerosDosSlotsDeEventos())
+                if (folha.texto(QStringLiteral("COD%1").arg(n)) == evento)
+                    naFolha += folha.dinheiro(QStringLiteral("VALOR%1").arg(n));
+            for (const QString &coluna : TComandosSql::ColunasDoItemFixo(evento))
+                naFolha += folha.dinheiro(coluna);
+        }
+        s[matricula].maternidade.append(
+            {QStringLiteral("licença-maternidade: evento %1 valorado pela TB_GESTANTE com %2 em vez dos %3 da folha")
+                 .arg(evento, FormatarReais(it.value()), FormatarReais(naFolha)),
+             Dinheiro::deDezMilesimos(it.value().dezMilesimos() - naFolha.dezMilesimos()), descontos.contains(evento)});
+    }
+}
+
+QString comValor(const QString &texto, Dinheiro valor)
+{
+    return texto + QStringLiteral(" (") + FormatarReais(valor) + QLatin1Char(')');
+}
+
+// Takes an explained amount off what is left, on the earnings side while that has a difference.
+void descontarExplicado(DiferencaServidor &d, Dinheiro valor)
+{
+    Dinheiro &lado = d.proventosSemExplicacao.eZero() ? d.descontosSemExplicacao : d.proventosSemExplicacao;
+    lado = Dinheiro::deDezMilesimos(lado.dezMilesimos() - valor.dezMilesimos());
+}
+
+DiferencaServidor explicar(const QString &matricula, const Servidor &v)
+{
+    DiferencaServidor d;
+    d.matricula = matricula;
+    d.nome = v.nome;
+    d.proventosFolha = v.proventosFolha;
+    d.proventosEnvio = v.proventosEnvio;
+    d.descontosFolha = v.descontosFolha;
+    d.descontosEnvio = v.descontosEnvio;
+    d.proventosSemExplicacao = d.diferencaProventos();
+    d.descontosSemExplicacao = d.diferencaDescontos();
+    if (!v.foraDaSelecao.isEmpty()) {
+        d.motivos << v.foraDaSelecao;
+        d.proventosSemExplicacao = d.descontosSemExplicacao = Dinheiro();
+        return d;
+    }
+    for (const ValorNomeado &n : v.naoContados + v.colunasNaoLevadas) {
+        d.motivos << comValor(n.texto, n.valor);
+        descontarExplicado(d, n.valor);
+    }
+    for (const ValorNomeado &n : v.maternidade) {
+        d.motivos << n.texto;
+        // The sent side is larger by what TB_GESTANTE adds, so the sheet's side falls short by it.
+        Dinheiro &lado = n.desconto ? d.descontosSemExplicacao : d.proventosSemExplicacao;
+        lado = lado + n.valor;
+    }
+    if (d.semExplicacao())
+        d.motivos << TextoSemExplicacao;
+    return d;
+}
+
+} // namespace
+
+Dinheiro DiferencaServidor::diferencaProventos() const
+{
+    return Dinheiro::deDezMilesimos(proventosFolha.dezMilesimos() - proventosEnvio.dezMilesimos());
+}
+
+Dinheiro DiferencaServidor::diferencaDescontos() const
+{
+    return Dinheiro::deDezMilesimos(descontosFolha.dezMilesimos() - descontosEnvio.dezMilesimos());
+}
+
+int Reconciliacao::servidoresSemExplicacao() const
+{
+    return int(std::count_if(diferencas.cbegin(), diferencas.cend(),
+                             [](const DiferencaServidor &d) { return d.semExplicacao(); }));
+}
+
+Reconciliacao Reconciliar(const TEstadoEcontas &estado)
+{
+    Servidores servidores;
+    lerFolhaDoMes(servidores, estado.mes_cadastro);
+    // The selection as the generation builds it: the month's base and the sheets chosen beside it.
+    const TComandosSql::TextosSelecao folhas =
+        TComandosSql::MontarTextosSelecao(1, estado.mes_cadastro, estado.ano_folha);
+    lerSelecao(servidores, estado, folhas.base);
+    lerFolhaExtra(servidores, folhas.complementar, false);
+    lerFolhaExtra(servidores, folhas.decimoAdiantamento, true);
+    lerFolhaExtra(servidores, folhas.decimoFinal, true);
+    lerPagamentos(servidores, estado.competencia);
+    lerItensNaoContados(servidores, estado.competencia, estado.mes_cadastro);
+    lerGestantes(servidores, estado);
+
+    Reconciliacao rec;
+    for (auto it = servidores.cbegin(); it != servidores.cend(); ++it) {
+        const Servidor &v = it.value();
+        rec.proventosFolha += v.proventosFolha;
+        rec.proventosEnvio += v.proventosEnvio;
+        rec.descontosFolha += v.descontosFolha;
+        rec.descontosEnvio += v.descontosEnvio;
+        if (v.proventosFolha == v.proventosEnvio && v.descontosFolha == v.descontosEnvio)
+            continue;
+        rec.diferencas.append(explicar(it.key(), v));
+    }
+    return rec;
+}

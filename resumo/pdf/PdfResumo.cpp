@@ -1,0 +1,125 @@
+#include "resumo/pdf/PdfResumo.h"
+
+#include "resumo/FormatoValores.h"
+#include "resumo/TextoResumo.h"
+
+#include <QBuffer>
+#include <QPageLayout>
+#include <QPageSize>
+#include <QPdfWriter>
+#include <QTextDocument>
+
+namespace {
+
+QString celula(const QString &texto, bool numero = false)
+{
+    return QStringLiteral("<td%1>%2</td>").arg(numero ? QStringLiteral(" align=\"right\"") : QString(),
+                                               texto.toHtmlEscaped());
+}
+
+QString cabecalho(const QStringList &titulos)
+{
+    QString html = QStringLiteral("<tr>");
+    for (const QString &t : titulos)
+        html += QStringLiteral("<th bgcolor=\"#dddddd\">") + t.toHtmlEscaped() + QStringLiteral("</th>");
+    return html + QStringLiteral("</tr>");
+}
+
+QString linhaUnidade(const QString &ug, const QString &uo, const QString &descricao, const TotaisResumo &t,
+                     bool destaque)
+{
+    QString html = destaque ? QStringLiteral("<tr bgcolor=\"#f0f0f0\">") : QStringLiteral("<tr>");
+    html += celula(ug) + celula(uo) + celula(descricao);
+    for (qint64 n : t.registros)
+        html += celula(QString::number(n), true);
+    html += celula(QString::number(t.servidores()), true) + celula(QString::number(t.pagamentos()), true);
+    for (Dinheiro v : {t.remuneracaoBase, t.gratificacoes, t.outrasRemuneracoes, t.descontos,
+                       t.contribuicaoPrevidenciaria, t.irrf})
+        html += celula(FormatarReais(v), true);
+    html += celula(QStringLiteral("%1 (%2)").arg(t.diarias).arg(FormatarReais(t.valorDiarias)), true);
+    return html + QStringLiteral("</tr>");
+}
+
+QString tabelaResumo(const ResumoCompetencia &r)
+{
+    QStringList titulos = {QStringLiteral("UG"), QStringLiteral("UO"), QStringLiteral("Descrição")};
+    for (const char *tipo : TiposDeRegistro)
+        titulos << QLatin1String(tipo);
+    titulos << QStringLiteral("Servidores") << QStringLiteral("Pagamentos") << QStringLiteral("Remuneração base")
+            << QStringLiteral("Gratificações") << QStringLiteral("Outras remunerações") << QStringLiteral("Descontos")
+            << QStringLiteral("Contribuição previdenciária") << QStringLiteral("IRRF") << QStringLiteral("Diárias");
+    QString html = QStringLiteral("<table border=\"1\" cellspacing=\"0\" cellpadding=\"2\" width=\"100%\">") +
+                   cabecalho(titulos);
+    for (const LinhaResumo &l : r.linhas)
+        html += linhaUnidade(l.ug, l.uo, l.descricao, l.totais, l.eUnidadeGestora());
+    html += linhaUnidade(QString(), QString(), QStringLiteral("Total da competência"), r.geral, true);
+    return html + QStringLiteral("</table>");
+}
+
+QString tabelaDiferencas(const Reconciliacao &rec)
+{
+    QString html = QStringLiteral("<p>") + TextoTotaisReconciliacao(rec).toHtmlEscaped() + QStringLiteral("</p>");
+    if (rec.diferencas.isEmpty())
+        return html + QStringLiteral("<p>Nenhuma diferença entre a folha e o envio.</p>");
+    html += QStringLiteral("<table border=\"1\" cellspacing=\"0\" cellpadding=\"2\" width=\"100%\">") +
+            cabecalho({QStringLiteral("Matrícula"), QStringLiteral("Nome"), QStringLiteral("Proventos folha"),
+                       QStringLiteral("Proventos envio"), QStringLiteral("Descontos folha"),
+                       QStringLiteral("Descontos envio"), QStringLiteral("Motivo")});
+    for (const DiferencaServidor &d : rec.diferencas) {
+        html += (d.semExplicacao() ? QStringLiteral("<tr bgcolor=\"#ffe0e0\">") : QStringLiteral("<tr>")) +
+                celula(d.matricula) + celula(d.nome) + celula(FormatarReais(d.proventosFolha), true) +
+                celula(FormatarReais(d.proventosEnvio), true) + celula(FormatarReais(d.descontosFolha), true) +
+                celula(FormatarReais(d.descontosEnvio), true) +
+                QStringLiteral("<td>") + d.motivos.join(QStringLiteral("; ")).toHtmlEscaped() +
+                QStringLiteral("</td></tr>");
+    }
+    html += QStringLiteral("</table><p>Servidores com diferença: %1; sem explicação: %2</p>")
+                .arg(rec.diferencas.size())
+                .arg(rec.servidoresSemExplicacao());
+    return html;
+}
+
+} // namespace
+
+QString HtmlResumo(const DocumentoResumo &d)
+{
+    const QString competencia = d.competencia.left(2) + QLatin1Char('/') + d.competencia.mid(2);
+    return QStringLiteral("<html><body style=\"font-size: 7pt\">"
+                          "<h2>Resumo do envio e-Contas</h2>"
+                          "<p><b>Município:</b> %1<br><b>Competência:</b> %2<br><b>Data:</b> %3<br>"
+                          "<b>Operador:</b> %4</p><h3>Resumo por unidade</h3>")
+               .arg(d.municipio.toHtmlEscaped(), competencia,
+                    d.data.toString(QStringLiteral("dd/MM/yyyy HH:mm")), d.operador.toHtmlEscaped()) +
+           tabelaResumo(d.resumo) + QStringLiteral("<h3>Conferência com a folha</h3>") +
+           tabelaDiferencas(d.reconciliacao) + QStringLiteral("</body></html>");
+}
+
+QByteArray PdfResumo(const DocumentoResumo &documento)
+{
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    QPdfWriter escritor(&buffer);
+    escritor.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Landscape, QMarginsF(12, 12, 12, 12),
+                                       QPageLayout::Millimeter));
+    escritor.setResolution(300);
+    escritor.setTitle(QStringLiteral("Resumo do envio e-Contas %1").arg(documento.competencia));
+    escritor.setCreator(QStringLiteral("TvEcontas"));
+    QTextDocument texto;
+    texto.setHtml(HtmlResumo(documento));
+    texto.setPageSize(escritor.pageLayout().paintRectPixels(escritor.resolution()).size());
+    texto.print(&escritor);
+    buffer.close();
+    return bytes;
+}
+
+void UsarPlataformaSemTelaSeNenhumaEscolhida()
+{
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+}
+
+void InstalarPdfResumo()
+{
+    InstalarGeradorPdfResumo(PdfResumo);
+}
