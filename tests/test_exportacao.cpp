@@ -4,6 +4,7 @@
 #include "common/Falha.h"
 #include "db/RowSet.h"
 #include "export/ExportacaoEcontas.h"
+#include "resumo/Manifesto.h"
 #include "resumo/pdf/PdfResumo.h"
 #include "econtas/EstadoEcontas.h"
 #include "support/BancoTeste.h"
@@ -22,6 +23,9 @@ const QString ArquivoPrefeitura =
     PastaPrefeitura + QStringLiteral("/ECONTAS-PREFEITURA MUNICIPAL DE SÃO JOÃO PA (0123456).TXT");
 const QString ArquivoCamara =
     QStringLiteral("CAMARA MUNICIPAL (0765432)/ECONTAS-CAMARA MUNICIPAL (0765432).TXT");
+// Beside the unit folders: the competence's summary and the manifest of the export.
+const QStringList ArquivosExportados = {ArquivoCamara, ArquivoPrefeitura, QStringLiteral("RESUMO-012020.csv"),
+                                        QStringLiteral("RESUMO-012020.pdf"), QStringLiteral("SHA256SUMS")};
 
 QDateTime dia(int ano, int mes, int d)
 {
@@ -198,7 +202,8 @@ void TesteExportacao::arquivosIguaisAosEscritosAMao()
 
     QCOMPARE(ExecutarAcaoLonga([&] { ExportarArquivos(estado); }), ResultadoAcao::Concluida);
 
-    QCOMPARE(arquivosSob(pasta), QStringList({ArquivoCamara, ArquivoPrefeitura}));
+    QCOMPARE(arquivosSob(pasta), ArquivosExportados);
+    QCOMPARE(VerificarManifesto(pasta), QList<ProblemaManifesto>());
     const QString dir = QStringLiteral(ECONTAS_SOURCE_DIR "/tests/dados/");
     const QByteArray prefeitura = ler(pasta + '/' + ArquivoPrefeitura);
     QCOMPARE(semDataDoCabecalho(prefeitura), ler(dir + "ouro_prefeitura.txt"));
@@ -235,7 +240,7 @@ void TesteExportacao::segundaExportacaoSubstituiOsArquivosComOsMesmosBytes()
     estado.caminhoArquivo = base.path() + '/';
     ExportarArquivos(estado);
 
-    QCOMPARE(arquivosSob(base.path()), QStringList({ArquivoCamara, ArquivoPrefeitura}));
+    QCOMPARE(arquivosSob(base.path()), ArquivosExportados);
     QCOMPARE(ler(base.filePath(ArquivoPrefeitura)), primeira);
     QCOMPARE(semDataDoCabecalho(ler(base.filePath(ArquivoCamara))),
              ler(QStringLiteral(ECONTAS_SOURCE_DIR "/tests/dados/ouro_camara.txt")));
@@ -375,7 +380,7 @@ void TesteExportacao::falhaNumRegistroNaoDeixaArquivoParcial()
         QChar(13) + QStringLiteral("'123.456' não é um valor inteiro válido");
     QCOMPARE(operador.textos(), QStringList{esperado});
     QCOMPARE(ler(base.filePath(ArquivoPrefeitura)), anterior);
-    QCOMPARE(arquivosSob(base.path()), QStringList({ArquivoCamara, ArquivoPrefeitura}));
+    QCOMPARE(arquivosSob(base.path()), ArquivosExportados);
     QVERIFY(estado.caminhoArquivo.isEmpty());
 }
 
@@ -436,7 +441,7 @@ void TesteExportacao::verboExportarPedeOMesGerado()
     QByteArray esperado = ler(QStringLiteral(ECONTAS_SOURCE_DIR "/tests/dados/ouro_camara.txt"));
     esperado.replace(26, 9, "FPG209999");
     QCOMPARE(semDataDoCabecalho(ler(base.filePath(ArquivoCamara))), esperado);
-    QCOMPARE(arquivosSob(base.path()), QStringList({ArquivoCamara, ArquivoPrefeitura}));
+    QCOMPARE(arquivosSob(base.path()), ArquivosExportados);
     QCOMPARE(carimbo(banco), QStringList{carimboDeHoje("ANA")});
 }
 
