@@ -11,9 +11,15 @@
 
 namespace {
 
+// An amount in a table whose caption already says the currency.
+QString valor(Dinheiro v)
+{
+    return FormatarReais(v).mid(3);
+}
+
 QString celula(const QString &texto, bool numero = false)
 {
-    return QStringLiteral("<td%1>%2</td>").arg(numero ? QStringLiteral(" align=\"right\"") : QString(),
+    return QStringLiteral("<td%1>%2</td>").arg(numero ? QStringLiteral(" align=\"right\" style=\"white-space: nowrap\"") : QString(),
                                                texto.toHtmlEscaped());
 }
 
@@ -21,7 +27,10 @@ QString cabecalho(const QStringList &titulos)
 {
     QString html = QStringLiteral("<tr>");
     for (const QString &t : titulos)
-        html += QStringLiteral("<th bgcolor=\"#dddddd\">") + t.toHtmlEscaped() + QStringLiteral("</th>");
+        html += QStringLiteral("<th bgcolor=\"#dddddd\"%1>")
+                    .arg(t == QLatin1String("Descrição") || t == QLatin1String("Nome") ? QStringLiteral(" width=\"20%\"")
+                                                                                      : QString()) +
+                t.toHtmlEscaped() + QStringLiteral("</th>");
     return html + QStringLiteral("</tr>");
 }
 
@@ -29,14 +38,14 @@ QString linhaUnidade(const QString &ug, const QString &uo, const QString &descri
                      bool destaque)
 {
     QString html = destaque ? QStringLiteral("<tr bgcolor=\"#f0f0f0\">") : QStringLiteral("<tr>");
-    html += celula(ug) + celula(uo) + celula(descricao);
+    html += celula(ug, true) + celula(uo, true) + celula(descricao);
     for (qint64 n : t.registros)
         html += celula(QString::number(n), true);
     html += celula(QString::number(t.servidores()), true) + celula(QString::number(t.pagamentos()), true);
     for (Dinheiro v : {t.remuneracaoBase, t.gratificacoes, t.outrasRemuneracoes, t.descontos,
                        t.contribuicaoPrevidenciaria, t.irrf})
-        html += celula(FormatarReais(v), true);
-    html += celula(QStringLiteral("%1 (%2)").arg(t.diarias).arg(FormatarReais(t.valorDiarias)), true);
+        html += celula(valor(v), true);
+    html += celula(QStringLiteral("%1 (%2)").arg(t.diarias).arg(valor(t.valorDiarias)), true);
     return html + QStringLiteral("</tr>");
 }
 
@@ -45,9 +54,10 @@ QString tabelaResumo(const ResumoCompetencia &r)
     QStringList titulos = {QStringLiteral("UG"), QStringLiteral("UO"), QStringLiteral("Descrição")};
     for (const char *tipo : TiposDeRegistro)
         titulos << QLatin1String(tipo);
-    titulos << QStringLiteral("Servidores") << QStringLiteral("Pagamentos") << QStringLiteral("Remuneração base")
-            << QStringLiteral("Gratificações") << QStringLiteral("Outras remunerações") << QStringLiteral("Descontos")
-            << QStringLiteral("Contribuição previdenciária") << QStringLiteral("IRRF") << QStringLiteral("Diárias");
+    // Short captions leave the width to the descriptions; the amounts do not wrap.
+    titulos << QStringLiteral("Serv.") << QStringLiteral("Pagtos.") << QStringLiteral("Rem. base")
+            << QStringLiteral("Gratif.") << QStringLiteral("Outras rem.") << QStringLiteral("Descontos")
+            << QStringLiteral("Contrib. prev.") << QStringLiteral("IRRF") << QStringLiteral("Diárias");
     QString html = QStringLiteral("<table border=\"1\" cellspacing=\"0\" cellpadding=\"2\" width=\"100%\">") +
                    cabecalho(titulos);
     for (const LinhaResumo &l : r.linhas)
@@ -87,7 +97,7 @@ QString HtmlResumo(const DocumentoResumo &d)
     return QStringLiteral("<html><body style=\"font-size: 7pt\">"
                           "<h2>Resumo do envio e-Contas</h2>"
                           "<p><b>Município:</b> %1<br><b>Competência:</b> %2<br><b>Data:</b> %3<br>"
-                          "<b>Operador:</b> %4</p><h3>Resumo por unidade</h3>")
+                          "<b>Operador:</b> %4</p><h3>Resumo por unidade (valores em R$)</h3>")
                .arg(d.municipio.toHtmlEscaped(), competencia,
                     d.data.toString(QStringLiteral("dd/MM/yyyy HH:mm")), d.operador.toHtmlEscaped()) +
            tabelaResumo(d.resumo) + QStringLiteral("<h3>Conferência com a folha</h3>") +
@@ -107,7 +117,6 @@ QByteArray PdfResumo(const DocumentoResumo &documento)
     escritor.setCreator(QStringLiteral("TvEcontas"));
     QTextDocument texto;
     texto.setHtml(HtmlResumo(documento));
-    texto.setPageSize(escritor.pageLayout().paintRectPixels(escritor.resolution()).size());
     texto.print(&escritor);
     buffer.close();
     return bytes;
