@@ -123,7 +123,8 @@ QString exportarUnidadeGestora(TArquivoEcontas &escritor, const TComandosSql::Ta
 
 // Beside the unit folders: the summary of the competence (PDF and CSV), then the manifest of every
 // file of the export, written last.
-void gravarResumoEManifesto(const TEstadoEcontas &estado, const QString &pCaminho, const QStringList &arquivos)
+void gravarResumoEManifesto(const TEstadoEcontas &estado, const QString &pCaminho,
+                            const QStringList &arquivos)
 {
     if (arquivos.isEmpty())
         return;

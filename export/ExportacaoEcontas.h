@@ -18,7 +18,7 @@ void AlimentaProgressExportacao(const TComandosSql::TabelasExportacao &tabelas);
 
 // Writes every submission file of the tables under the base folder pCaminho; returns their paths.
 QStringList Exporta_Econtas(const TEstadoEcontas &estado, const TComandosSql::TabelasExportacao &tabelas,
-                     const QString &pCaminho);
+                            const QString &pCaminho);
 
 // The folder and the file of a managing unit under the base folder.
 struct DestinoArquivo {

@@ -42,7 +42,8 @@ int VerboVerificar(ContextoLote &contexto)
 {
     bool tudoCerto = true;
     for (const QString &argumento : contexto.args.argumentos)
-        tudoCerto = (QFileInfo(argumento).isDir() ? verificarPasta(argumento) : verificarArquivo(argumento)) &&
-                    tudoCerto;
+        tudoCerto =
+            (QFileInfo(argumento).isDir() ? verificarPasta(argumento) : verificarArquivo(argumento)) &&
+            tudoCerto;
     return tudoCerto ? Concluido : Falhou;
 }

@@ -8,10 +8,11 @@ namespace {
 // A text field: quoted when it holds the separator, a quote or a line break.
 QString campoTexto(const QString &texto)
 {
-    if (!texto.contains(QLatin1Char(';')) && !texto.contains(QLatin1Char('"')) && !texto.contains(QLatin1Char('\n')) &&
-        !texto.contains(QLatin1Char('\r')))
+    if (!texto.contains(QLatin1Char(';')) && !texto.contains(QLatin1Char('"')) &&
+        !texto.contains(QLatin1Char('\n')) && !texto.contains(QLatin1Char('\r')))
         return texto;
-    return QLatin1Char('"') + QString(texto).replace(QLatin1Char('"'), QStringLiteral("\"\"")) + QLatin1Char('"');
+    return QLatin1Char('"') + QString(texto).replace(QLatin1Char('"'), QStringLiteral("\"\"")) +
+           QLatin1Char('"');
 }
 
 QString linha(const QString &ug, const QString &uo, const QString &descricao, const TotaisResumo &t)
@@ -36,5 +37,6 @@ QByteArray ConteudoCsvResumo(const ResumoCompetencia &resumo)
         linhas << linha(l.ug, l.uo, l.descricao, l.totais);
     linhas << linha(QString(), QString(), QStringLiteral("Total da competência %1").arg(resumo.competencia),
                     resumo.geral);
-    return QByteArray("\xEF\xBB\xBF") + (linhas.join(QStringLiteral("\r\n")) + QStringLiteral("\r\n")).toUtf8();
+    return QByteArray("\xEF\xBB\xBF") +
+           (linhas.join(QStringLiteral("\r\n")) + QStringLiteral("\r\n")).toUtf8();
 }

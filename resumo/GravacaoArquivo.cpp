@@ -8,5 +8,6 @@ void GravarArquivoInteiro(const QString &destino, const QByteArray &conteudo)
 {
     QSaveFile saida(destino);
     if (!saida.open(QIODevice::WriteOnly) || saida.write(conteudo) != conteudo.size() || !saida.commit())
-        throw Falha(QStringLiteral("Não foi possível gravar o arquivo %1: %2").arg(destino, saida.errorString()));
+        throw Falha(
+            QStringLiteral("Não foi possível gravar o arquivo %1: %2").arg(destino, saida.errorString()));
 }

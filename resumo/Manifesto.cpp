@@ -59,7 +59,8 @@ void GravarManifesto(const QString &pasta, const QStringList &arquivos)
     for (const QString &arquivo : arquivos) {
         const QByteArray digest = resumoSha256(arquivo);
         if (digest.isEmpty())
-            throw Falha(QStringLiteral("Não foi possível ler o arquivo %1 para o %2").arg(arquivo, NomeManifesto));
+            throw Falha(
+                QStringLiteral("Não foi possível ler o arquivo %1 para o %2").arg(arquivo, NomeManifesto));
         linhas.insert(base.relativeFilePath(arquivo), digest);
     }
     QByteArray conteudo;
@@ -99,7 +100,8 @@ QString DescreverProblemaManifesto(const QString &pasta, const ProblemaManifesto
     case ProblemaManifesto::Ausente:
         return caminho + QStringLiteral(": arquivo ausente (consta do ") + NomeManifesto + QLatin1Char(')');
     case ProblemaManifesto::Extra:
-        return caminho + QStringLiteral(": arquivo a mais (não consta do ") + NomeManifesto + QLatin1Char(')');
+        return caminho + QStringLiteral(": arquivo a mais (não consta do ") + NomeManifesto +
+               QLatin1Char(')');
     case ProblemaManifesto::Alterado:
         return caminho + QStringLiteral(": arquivo alterado (o SHA-256 não confere com o ") + NomeManifesto +
                QLatin1Char(')');

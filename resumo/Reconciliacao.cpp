@@ -17,7 +17,7 @@ namespace {
 // Earning columns of a sheet that only the monthly payment turns into items: on a 13th-salary sheet
 // nothing carries them.
 const QStringList ColunasSoDoPagamentoMensal = {
-    "SALARIO", "VALAULAS", "VALEXTRAS", "VALEXTRA1", "VALADNOT",   "POGIZ",     "ADIANTA",
+    "SALARIO", "VALAULAS",  "VALEXTRAS", "VALEXTRA1",  "VALADNOT",  "POGIZ",      "ADIANTA",
     "SALFAM",  "SAL13PROP", "AVISOPREV", "FERIASPROP", "FERIASVEN", "ADICFERIAS",
 };
 
@@ -33,8 +33,8 @@ struct Servidor {
     Dinheiro descontosFolha;
     Dinheiro proventosEnvio;
     Dinheiro descontosEnvio;
-    QString foraDaSelecao;            // why the month's selection leaves him out, empty when it takes him
-    QList<ValorNomeado> naoContados;  // items sent that no payment total counts
+    QString foraDaSelecao;           // why the month's selection leaves him out, empty when it takes him
+    QList<ValorNomeado> naoContados; // items sent that no payment total counts
     QList<ValorNomeado> colunasNaoLevadas;
     QList<ValorNomeado> maternidade; // what TB_GESTANTE gives beyond the sheet, per event
 };
@@ -73,8 +73,10 @@ void lerFolhaDoMes(Servidores &s, const QString &mes)
         QStringLiteral("       sec.naoenvtrib AS naoenvsecretaria, f.totprov, f.totdesc"),
         QStringLiteral("  FROM kvb001%1 p").arg(m),
         QStringLiteral(" INNER JOIN kvbdxx02%1 f ON (f.matricula = p.matricula)").arg(m),
-        QStringLiteral("  LEFT JOIN kvb006%1 l ON (l.cdsecreta = p.cdsecreta AND l.cdsetor = p.cdsetor)").arg(m),
-        QStringLiteral("  LEFT JOIN kvb006%1 sec ON (sec.cdsecreta = p.cdsecreta AND sec.cdsetor = '000')").arg(m),
+        QStringLiteral("  LEFT JOIN kvb006%1 l ON (l.cdsecreta = p.cdsecreta AND l.cdsetor = p.cdsetor)")
+            .arg(m),
+        QStringLiteral("  LEFT JOIN kvb006%1 sec ON (sec.cdsecreta = p.cdsecreta AND sec.cdsetor = '000')")
+            .arg(m),
         QStringLiteral(" WHERE f.ativo = 'T' AND (f.totprov <> 0 OR f.totdesc <> 0)"),
     }));
     for (r.first(); !r.eof(); r.next()) {
@@ -107,15 +109,17 @@ QString motivoSemRegistro040(const RowSet &r)
 void lerSelecao(Servidores &s, const TEstadoEcontas &estado, const QString &selecaoBase)
 {
     QSet<QString> enviados;
-    RowSet e = RowSet::abrir(
-        QStringLiteral("SELECT DISTINCT MATRICULA FROM ECONTAS_040 WHERE COMPETENCIA = ?"), {estado.competencia});
+    RowSet e =
+        RowSet::abrir(QStringLiteral("SELECT DISTINCT MATRICULA FROM ECONTAS_040 WHERE COMPETENCIA = ?"),
+                      {estado.competencia});
     for (e.first(); !e.eof(); e.next())
         enviados.insert(chave(e.texto(QStringLiteral("MATRICULA"))));
     RowSet r = RowSet::abrir(TComandosSql::SqlEcontas_040(estado.ano_folha, selecaoBase));
     for (r.first(); !r.eof(); r.next()) {
         Servidor &v = s[chave(r.texto(QStringLiteral("MATRICULA")))];
-        v.foraDaSelecao = enviados.contains(chave(r.texto(QStringLiteral("MATRICULA")))) ? QString()
-                                                                                         : motivoSemRegistro040(r);
+        v.foraDaSelecao = enviados.contains(chave(r.texto(QStringLiteral("MATRICULA"))))
+                              ? QString()
+                              : motivoSemRegistro040(r);
     }
 }
 
@@ -139,10 +143,9 @@ void lerFolhaExtra(Servidores &s, const QString &textoSelecao, bool decimoTercei
         for (const QString &c : ColunasSoDoPagamentoMensal) {
             const Dinheiro valor = r.dinheiro(c);
             if (valor > Dinheiro())
-                v.colunasNaoLevadas.append(
-                    {QStringLiteral("coluna %1 da folha %2 não é levada a nenhum item")
-                         .arg(c, r.texto(QStringLiteral("MES"))),
-                     valor});
+                v.colunasNaoLevadas.append({QStringLiteral("coluna %1 da folha %2 não é levada a nenhum item")
+                                                .arg(c, r.texto(QStringLiteral("MES"))),
+                                            valor});
         }
     }
 }
@@ -156,7 +159,8 @@ void lerPagamentos(Servidores &s, const QString &competencia)
                              {competencia});
     for (r.first(); !r.eof(); r.next()) {
         Servidor &v = s[chave(r.texto(QStringLiteral("MATRICULA")))];
-        v.proventosEnvio += r.dinheiro(QStringLiteral("REMUNBASE")) + r.dinheiro(QStringLiteral("TOTGRATFUNC")) +
+        v.proventosEnvio += r.dinheiro(QStringLiteral("REMUNBASE")) +
+                            r.dinheiro(QStringLiteral("TOTGRATFUNC")) +
                             r.dinheiro(QStringLiteral("TOTOUTREMU"));
         v.descontosEnvio += r.dinheiro(QStringLiteral("TOTDESC"));
     }
@@ -170,14 +174,16 @@ void lerItensNaoContados(Servidores &s, const QString &competencia, const QStrin
     for (d.first(); !d.eof(); d.next())
         definidos.insert(d.texto(QStringLiteral("CODIGO")));
     RowSet r = RowSet::abrir(
-        QStringLiteral("SELECT MATRICULA, CODEVENTO, SUM(VALOR) AS VALOR FROM ECONTAS_043 "
-                       "WHERE COMPETENCIA = ? AND DESCONTO <> 'T' AND (TIPOGRAT IS NULL OR TIPOGRAT NOT IN (0, 1, 99)) "
-                       "GROUP BY MATRICULA, CODEVENTO"),
+        QStringLiteral(
+            "SELECT MATRICULA, CODEVENTO, SUM(VALOR) AS VALOR FROM ECONTAS_043 "
+            "WHERE COMPETENCIA = ? AND DESCONTO <> 'T' AND (TIPOGRAT IS NULL OR TIPOGRAT NOT IN (0, 1, 99)) "
+            "GROUP BY MATRICULA, CODEVENTO"),
         {competencia});
     for (r.first(); !r.eof(); r.next()) {
         const QString evento = r.texto(QStringLiteral("CODEVENTO"));
-        const QString porque = definidos.contains(evento) ? QStringLiteral("sem tipo de gratificação")
-                                                          : QStringLiteral("sem definição na tabela de eventos");
+        const QString porque = definidos.contains(evento)
+                                   ? QStringLiteral("sem tipo de gratificação")
+                                   : QStringLiteral("sem definição na tabela de eventos");
         s[chave(r.texto(QStringLiteral("MATRICULA")))].naoContados.append(
             {QStringLiteral("evento %1 %2: não entra em nenhum total do pagamento").arg(evento, porque),
              r.dinheiro(QStringLiteral("VALOR"))});
@@ -191,7 +197,8 @@ void lerGestantes(Servidores &s, const TEstadoEcontas &estado)
     const QString mes = Sql::ValidarMes(estado.mes_cadastro);
     QMap<QPair<QString, QString>, Dinheiro> valores; // (registration, event) -> TB_GESTANTE
     RowSet g = RowSet::abrir(
-        QStringLiteral("SELECT MATRICULA, EVENTO, VALOR FROM TB_GESTANTE WHERE ANO = ? AND MES = ? AND TPFOLHA = ?"),
+        QStringLiteral(
+            "SELECT MATRICULA, EVENTO, VALOR FROM TB_GESTANTE WHERE ANO = ? AND MES = ? AND TPFOLHA = ?"),
         {estado.ano_folha, estado.numero_mes_selecionado, mes});
     for (g.first(); !g.eof(); g.next())
         valores[{chave(g.texto(QStringLiteral("MATRICULA"))), g.texto(QStringLiteral("EVENTO"))}] +=
@@ -202,10 +209,11 @@ void lerGestantes(Servidores &s, const TEstadoEcontas &estado)
     RowSet d = RowSet::abrir(QStringLiteral("SELECT CODIGO FROM KVB010%1 WHERE NATUREZA = 'D'").arg(mes));
     for (d.first(); !d.eof(); d.next())
         descontos.insert(d.texto(QStringLiteral("CODIGO")));
-    RowSet folha = RowSet::abrir(QStringLiteral("SELECT * FROM KVBDXX02%1 WHERE MATRICULA IN (SELECT MATRICULA FROM "
-                                                "TB_GESTANTE WHERE ANO = ? AND MES = ? AND TPFOLHA = ?)")
-                                     .arg(mes),
-                                 {estado.ano_folha, estado.numero_mes_selecionado, mes});
+    RowSet folha =
+        RowSet::abrir(QStringLiteral("SELECT * FROM KVBDXX02%1 WHERE MATRICULA IN (SELECT MATRICULA FROM "
+                                     "TB_GESTANTE WHERE ANO = ? AND MES = ? AND TPFOLHA = ?)")
+                          .arg(mes),
+                      {estado.ano_folha, estado.numero_mes_selecionado, mes});
     QHash<QString, int> linhaDe;
     for (folha.first(); !folha.eof(); folha.next())
         linhaDe.insert(chave(folha.texto(QStringLiteral("MATRICULA"))), folha.linhaAtual());
@@ -221,9 +229,11 @@ void lerGestantes(Servidores &s, const TEstadoEcontas &estado)
                 naFolha += folha.dinheiro(coluna);
         }
         s[matricula].maternidade.append(
-            {QStringLiteral("licença-maternidade: evento %1 valorado pela TB_GESTANTE com %2 em vez dos %3 da folha")
+            {QStringLiteral(
+                 "licença-maternidade: evento %1 valorado pela TB_GESTANTE com %2 em vez dos %3 da folha")
                  .arg(evento, FormatarReais(it.value()), FormatarReais(naFolha)),
-             Dinheiro::deDezMilesimos(it.value().dezMilesimos() - naFolha.dezMilesimos()), descontos.contains(evento)});
+             Dinheiro::deDezMilesimos(it.value().dezMilesimos() - naFolha.dezMilesimos()),
+             descontos.contains(evento)});
     }
 }
 

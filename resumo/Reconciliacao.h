@@ -18,7 +18,7 @@ struct DiferencaServidor {
     Dinheiro proventosEnvio;
     Dinheiro descontosFolha;
     Dinheiro descontosEnvio;
-    QStringList motivos;           // what the program knows about the difference, in words
+    QStringList motivos;             // what the program knows about the difference, in words
     Dinheiro proventosSemExplicacao; // what no reason accounts for
     Dinheiro descontosSemExplicacao;
 

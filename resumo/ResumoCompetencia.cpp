@@ -53,7 +53,8 @@ void lerUnidades(Acumulador &a, const QString &competencia)
                     l.totais.registros[0] += r.inteiro(QStringLiteral("N"));
                 });
     lerAgrupado(QStringLiteral("CNPJ, UG, UO, MAX(DESCRICAO) AS DESCRICAO, COUNT(*) AS N"),
-                QStringLiteral("ECONTAS_020"), {}, QStringLiteral("CNPJ, UG, UO"), competencia, [&](RowSet &r) {
+                QStringLiteral("ECONTAS_020"), {}, QStringLiteral("CNPJ, UG, UO"), competencia,
+                [&](RowSet &r) {
                     LinhaResumo &l = a.linha(r, true);
                     l.descricao = r.texto(QStringLiteral("DESCRICAO"));
                     l.totais.registros[1] += r.inteiro(QStringLiteral("N"));
@@ -63,9 +64,10 @@ void lerUnidades(Acumulador &a, const QString &competencia)
 void lerContagem(Acumulador &a, const QString &competencia, const QString &tabela, int tipo,
                  const QString &condicao = QString())
 {
-    lerAgrupado(QStringLiteral("CNPJ, UG, UO, COUNT(*) AS N"), tabela, condicao, QStringLiteral("CNPJ, UG, UO"),
-                competencia,
-                [&](RowSet &r) { a.linha(r, true).totais.registros[tipo] += r.inteiro(QStringLiteral("N")); });
+    lerAgrupado(QStringLiteral("CNPJ, UG, UO, COUNT(*) AS N"), tabela, condicao,
+                QStringLiteral("CNPJ, UG, UO"), competencia, [&](RowSet &r) {
+                    a.linha(r, true).totais.registros[tipo] += r.inteiro(QStringLiteral("N"));
+                });
 }
 
 void lerPagamentos(Acumulador &a, const QString &competencia)
@@ -90,8 +92,9 @@ void lerPagamentos(Acumulador &a, const QString &competencia)
 
 void lerDiarias(Acumulador &a, const QString &competencia)
 {
-    lerAgrupado(QStringLiteral("CNPJ, UG, UO, COUNT(*) AS N, SUM(VALOR) AS VALOR"), QStringLiteral("ECONTAS_042"),
-                {}, QStringLiteral("CNPJ, UG, UO"), competencia, [&](RowSet &r) {
+    lerAgrupado(QStringLiteral("CNPJ, UG, UO, COUNT(*) AS N, SUM(VALOR) AS VALOR"),
+                QStringLiteral("ECONTAS_042"), {}, QStringLiteral("CNPJ, UG, UO"), competencia,
+                [&](RowSet &r) {
                     TotaisResumo &t = a.linha(r, true).totais;
                     const int n = r.inteiro(QStringLiteral("N"));
                     t.registros[5] += n;

@@ -22,13 +22,14 @@ QString nomeTipoPagamento(int tipo)
 
 QStringList blocoUnidade(const QString &titulo, const TotaisResumo &t)
 {
-    QStringList linhas = {titulo, QStringLiteral("    Registros  ") + TextoRegistros(t),
-                          QStringLiteral("    Servidores: %1   Pagamentos: %2%3")
-                              .arg(t.servidores())
-                              .arg(t.pagamentos())
-                              .arg(t.pagamentosPorTipo.isEmpty() ? QString()
-                                                                 : QStringLiteral(" (") + TextoPagamentosPorTipo(t) +
-                                                                       QLatin1Char(')'))};
+    QStringList linhas = {
+        titulo, QStringLiteral("    Registros  ") + TextoRegistros(t),
+        QStringLiteral("    Servidores: %1   Pagamentos: %2%3")
+            .arg(t.servidores())
+            .arg(t.pagamentos())
+            .arg(t.pagamentosPorTipo.isEmpty()
+                     ? QString()
+                     : QStringLiteral(" (") + TextoPagamentosPorTipo(t) + QLatin1Char(')'))};
     for (const QString &l : TextoValores(t))
         linhas << QStringLiteral("    ") + l;
     return linhas;
@@ -58,7 +59,8 @@ QStringList TextoValores(const TotaisResumo &t)
                 .arg(FormatarReais(t.remuneracaoBase), FormatarReais(t.gratificacoes),
                      FormatarReais(t.outrasRemuneracoes)),
             QStringLiteral("Descontos %1   Contribuição previdenciária %2   IRRF %3   Diárias: %4 (%5)")
-                .arg(FormatarReais(t.descontos), FormatarReais(t.contribuicaoPrevidenciaria), FormatarReais(t.irrf))
+                .arg(FormatarReais(t.descontos), FormatarReais(t.contribuicaoPrevidenciaria),
+                     FormatarReais(t.irrf))
                 .arg(t.diarias)
                 .arg(FormatarReais(t.valorDiarias))};
 }
@@ -67,9 +69,8 @@ QStringList LinhasResumo(const ResumoCompetencia &resumo)
 {
     QStringList linhas;
     for (const LinhaResumo &l : resumo.linhas) {
-        const QString titulo = l.eUnidadeGestora()
-                                   ? QStringLiteral("UG %1 - %2").arg(l.ug, l.descricao)
-                                   : QStringLiteral("  UO %1 - %2").arg(l.uo, l.descricao);
+        const QString titulo = l.eUnidadeGestora() ? QStringLiteral("UG %1 - %2").arg(l.ug, l.descricao)
+                                                   : QStringLiteral("  UO %1 - %2").arg(l.uo, l.descricao);
         linhas << blocoUnidade(titulo, l.totais);
     }
     linhas << blocoUnidade(QStringLiteral("Total da competência %1").arg(resumo.competencia), resumo.geral);
@@ -79,15 +80,16 @@ QStringList LinhasResumo(const ResumoCompetencia &resumo)
 QString TextoValoresDiferenca(const DiferencaServidor &d)
 {
     return QStringLiteral("proventos: folha %1, envio %2; descontos: folha %3, envio %4")
-        .arg(FormatarReais(d.proventosFolha), FormatarReais(d.proventosEnvio), FormatarReais(d.descontosFolha),
-             FormatarReais(d.descontosEnvio));
+        .arg(FormatarReais(d.proventosFolha), FormatarReais(d.proventosEnvio),
+             FormatarReais(d.descontosFolha), FormatarReais(d.descontosEnvio));
 }
 
 QString TextoTotaisReconciliacao(const Reconciliacao &rec)
 {
-    return QStringLiteral("Conferência com a folha: proventos folha %1, envio %2; descontos folha %3, envio %4")
-        .arg(FormatarReais(rec.proventosFolha), FormatarReais(rec.proventosEnvio), FormatarReais(rec.descontosFolha),
-             FormatarReais(rec.descontosEnvio));
+    return QStringLiteral(
+               "Conferência com a folha: proventos folha %1, envio %2; descontos folha %3, envio %4")
+        .arg(FormatarReais(rec.proventosFolha), FormatarReais(rec.proventosEnvio),
+             FormatarReais(rec.descontosFolha), FormatarReais(rec.descontosEnvio));
 }
 
 QStringList LinhasReconciliacao(const Reconciliacao &rec)

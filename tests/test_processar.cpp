@@ -173,14 +173,15 @@ void TesteProcessar::resumoDoMesLimpoExplicaAsDiferencas()
 // under each staff member who has it, and ends with status 3.
 void TesteProcessar::eventoSemTipoApareceSobOServidorEOEvento()
 {
-    const QStringList antes = semExplicacao(lote({QStringLiteral("resumo"), QStringLiteral("022024")}).saidaPadrao);
+    const QStringList antes =
+        semExplicacao(lote({QStringLiteral("resumo"), QStringLiteral("022024")}).saidaPadrao);
     executarNaAmostra(QStringLiteral("UPDATE KVB010FEV SET TIPOGRAT = NULL WHERE CODIGO = '01'"));
     QCOMPARE(lote({QStringLiteral("gerar"), QStringLiteral("022024"), QStringLiteral("--sim")}).saida, 0);
 
     const ExecucaoLote resumo = lote({QStringLiteral("resumo"), QStringLiteral("022024")});
     QCOMPARE(resumo.saida, 3);
-    QVERIFY2(resumo.saidaPadrao.contains(
-                 QStringLiteral("evento 01 sem tipo de gratificação: não entra em nenhum total do pagamento (R$ ")),
+    QVERIFY2(resumo.saidaPadrao.contains(QStringLiteral(
+                 "evento 01 sem tipo de gratificação: não entra em nenhum total do pagamento (R$ ")),
              qPrintable(resumo.saidaPadrao));
     // Explained: the staff without explanation are those of before.
     QCOMPARE(semExplicacao(resumo.saidaPadrao), antes);

@@ -28,9 +28,12 @@ QVariantMap unidade(const QString &cnpj, const QString &ug, const QString &uo, c
 void preencher(BancoTeste &b)
 {
     const QString c1 = QStringLiteral("11111111000111"), c2 = QStringLiteral("22222222000122");
-    b.inserir("ECONTAS_010", {{"COMPETENCIA", Competencia}, {"CNPJ", c1}, {"UG", "00001"}, {"DESCRICAO", "PREFEITURA"}});
-    b.inserir("ECONTAS_010", {{"COMPETENCIA", Competencia}, {"CNPJ", c2}, {"UG", "00002"}, {"DESCRICAO", "CAMARA"}});
-    b.inserir("ECONTAS_010", {{"COMPETENCIA", "022020"}, {"CNPJ", c1}, {"UG", "00001"}, {"DESCRICAO", "OUTRA"}});
+    b.inserir("ECONTAS_010",
+              {{"COMPETENCIA", Competencia}, {"CNPJ", c1}, {"UG", "00001"}, {"DESCRICAO", "PREFEITURA"}});
+    b.inserir("ECONTAS_010",
+              {{"COMPETENCIA", Competencia}, {"CNPJ", c2}, {"UG", "00002"}, {"DESCRICAO", "CAMARA"}});
+    b.inserir("ECONTAS_010",
+              {{"COMPETENCIA", "022020"}, {"CNPJ", c1}, {"UG", "00001"}, {"DESCRICAO", "OUTRA"}});
     b.inserir("ECONTAS_020", unidade(c1, "00001", "00010", {{"DESCRICAO", "EDUCAÇÃO; CULTURA"}}));
     b.inserir("ECONTAS_020", unidade(c1, "00001", "00020", {{"DESCRICAO", "SAÚDE"}}));
     b.inserir("ECONTAS_020", unidade(c2, "00002", "00030", {{"DESCRICAO", "LEGISLATIVO"}}));
@@ -38,12 +41,17 @@ void preencher(BancoTeste &b)
     for (const char *m : {"1", "2"})
         b.inserir("ECONTAS_040", unidade(c1, "00001", "00010", {{"MATRICULA", m}}));
     b.inserir("ECONTAS_040", unidade(c2, "00002", "00030", {{"MATRICULA", "3"}}));
-    const auto pagamento = [&](const QString &cnpj, const QString &ug, const QString &uo, const char *m, int tipo,
-                               const char *base, const char *desc) {
+    const auto pagamento = [&](const QString &cnpj, const QString &ug, const QString &uo, const char *m,
+                               int tipo, const char *base, const char *desc) {
         b.inserir("ECONTAS_041", unidade(cnpj, ug, uo,
-                                         {{"MATRICULA", m}, {"TIPOPAGTO", tipo}, {"REMUNBASE", base},
-                                          {"TOTGRATFUNC", "10.0001"}, {"TOTOUTREMU", "0.0003"}, {"TOTDESC", desc},
-                                          {"CONTRIBPREV", "1.1111"}, {"IRRF", "0.0001"}}));
+                                         {{"MATRICULA", m},
+                                          {"TIPOPAGTO", tipo},
+                                          {"REMUNBASE", base},
+                                          {"TOTGRATFUNC", "10.0001"},
+                                          {"TOTOUTREMU", "0.0003"},
+                                          {"TOTDESC", desc},
+                                          {"CONTRIBPREV", "1.1111"},
+                                          {"IRRF", "0.0001"}}));
     };
     pagamento(c1, "00001", "00010", "1", 1, "1000.1234", "100.5");
     pagamento(c1, "00001", "00010", "1", 2, "500.0001", "0");
@@ -118,11 +126,13 @@ void TesteResumo::csvComoAsPlanilhasAbrem()
     QVERIFY(csv.startsWith("\xEF\xBB\xBF"));
     const QStringList linhas = QString::fromUtf8(csv.mid(3)).split(QStringLiteral("\r\n"));
     QCOMPARE(linhas.first(),
-             QStringLiteral("UG;UO;Descrição;Registros 010;Registros 020;Registros 030;Registros 040;Registros 041;"
-                            "Registros 042;Registros 043;Servidores;Pagamentos;Remuneração base;Gratificações;"
-                            "Outras remunerações;Descontos;Contribuição previdenciária;IRRF;Diárias;"
-                            "Valor das diárias"));
-    QCOMPARE(linhas.size(), 1 + 5 + 1 + 1); // header, five units, the total, the empty text after the last CR LF
+             QStringLiteral(
+                 "UG;UO;Descrição;Registros 010;Registros 020;Registros 030;Registros 040;Registros 041;"
+                 "Registros 042;Registros 043;Servidores;Pagamentos;Remuneração base;Gratificações;"
+                 "Outras remunerações;Descontos;Contribuição previdenciária;IRRF;Diárias;"
+                 "Valor das diárias"));
+    QCOMPARE(linhas.size(),
+             1 + 5 + 1 + 1); // header, five units, the total, the empty text after the last CR LF
     QCOMPARE(linhas.last(), QString());
     QCOMPARE(linhas[1], QStringLiteral("00001;;PREFEITURA;1;2;1;2;3;2;2;2;3;3500,1235;30,0003;0,0009;300,75;"
                                        "3,3333;0,0003;2;200,00"));
@@ -135,11 +145,16 @@ void TesteResumo::dinheiroComoOServidorLe_data()
     QTest::addColumn<qint64>("dezMilesimos");
     QTest::addColumn<QString>("reais");
     QTest::addColumn<QString>("planilha");
-    QTest::newRow("zero") << 0LL << "R$ 0,00" << "0,00";
-    QTest::newRow("centavos") << 5600LL << "R$ 0,56" << "0,56";
-    QTest::newRow("milhar") << 12345600LL << "R$ 1.234,56" << "1234,56";
-    QTest::newRow("milhões e décimos de milésimo") << 12345678912LL << "R$ 1.234.567,8912" << "1234567,8912";
-    QTest::newRow("negativo") << -10000000LL << "R$ -1.000,00" << "-1000,00";
+    QTest::newRow("zero") << 0LL << "R$ 0,00"
+                          << "0,00";
+    QTest::newRow("centavos") << 5600LL << "R$ 0,56"
+                              << "0,56";
+    QTest::newRow("milhar") << 12345600LL << "R$ 1.234,56"
+                            << "1234,56";
+    QTest::newRow("milhões e décimos de milésimo") << 12345678912LL << "R$ 1.234.567,8912"
+                                                   << "1234567,8912";
+    QTest::newRow("negativo") << -10000000LL << "R$ -1.000,00"
+                              << "-1000,00";
 }
 
 void TesteResumo::dinheiroComoOServidorLe()
@@ -157,10 +172,13 @@ void TesteResumo::manifestoNomeiaCadaArquivoDiferente_data()
     QTest::addColumn<QList<ProblemaManifesto>>("esperado");
     const QString txt = QStringLiteral("UG (0001)/ECONTAS-UG (0001).TXT");
     QTest::newRow("nada mudou") << "" << QList<ProblemaManifesto>{};
-    QTest::newRow("um byte alterado") << "alterar" << QList<ProblemaManifesto>{{ProblemaManifesto::Alterado, txt}};
-    QTest::newRow("arquivo apagado") << "apagar" << QList<ProblemaManifesto>{{ProblemaManifesto::Ausente, txt}};
+    QTest::newRow("um byte alterado")
+        << "alterar" << QList<ProblemaManifesto>{{ProblemaManifesto::Alterado, txt}};
+    QTest::newRow("arquivo apagado") << "apagar"
+                                     << QList<ProblemaManifesto>{{ProblemaManifesto::Ausente, txt}};
     QTest::newRow("arquivo a mais") << "acrescentar"
-                                    << QList<ProblemaManifesto>{{ProblemaManifesto::Extra, "UG (0001)/copia.TXT"}};
+                                    << QList<ProblemaManifesto>{
+                                           {ProblemaManifesto::Extra, "UG (0001)/copia.TXT"}};
 }
 
 void TesteResumo::manifestoNomeiaCadaArquivoDiferente()

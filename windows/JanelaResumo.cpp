@@ -35,7 +35,8 @@ TfrmResumo::TfrmResumo(QWidget *parent, DocumentoResumo documento)
         return QFileDialog::getSaveFileName(pai, QStringLiteral("Salvar resumo"), sugestao, filtro);
     };
     connect(btnSalvarPdf, &QPushButton::clicked, this, [this] {
-        salvar(QStringLiteral(".pdf"), QStringLiteral("PDF (*.pdf)"), [this] { return PdfResumo(m_documento); });
+        salvar(QStringLiteral(".pdf"), QStringLiteral("PDF (*.pdf)"),
+               [this] { return PdfResumo(m_documento); });
     });
     connect(btnSalvarCsv, &QPushButton::clicked, this, [this] {
         salvar(QStringLiteral(".csv"), QStringLiteral("CSV (*.csv)"),
@@ -43,7 +44,8 @@ TfrmResumo::TfrmResumo(QWidget *parent, DocumentoResumo documento)
     });
 }
 
-void TfrmResumo::salvar(const QString &extensao, const QString &filtro, const std::function<QByteArray()> &conteudo)
+void TfrmResumo::salvar(const QString &extensao, const QString &filtro,
+                        const std::function<QByteArray()> &conteudo)
 {
     const QString destino = escolherDestino(this, NomeBaseResumo(m_documento.competencia) + extensao, filtro);
     if (destino.isEmpty())

@@ -19,8 +19,9 @@ QString valor(Dinheiro v)
 
 QString celula(const QString &texto, bool numero = false)
 {
-    return QStringLiteral("<td%1>%2</td>").arg(numero ? QStringLiteral(" align=\"right\" style=\"white-space: nowrap\"") : QString(),
-                                               texto.toHtmlEscaped());
+    return QStringLiteral("<td%1>%2</td>")
+        .arg(numero ? QStringLiteral(" align=\"right\" style=\"white-space: nowrap\"") : QString(),
+             texto.toHtmlEscaped());
 }
 
 QString cabecalho(const QStringList &titulos)
@@ -28,8 +29,9 @@ QString cabecalho(const QStringList &titulos)
     QString html = QStringLiteral("<tr>");
     for (const QString &t : titulos)
         html += QStringLiteral("<th bgcolor=\"#dddddd\"%1>")
-                    .arg(t == QLatin1String("Descrição") || t == QLatin1String("Nome") ? QStringLiteral(" width=\"20%\"")
-                                                                                      : QString()) +
+                    .arg(t == QLatin1String("Descrição") || t == QLatin1String("Nome")
+                             ? QStringLiteral(" width=\"20%\"")
+                             : QString()) +
                 t.toHtmlEscaped() + QStringLiteral("</th>");
     return html + QStringLiteral("</tr>");
 }
@@ -68,7 +70,8 @@ QString tabelaResumo(const ResumoCompetencia &r)
 
 QString tabelaDiferencas(const Reconciliacao &rec)
 {
-    QString html = QStringLiteral("<p>") + TextoTotaisReconciliacao(rec).toHtmlEscaped() + QStringLiteral("</p>");
+    QString html =
+        QStringLiteral("<p>") + TextoTotaisReconciliacao(rec).toHtmlEscaped() + QStringLiteral("</p>");
     if (rec.diferencas.isEmpty())
         return html + QStringLiteral("<p>Nenhuma diferença entre a folha e o envio.</p>");
     html += QStringLiteral("<table border=\"1\" cellspacing=\"0\" cellpadding=\"2\" width=\"100%\">") +
@@ -78,10 +81,10 @@ QString tabelaDiferencas(const Reconciliacao &rec)
     for (const DiferencaServidor &d : rec.diferencas) {
         html += (d.semExplicacao() ? QStringLiteral("<tr bgcolor=\"#ffe0e0\">") : QStringLiteral("<tr>")) +
                 celula(d.matricula) + celula(d.nome) + celula(FormatarReais(d.proventosFolha), true) +
-                celula(FormatarReais(d.proventosEnvio), true) + celula(FormatarReais(d.descontosFolha), true) +
-                celula(FormatarReais(d.descontosEnvio), true) +
-                QStringLiteral("<td>") + d.motivos.join(QStringLiteral("; ")).toHtmlEscaped() +
-                QStringLiteral("</td></tr>");
+                celula(FormatarReais(d.proventosEnvio), true) +
+                celula(FormatarReais(d.descontosFolha), true) +
+                celula(FormatarReais(d.descontosEnvio), true) + QStringLiteral("<td>") +
+                d.motivos.join(QStringLiteral("; ")).toHtmlEscaped() + QStringLiteral("</td></tr>");
     }
     html += QStringLiteral("</table><p>Servidores com diferença: %1; sem explicação: %2</p>")
                 .arg(rec.diferencas.size())
@@ -110,8 +113,8 @@ QByteArray PdfResumo(const DocumentoResumo &documento)
     QBuffer buffer(&bytes);
     buffer.open(QIODevice::WriteOnly);
     QPdfWriter escritor(&buffer);
-    escritor.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Landscape, QMarginsF(12, 12, 12, 12),
-                                       QPageLayout::Millimeter));
+    escritor.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Landscape,
+                                       QMarginsF(12, 12, 12, 12), QPageLayout::Millimeter));
     escritor.setResolution(300);
     escritor.setTitle(QStringLiteral("Resumo do envio e-Contas %1").arg(documento.competencia));
     escritor.setCreator(QStringLiteral("TvEcontas"));
