@@ -127,7 +127,7 @@ QStringList TesteProcessar::semExplicacao(const QString &saida)
 void TesteProcessar::manifestoConfereEVerificarNomeiaOArquivoAlterado()
 {
     const QString envio = m_pasta.filePath(QStringLiteral("envio"));
-    for (const QString &nome : {"RESUMO-022024.pdf", "RESUMO-022024.csv", "SHA256SUMS"})
+    for (const char *nome : {"RESUMO-022024.pdf", "RESUMO-022024.csv", "SHA256SUMS"})
         QVERIFY2(QFileInfo(QDir(envio).filePath(nome)).size() > 0, qPrintable(nome));
     QProcess sha;
     sha.setWorkingDirectory(envio);
