@@ -4,10 +4,14 @@
 #include "resumo/TextoResumo.h"
 
 #include <QBuffer>
+#include <QDir>
+#include <QFile>
 #include <QPageLayout>
 #include <QPageSize>
 #include <QPdfWriter>
 #include <QTextDocument>
+
+#include <unistd.h>
 
 namespace {
 
@@ -129,6 +133,15 @@ void UsarPlataformaSemTelaSeNenhumaEscolhida()
 {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
+    // Run from cron or a service there is no session runtime folder; the graphics platform would use
+    // a private one under the temporary folder anyway, and say so on stderr, which a batch command's
+    // caller reads as an error. Give it that folder beforehand.
+    if (qEnvironmentVariableIsEmpty("XDG_RUNTIME_DIR")) {
+        const QString pasta = QDir::tempPath() + QStringLiteral("/runtime-%1").arg(getuid());
+        if (QDir().mkpath(pasta) &&
+            QFile::setPermissions(pasta, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner))
+            qputenv("XDG_RUNTIME_DIR", QFile::encodeName(pasta));
+    }
 }
 
 void InstalarPdfResumo()
