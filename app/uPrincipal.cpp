@@ -248,7 +248,8 @@ void TfrmPrincipal::montarProgresso(QWidget *pai)
     pbPricipal->setGeometry(10, 396, 768, 24);
     pbPricipal->setValue(0);
     btnResumo = botao(QStringLiteral("Resumo do Envio"), pai, QRect(10, 424, 150, 24),
-                      QStringLiteral("Título|Resumo da competência gerada e conferência com a folha|4"));
+                      QStringLiteral("Título|Resumo da competência gerada e conferência com a folha|4"),
+                      QStringLiteral("Resumo do Envio"));
 }
 
 void TfrmPrincipal::montarStatus()
