@@ -217,22 +217,34 @@ void lerGestantes(Servidores &s, const TEstadoEcontas &estado)
     QHash<QString, int> linhaDe;
     for (folha.first(); !folha.eof(); folha.next())
         linhaDe.insert(chave(folha.texto(QStringLiteral("MATRICULA"))), folha.linhaAtual());
+    const QString codigoMaternidade = TComandosSql::RetornaCodEventoSalmaternidade(mes);
     for (auto it = valores.cbegin(); it != valores.cend(); ++it) {
         const auto &[matricula, evento] = it.key();
         Dinheiro naFolha;
+        bool nosSlots = false;
         if (linhaDe.contains(matricula)) {
             folha.irParaLinha(linhaDe.value(matricula));
             for (int n : TComandosSql::NumerosDosSlotsDeEventos())
-                if (folha.texto(QStringLiteral("COD%1").arg(n)) == evento)
+                if (folha.texto(QStringLiteral("COD%1").arg(n)) == evento) {
                     naFolha += folha.dinheiro(QStringLiteral("VALOR%1").arg(n));
+                    nosSlots = true;
+                }
             for (const QString &coluna : TComandosSql::ColunasDoItemFixo(evento))
                 naFolha += folha.dinheiro(coluna);
         }
+        // The maternity-salary event is valued as the leave's own item and, when the sheet's event slots
+        // carry it too, once more as that slot's event: both items go to the court.
+        const bool duasVezes = evento == codigoMaternidade && nosSlots;
+        const Dinheiro enviado = Dinheiro::deDezMilesimos(it.value().dezMilesimos() * (duasVezes ? 2 : 1));
+        const QString texto =
+            duasVezes ? QStringLiteral("licença-maternidade: evento %1 (salário-maternidade) valorado pela "
+                                       "TB_GESTANTE com %2 duas vezes, como item da licença e como evento "
+                                       "da folha, em vez dos %3 da folha")
+                      : QStringLiteral("licença-maternidade: evento %1 valorado pela TB_GESTANTE com %2 em "
+                                       "vez dos %3 da folha");
         s[matricula].maternidade.append(
-            {QStringLiteral(
-                 "licença-maternidade: evento %1 valorado pela TB_GESTANTE com %2 em vez dos %3 da folha")
-                 .arg(evento, FormatarReais(it.value()), FormatarReais(naFolha)),
-             Dinheiro::deDezMilesimos(it.value().dezMilesimos() - naFolha.dezMilesimos()),
+            {texto.arg(evento, FormatarReais(it.value()), FormatarReais(naFolha)),
+             Dinheiro::deDezMilesimos(enviado.dezMilesimos() - naFolha.dezMilesimos()),
              descontos.contains(evento)});
     }
 }
