@@ -15,6 +15,19 @@ private:
     QByteArray m_utf8;
 };
 
+// The engine refused a change because another transaction holds the same rows (lock conflict, deadlock,
+// update conflict): another workstation is working on the same data.
+class ConflitoDeBloqueio : public Falha {
+public:
+    using Falha::Falha;
+};
+
+// The competence a run wants to work on is being worked on by another workstation.
+class CompetenciaEmUso : public Falha {
+public:
+    using Falha::Falha;
+};
+
 class Abortar : public std::exception {
 public:
     const char *what() const noexcept override { return "operação interrompida"; }

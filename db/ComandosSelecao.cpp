@@ -246,7 +246,7 @@ void ValidarSelecao(const QString &sql)
     QSqlQuery consulta(Sql::Conexao());
     consulta.setForwardOnly(true);
     if (!consulta.prepare(sql))
-        throw Falha(Sql::TextoDoErro(consulta.lastError()));
+        Sql::LancarFalha(consulta.lastError());
 }
 
 void PerguntarFundeb(const QString &mes)

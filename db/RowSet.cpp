@@ -68,11 +68,11 @@ RowSet RowSet::abrir(const QString &sql, const QVariantList &parametros)
     QSqlQuery consulta(Sql::Conexao());
     consulta.setForwardOnly(true);
     if (!consulta.prepare(sql))
-        throw Falha(Sql::TextoDoErro(consulta.lastError()));
+        Sql::LancarFalha(consulta.lastError());
     for (const QVariant &p : parametros)
         consulta.addBindValue(p);
     if (!consulta.exec())
-        throw Falha(Sql::TextoDoErro(consulta.lastError()));
+        Sql::LancarFalha(consulta.lastError());
     return carregar(consulta);
 }
 
@@ -99,7 +99,7 @@ RowSet RowSet::carregar(QSqlQuery &consulta)
         }
     }
     if (consulta.lastError().isValid())
-        throw Falha(Sql::TextoDoErro(consulta.lastError()));
+        Sql::LancarFalha(consulta.lastError());
     r.reiniciarIndices();
     return r;
 }

@@ -41,6 +41,33 @@ QString TextoDoErro(const QSqlError &erro)
     return QStringLiteral("erro desconhecido do banco de dados");
 }
 
+bool EhConflitoDeBloqueio(const QSqlError &erro)
+{
+    // The driver hands over the SQLCODE (-913 for deadlocks and update conflicts) and the engine's
+    // lines; a lock conflict of a no-wait transaction comes as SQLCODE -901 and is told by its text.
+    if (erro.nativeErrorCode() == QLatin1String("-913"))
+        return true;
+    const QString texto = erro.databaseText();
+    for (const char *marca : {"deadlock", "update conflicts with concurrent update",
+                              "lock conflict on no wait transaction", "concurrent transaction number"})
+        if (texto.contains(QLatin1String(marca), Qt::CaseInsensitive))
+            return true;
+    return false;
+}
+
+QString MensagemConflitoDeBloqueio()
+{
+    return QStringLiteral("Outra estação de trabalho está alterando os mesmos dados neste momento. "
+                          "Aguarde o término e tente novamente.");
+}
+
+void LancarFalha(const QSqlError &erro)
+{
+    if (EhConflitoDeBloqueio(erro))
+        throw ConflitoDeBloqueio(MensagemConflitoDeBloqueio() + QChar(13) + TextoDoErro(erro));
+    throw Falha(TextoDoErro(erro));
+}
+
 bool EhCodigoMes(const QString &codigo)
 {
     return ArrayMesNumero.contains(codigo);
@@ -70,11 +97,11 @@ namespace {
 void executarEm(QSqlQuery &consulta, const QString &sql, const QVariantList &parametros)
 {
     if (!consulta.prepare(sql))
-        throw Falha(TextoDoErro(consulta.lastError()));
+        LancarFalha(consulta.lastError());
     for (const QVariant &p : parametros)
         consulta.addBindValue(p);
     if (!consulta.exec())
-        throw Falha(TextoDoErro(consulta.lastError()));
+        LancarFalha(consulta.lastError());
 }
 } // namespace
 
@@ -94,7 +121,7 @@ int ExecutarContando(const QString &sql, const QVariantList &parametros)
 Comando::Comando(const QString &sql) : m_consulta(Conexao())
 {
     if (!m_consulta.prepare(sql))
-        throw Falha(TextoDoErro(m_consulta.lastError()));
+        LancarFalha(m_consulta.lastError());
 }
 
 void Comando::executar(const QVariantList &parametros)
@@ -102,7 +129,7 @@ void Comando::executar(const QVariantList &parametros)
     for (int i = 0; i < parametros.size(); ++i)
         m_consulta.bindValue(i, parametros[i]);
     if (!m_consulta.exec())
-        throw Falha(TextoDoErro(m_consulta.lastError()));
+        LancarFalha(m_consulta.lastError());
 }
 
 Transacao::Transacao()
@@ -110,7 +137,7 @@ Transacao::Transacao()
     if (g_profundidadeTransacao == 0) {
         QSqlDatabase db = Conexao();
         if (!db.transaction())
-            throw Falha(TextoDoErro(db.lastError()));
+            LancarFalha(db.lastError());
         m_propria = true;
     }
     ++g_profundidadeTransacao;
@@ -131,7 +158,7 @@ void Transacao::commit()
         return;
     QSqlDatabase db = Conexao();
     if (!db.commit())
-        throw Falha(TextoDoErro(db.lastError()));
+        LancarFalha(db.lastError());
     m_concluida = true;
 }
 

@@ -25,6 +25,12 @@ QString Linhas(const QStringList &linhas);
 // The database's own text of a failure.
 QString TextoDoErro(const QSqlError &erro);
 
+// The failure to raise for a failed statement: a Falha with the database's text, or a ConflitoDeBloqueio
+// whose first line says in Portuguese that another workstation holds the same rows.
+[[noreturn]] void LancarFalha(const QSqlError &erro);
+bool EhConflitoDeBloqueio(const QSqlError &erro);
+QString MensagemConflitoDeBloqueio();
+
 // Codes that are pasted verbatim into table names. Anything else is refused before any statement runs.
 bool EhCodigoMes(const QString &codigo);        // "JAN" … "DEZ"
 bool EhCodigoFolhaExtra(const QString &codigo); // month letter A-L, then C, Y or Z, then a digit
