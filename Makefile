@@ -3,8 +3,8 @@ SHELL := /bin/bash
 BUILD ?= build
 JOBS ?= $(shell nproc)
 PACOTES := g++ cmake ninja-build clang-format qt6-base-dev libqt6sql6-ibase libfbclient2 \
-           firebird3.0-server-core firebird3.0-utils qt6-translations-l10n fonts-dejavu-core \
-           dpkg-dev file lintian desktop-file-utils
+           firebird-dev firebird3.0-server-core firebird3.0-server firebird3.0-utils qt6-translations-l10n \
+           fonts-dejavu-core dpkg-dev file lintian desktop-file-utils
 SUDO := $(shell [ "$$(id -u)" = 0 ] || echo sudo)
 DEMO_DIR := demo
 DEMO_DB := $(DEMO_DIR)/amostra.fdb

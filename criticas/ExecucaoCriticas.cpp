@@ -4,6 +4,8 @@
 #include "common/uUtil.h"
 #include "criticas/uCriticasController.h"
 #include "db/ComandosControle.h"
+#include "db/ReservaCompetencia.h"
+#include "db/Sql.h"
 #include "db/ComandosSelecao.h"
 #include "econtas/EstadoEcontas.h"
 #include "generation/Geracao.h"
@@ -80,6 +82,10 @@ ListasCriticas btnCriticasClick(TEstadoEcontas &estado)
         MensagemInformacao(QStringLiteral("Não foi selecionado nenhum mês para geração!"));
         return {};
     }
+    // The critique holds its competence for the whole run: its stamp at the end would otherwise fail
+    // a generation another workstation runs meanwhile.
+    Sql::Transacao transacao;
+    TComandosSql::ReservarCompetencia(estado.competencia);
     TProgresso &progresso = Operador().progresso();
     // Reading the record sets takes a while on a large payroll: the operator sees the status and a
     // busy bar from the start, then the steps of the checks.
@@ -98,6 +104,7 @@ ListasCriticas btnCriticasClick(TEstadoEcontas &estado)
         MensagemInformacao(QStringLiteral("Não há criticas na geração..."));
     TComandosSql::CarimbarControle(TComandosSql::CarimboControle::Criticas, estado.competencia,
                                    estado.usuario);
+    transacao.commit();
     if (estado.ControlesTCMA)
         estado.ControlesTCMA();
     progresso.definirPosicao(TProgresso::Principal, 0);

@@ -8,4 +8,5 @@
 #include "db/ComandosSelecao.h"
 #include "db/ComandosComplementares.h"
 #include "db/ComandosPreviews.h"
+#include "db/ReservaCompetencia.h"
 #include "db/ComandosExportacao.h"

@@ -99,12 +99,14 @@ bool ExcluirExportacao(TEstadoEcontas &estado)
         MensagemInformacao(QStringLiteral("Não foi selecionado nenhum mês para exclusão!"));
         return false;
     }
-    if (!MensagemDeComfirmacao(QStringLiteral("Deseja desfazer a geração do ECONTAS.")))
-        return false;
-    AlimentaProgressExclusao();
+    // The stamps, the work rows and the closing states change together or not at all, under the claim
+    // of the competence, taken before the question so that a busy competence is told at once.
     {
-        // The stamps, the work rows and the closing states change together or not at all.
         Sql::Transacao transacao;
+        TComandosSql::ReservarCompetencia(estado.competencia);
+        if (!MensagemDeComfirmacao(QStringLiteral("Deseja desfazer a geração do ECONTAS.")))
+            return false;
+        AlimentaProgressExclusao();
         TComandosSql::ExcluirGeracaoEcontas(estado.competencia);
         TComandosSql::ApagarTabelasEcontasPorCompetencia(estado.competencia);
         TComandosSql::Gravar_Status_Fec(QStringLiteral("T"), QStringLiteral("F"),

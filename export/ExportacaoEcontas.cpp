@@ -5,6 +5,8 @@
 #include "common/Operador.h"
 #include "common/uUtil.h"
 #include "db/ComandosControle.h"
+#include "db/ReservaCompetencia.h"
+#include "db/Sql.h"
 #include "econtas/EstadoEcontas.h"
 #include "export/RegistrosEcontas.h"
 #include "export/VerificacaoArquivo.h"
@@ -190,6 +192,8 @@ void ExportarArquivos(TEstadoEcontas &estado)
     }
     if (!estado.mesSelecionado || estado.competencia.isEmpty())
         throw Falha(QStringLiteral("Selecione a competência a exportar."));
+    Sql::Transacao transacao;
+    TComandosSql::ReservarCompetencia(estado.competencia);
     const TComandosSql::TabelasExportacao tabelas =
         TComandosSql::CarregaArquivosExportaEcontas(estado.competencia);
     AlimentaProgressExportacao(tabelas);
@@ -198,6 +202,7 @@ void ExportarArquivos(TEstadoEcontas &estado)
     gravarResumoEManifesto(estado, estado.caminhoArquivo, arquivos);
     TComandosSql::CarimbarControle(TComandosSql::CarimboControle::Exportacao, estado.competencia,
                                    estado.usuario);
+    transacao.commit();
     MensagemInformacao(QStringLiteral("Arquivos exportados com sucesso."));
     if (estado.ControlesTCMA)
         estado.ControlesTCMA();

@@ -7,6 +7,7 @@
 #include "db/ComandosFontes.h"
 #include "db/ComandosManutencao.h"
 #include "db/ComandosSelecao.h"
+#include "db/ReservaCompetencia.h"
 #include "db/Sql.h"
 #include "econtas/EstadoEcontas.h"
 #include "generation/ContextoGeracao.h"
@@ -95,10 +96,9 @@ void AbrirUnidades(TEstadoEcontas &estado)
             RowSet::abrir(QStringLiteral("SELECT * FROM UNIDADE_ORCAMENTARIA"));
 }
 
-// Deletion of the competence's rows, every record and the stamp commit together or not at all.
-void GerarNaTransacao(TEstadoEcontas &estado)
+// Deletion of the competence's rows, every record and the stamp, in the generation's transaction.
+void GerarRegistros(TEstadoEcontas &estado)
 {
-    Sql::Transacao transacao;
     TComandosSql::ApagarTabelasEcontasPorCompetencia(estado.competencia);
     CargosEcontas(estado);
     AlimentaProgressGeracao(estado);
@@ -107,7 +107,6 @@ void GerarNaTransacao(TEstadoEcontas &estado)
     GerarArquivoEcontas_10(estado, contexto);
     TComandosSql::CarimbarControle(TComandosSql::CarimboControle::Geracao, estado.competencia,
                                    estado.usuario);
-    transacao.commit();
 }
 
 } // namespace
@@ -118,6 +117,10 @@ bool btnGeracaoClick(TEstadoEcontas &estado)
         MensagemInformacao(QStringLiteral("Não foi selecionado nenhum mês para geração!"));
         return false;
     }
+    // The whole generation is one transaction, and the competence is held by it from the start: a
+    // second workstation is refused at once, and a failure anywhere leaves the earlier generation.
+    Sql::Transacao transacao;
+    TComandosSql::ReservarCompetencia(estado.competencia);
     TComandosSql::consultaFechamentoFolhas(estado.mes_cadastro.trimmed());
     if (estado.SomenteErroNaPessoal &&
         !MensagemDeComfirmacao(QStringLiteral("Existem críticas no cadstro pessoal.") + QChar(13) +
@@ -127,7 +130,8 @@ bool btnGeracaoClick(TEstadoEcontas &estado)
     estado.relatorioGeracao.clear();
     ConfiguraEcontas2(estado);
     CarregarDadosEcontas(estado);
-    GerarNaTransacao(estado);
+    GerarRegistros(estado);
+    transacao.commit();
     if (estado.ControlesTCMA)
         DespacharParaInterface(estado.ControlesTCMA);
     LimparProgressoNaInterface();

@@ -11,7 +11,13 @@
 
 class OperadorLote;
 
-enum SaidaLote { Concluido = 0, Falhou = 1, ErroDeUso = 2, InterrompidoPeloFluxo = 3 };
+enum SaidaLote {
+    Concluido = 0,
+    Falhou = 1,
+    ErroDeUso = 2,
+    InterrompidoPeloFluxo = 3,
+    CompetenciaOcupada = 4, // another workstation is working on the competence
+};
 
 struct ArgumentosLote {
     QString banco;

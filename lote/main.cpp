@@ -40,6 +40,9 @@ int main(int argc, char *argv[])
         }
     } catch (const Abortar &) {
         saida = InterrompidoPeloFluxo;
+    } catch (const CompetenciaEmUso &f) {
+        operador.erro(f.mensagem());
+        saida = CompetenciaOcupada;
     } catch (const Falha &f) {
         operador.erro(f.mensagem());
         saida = Falhou;
