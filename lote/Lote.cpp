@@ -2,8 +2,10 @@
 
 #include "common/VersaoPrograma.h"
 #include "db/Conexao.h"
+#include "db/EncerramentoPorSinal.h"
 #include "econtas/Principal.h"
 #include "lote/OperadorLote.h"
+#include "lote/ValidacaoArgumentos.h"
 
 #include <QRegularExpression>
 
@@ -81,7 +83,7 @@ bool AnalisarArgumentos(const QStringList &linha, ArgumentosLote &args, QString 
         erro = QStringLiteral("número de argumentos inválido para %1").arg(args.verbo);
         return false;
     }
-    return true;
+    return ValidarValoresDoVerbo(args, erro);
 }
 
 int IniciarPrograma(ContextoLote &contexto)
@@ -93,6 +95,7 @@ int IniciarPrograma(ContextoLote &contexto)
         contexto.operador->aviso(TConexao::TituloFalhaInicio(), TConexao::MensagemFalhaInicio());
         return Falhou;
     }
+    EncerrarAoReceberSinal();
     ConfiguracoesIniciaris(contexto.estado);
     return Concluido;
 }

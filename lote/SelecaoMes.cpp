@@ -2,24 +2,15 @@
 
 #include "econtas/Principal.h"
 #include "lote/OperadorLote.h"
+#include "lote/ValidacaoArgumentos.h"
 
 int SelecionarMes(ContextoLote &contexto, const QString &mmYYYY)
 {
-    if (!EhCompetenciaValida(mmYYYY)) {
-        EscreverErro(QStringLiteral("competência inválida: %1 (MMAAAA)").arg(mmYYYY));
-        return ErroDeUso;
-    }
+    // The values were checked with the command line, before the database was opened.
     const QString opcaoData = QStringLiteral("--data-pagamento");
-    QDate dataPagamento = UltimoDiaDaCompetencia(mmYYYY);
-    if (contexto.args.opcoes.contains(opcaoData)) {
-        dataPagamento =
-            QDate::fromString(contexto.args.opcoes.value(opcaoData), QStringLiteral("dd/MM/yyyy"));
-        if (!dataPagamento.isValid()) {
-            EscreverErro(QStringLiteral("data de pagamento inválida: %1 (DD/MM/AAAA)")
-                             .arg(contexto.args.opcoes.value(opcaoData)));
-            return ErroDeUso;
-        }
-    }
+    const QDate dataPagamento = contexto.args.opcoes.contains(opcaoData)
+                                    ? DataDePagamentoDaOpcao(contexto.args.opcoes.value(opcaoData))
+                                    : UltimoDiaDaCompetencia(mmYYYY);
     for (const LinhaMes &linha : LinhasDosMeses(contexto.estado.ano_folha)) {
         if (linha.mesAno == mmYYYY) {
             SelecionarCompetencia(contexto.estado, linha, dataPagamento);

@@ -7,11 +7,7 @@
 int ExecutarUnidades(ContextoLote &contexto)
 {
     const QString tipo = contexto.args.argumentos.value(1);
-    const bool gestoras = tipo == QLatin1String("gestoras");
-    if (!gestoras && tipo != QLatin1String("orcamentarias")) {
-        EscreverErro(QStringLiteral("tipo de unidade inválido: %1 (gestoras ou orcamentarias)").arg(tipo));
-        return ErroDeUso;
-    }
+    const bool gestoras = tipo == QLatin1String("gestoras"); // checked with the command line
     const int selecao = SelecionarMes(contexto, contexto.args.argumentos.value(0));
     if (selecao != Concluido)
         return selecao;
