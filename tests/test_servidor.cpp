@@ -90,6 +90,8 @@ private slots:
     void processarIgualAoBancoEmbutido();
     void senhaErradaTerminaComStatus1();
     void servidorMortoDuranteAGeracaoNaoDeixaNada();
+    void sinalEncerraAGeracaoSemDeixarNada_data();
+    void sinalEncerraAGeracaoSemDeixarNada();
     void segundaEstacaoERecusadaNaHora_data();
     void segundaEstacaoERecusadaNaHora();
 
@@ -201,6 +203,32 @@ void TesteServidor::servidorMortoDuranteAGeracaoNaoDeixaNada()
     QCOMPARE(Geracao(banco), QStringList{QStringLiteral("sem carimbo")});
     QCOMPARE(lote(banco, {QStringLiteral("gerar"), Competencia, QStringLiteral("--sim")}).saida, 0);
     QCOMPARE(Geracao(banco), m_geracaoLimpa);
+}
+
+void TesteServidor::sinalEncerraAGeracaoSemDeixarNada_data()
+{
+    QTest::addColumn<int>("sinal");
+    QTest::addColumn<QString>("nome");
+    QTest::newRow("SIGTERM") << int(SIGTERM) << QStringLiteral("SIGTERM");
+    QTest::newRow("SIGINT") << int(SIGINT) << QStringLiteral("SIGINT");
+    QTest::newRow("SIGHUP") << int(SIGHUP) << QStringLiteral("SIGHUP");
+}
+
+void TesteServidor::sinalEncerraAGeracaoSemDeixarNada()
+{
+    QFETCH(int, sinal);
+    QFETCH(QString, nome);
+    const QString banco = criticadaPeloServidor(QStringLiteral("sinal-%1.fdb").arg(nome));
+    QProcess geracao;
+    QVERIFY(iniciarGeracao(geracao, banco));
+    kill(pid_t(geracao.processId()), sinal);
+    kill(pid_t(geracao.processId()), SIGCONT);
+    QVERIFY(geracao.waitForFinished(20000));
+    QCOMPARE(geracao.exitStatus(), QProcess::NormalExit);
+    QCOMPARE(geracao.exitCode(), 1);
+    const QString erros = QString::fromUtf8(geracao.readAllStandardError());
+    QVERIFY2(erros.contains(QStringLiteral("Interrompido pelo sinal %1").arg(nome)), qPrintable(erros));
+    QCOMPARE(Geracao(banco), QStringList{QStringLiteral("sem carimbo")});
 }
 
 void TesteServidor::segundaEstacaoERecusadaNaHora_data()
