@@ -8,6 +8,7 @@
 #include <arpa/inet.h>
 #include <csignal>
 #include <netinet/in.h>
+#include <sys/prctl.h>
 #include <sys/socket.h>
 #include <unistd.h>
 
@@ -137,6 +138,8 @@ bool ServidorTeste::iniciar()
         return false;
     m_processo.setProcessEnvironment(AmbienteDaRaiz(m_raiz.path()));
     m_processo.setProcessChannelMode(QProcess::ForwardedErrorChannel);
+    // The server dies with the test process, whatever ends it: no server is left behind.
+    m_processo.setChildProcessModifier([] { prctl(PR_SET_PDEATHSIG, SIGKILL); });
     m_processo.start(Servidor, {});
     if (!m_processo.waitForStarted(10000)) {
         m_erro = QStringLiteral("%1 não iniciou: %2").arg(Servidor, m_processo.errorString());
