@@ -27,6 +27,10 @@ struct ArgumentosLote {
     QStringList argumentos;        // positional arguments after the verb
     QMap<QString, QString> opcoes; // "--versao" -> text; flags map to ""
     bool sim = false;              // --sim: Yes to every confirmation
+    bool ajuda = false;            // --ajuda or -h: the usage text, nothing else
+    bool silencioso = false;       // --silencioso: errors only
+    bool detalhes = false;         // --detalhes: each step on its own line with its time
+    bool json = false;             // --json: one JSON document on stdout
 };
 
 struct ContextoLote {

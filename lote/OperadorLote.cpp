@@ -1,30 +1,6 @@
 #include "lote/OperadorLote.h"
 
 #include <QCoreApplication>
-#include <cstdio>
-
-QString TextoParaTerminal(const QString &texto)
-{
-    QString r = texto;
-    r.replace(QLatin1String("\r\n"), QLatin1String("\n"));
-    r.replace(QLatin1Char('\r'), QLatin1Char('\n'));
-    return r;
-}
-
-void EscreverSaida(const QString &texto)
-{
-    std::fputs(TextoParaTerminal(texto).toUtf8().constData(), stdout);
-    std::fputc('\n', stdout);
-    std::fflush(stdout);
-}
-
-void EscreverErro(const QString &texto)
-{
-    std::fflush(stdout);
-    std::fputs(TextoParaTerminal(texto).toUtf8().constData(), stderr);
-    std::fputc('\n', stderr);
-    std::fflush(stderr);
-}
 
 void OperadorLote::informacao(const QString &texto)
 {

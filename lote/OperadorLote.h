@@ -2,6 +2,7 @@
 // The batch command's operator: messages to stdout, errors to stderr, confirmations answered Yes only
 // with --sim.
 #include "common/Operador.h"
+#include "lote/SaidaLote.h"
 
 class OperadorLote : public TOperador {
 public:
@@ -22,9 +23,3 @@ private:
     bool m_sim;
     bool m_negou = false;
 };
-
-// Lines of text as the terminal shows them: the carriage returns inside the system's messages become
-// line breaks.
-QString TextoParaTerminal(const QString &texto);
-void EscreverSaida(const QString &texto);
-void EscreverErro(const QString &texto);

@@ -6,6 +6,9 @@
 #include "lote/OperadorLote.h"
 #include "lote/SelecaoMes.h"
 
+#include <QJsonArray>
+#include <QJsonObject>
+
 namespace {
 
 const QString OpcaoEnviar = QStringLiteral("--enviar");
@@ -18,6 +21,19 @@ void imprimir(const QList<TLinhaComplementar> &linhas)
                      QStringLiteral(" (") + l.competencia + QStringLiteral(")");
     saida << RodapeComplementares(int(linhas.size()));
     EscreverSaida(saida.join(QLatin1Char('\n')));
+}
+
+void incluirNoDocumento(const QList<TLinhaComplementar> &linhas)
+{
+    QJsonArray folhas;
+    for (const TLinhaComplementar &l : linhas)
+        folhas.append(QJsonObject{{QStringLiteral("marcada"), l.marcada},
+                                  {QStringLiteral("texto"), l.texto},
+                                  {QStringLiteral("competencia"), l.competencia}});
+    IncluirNoDocumento(QStringLiteral("cabecalho"), CabecalhoComplementares);
+    IncluirNoDocumento(QStringLiteral("subtitulo"), SubtituloComplementares);
+    IncluirNoDocumento(QStringLiteral("folhas"), folhas);
+    IncluirNoDocumento(QStringLiteral("rodape"), RodapeComplementares(int(linhas.size())));
 }
 
 // Ticks exactly the sheets named; false (after saying which) when a name is not a sheet of the month.
@@ -57,6 +73,9 @@ int ExecutarComplementares(ContextoLote &contexto)
         MensagemInformacao(MensagemComplementaresEnviadas);
     }
     MarcarComplementaresExistentes(linhas);
-    imprimir(linhas);
+    if (SaidaEmJson())
+        incluirNoDocumento(linhas);
+    else
+        imprimir(linhas);
     return Concluido;
 }

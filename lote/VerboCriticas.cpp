@@ -5,11 +5,39 @@
 #include "lote/OperadorLote.h"
 #include "lote/SelecaoMes.h"
 
+#include <QJsonArray>
+#include <QJsonObject>
+
+namespace {
+
+// The groups with findings, in group order, as the text prints them.
+QJsonArray gruposEmJson(const ListasCriticas &listas)
+{
+    QJsonArray grupos;
+    for (int g = 0; g < QuantidadeGruposCriticas; ++g) {
+        if (listas[g].isEmpty())
+            continue;
+        grupos.append(QJsonObject{{QStringLiteral("cabecalho"), grupoArray[g]},
+                                  {QStringLiteral("subtitulo"), tituloArray[g]},
+                                  {QStringLiteral("linhas"), QJsonArray::fromStringList(listas[g])},
+                                  {QStringLiteral("quantidade"), int(listas[g].size())}});
+    }
+    return grupos;
+}
+
+} // namespace
+
 int CriticarMesSelecionado(ContextoLote &contexto)
 {
     const ListasCriticas listas = btnCriticasClick(contexto.estado);
-    for (const QString &linha : TextoDasCriticas(listas))
-        EscreverSaida(linha);
+    if (SaidaEmJson()) {
+        IncluirNoDocumento(QStringLiteral("competencia"), contexto.args.argumentos.value(0));
+        IncluirNoDocumento(QStringLiteral("bloqueiaGeracao"), contexto.estado.ErroCritica);
+        IncluirNoDocumento(QStringLiteral("grupos"), gruposEmJson(listas));
+    } else {
+        for (const QString &linha : TextoDasCriticas(listas))
+            EscreverSaida(linha);
+    }
     return contexto.estado.ErroCritica ? InterrompidoPeloFluxo : Concluido;
 }
 

@@ -3,9 +3,44 @@
 #include "lote/Lote.h"
 #include "lote/OperadorLote.h"
 
+#include <QDate>
+#include <QJsonArray>
+#include <QJsonObject>
+
+namespace {
+
+// A date of the control row (DD/MM/AAAA) as ISO 8601; null when the step was not done.
+QJsonValue dataIso(const QString &data)
+{
+    const QDate d = QDate::fromString(data.trimmed(), QStringLiteral("dd/MM/yyyy"));
+    return d.isValid() ? QJsonValue(d.toString(Qt::ISODate)) : QJsonValue();
+}
+
+QJsonObject mesEmJson(const LinhaMes &l)
+{
+    return {{QStringLiteral("legenda"), l.legenda},
+            {QStringLiteral("geral"), l.geral},
+            {QStringLiteral("cnpj"), l.cnpj},
+            {QStringLiteral("dataCriticas"), dataIso(l.dtCriticas)},
+            {QStringLiteral("dataGeracao"), dataIso(l.dtGeracao)},
+            {QStringLiteral("dataExportacao"), dataIso(l.dtExportacao)},
+            {QStringLiteral("competencia"), l.mesAno}};
+}
+
+} // namespace
+
 int ExecutarMeses(ContextoLote &contexto)
 {
-    for (const LinhaMes &l : LinhasDosMeses(contexto.estado.ano_folha))
+    const QList<LinhaMes> meses = LinhasDosMeses(contexto.estado.ano_folha);
+    if (SaidaEmJson()) {
+        QJsonArray lista;
+        for (const LinhaMes &l : meses)
+            lista.append(mesEmJson(l));
+        IncluirNoDocumento(QStringLiteral("ano"), contexto.estado.ano_folha);
+        IncluirNoDocumento(QStringLiteral("meses"), lista);
+        return Concluido;
+    }
+    for (const LinhaMes &l : meses)
         EscreverSaida(
             QStringList{l.legenda, l.geral, l.cnpj, l.dtCriticas, l.dtGeracao, l.dtExportacao, l.mesAno}.join(
                 QLatin1Char('\t')));

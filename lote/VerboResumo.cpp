@@ -9,6 +9,8 @@
 #include "resumo/GravacaoArquivo.h"
 #include "resumo/TextoResumo.h"
 
+#include <QJsonArray>
+
 int VerboResumo(ContextoLote &contexto)
 {
     const QString competencia = contexto.args.argumentos.value(0);
@@ -21,9 +23,19 @@ int VerboResumo(ContextoLote &contexto)
         return InterrompidoPeloFluxo;
     }
     const DocumentoResumo documento = MontarDocumentoResumo(contexto.estado);
-    EscreverSaida((LinhasResumo(documento.resumo) + QStringList{QString()} +
-                   LinhasReconciliacao(documento.reconciliacao))
-                      .join(QLatin1Char('\n')));
+    if (SaidaEmJson()) {
+        IncluirNoDocumento(QStringLiteral("competencia"), competencia);
+        IncluirNoDocumento(QStringLiteral("resumo"),
+                           QJsonArray::fromStringList(LinhasResumo(documento.resumo)));
+        IncluirNoDocumento(QStringLiteral("reconciliacao"),
+                           QJsonArray::fromStringList(LinhasReconciliacao(documento.reconciliacao)));
+        IncluirNoDocumento(QStringLiteral("servidoresSemExplicacao"),
+                           documento.reconciliacao.servidoresSemExplicacao());
+    } else {
+        EscreverSaida((LinhasResumo(documento.resumo) + QStringList{QString()} +
+                       LinhasReconciliacao(documento.reconciliacao))
+                          .join(QLatin1Char('\n')));
+    }
     const QMap<QString, QString> &opcoes = contexto.args.opcoes;
     if (opcoes.contains(QStringLiteral("--csv")))
         GravarArquivoInteiro(opcoes.value(QStringLiteral("--csv")), ConteudoCsvResumo(documento.resumo));

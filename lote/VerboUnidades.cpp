@@ -4,6 +4,8 @@
 #include "lote/OperadorLote.h"
 #include "lote/SelecaoMes.h"
 
+#include <QJsonArray>
+
 int ExecutarUnidades(ContextoLote &contexto)
 {
     const QString tipo = contexto.args.argumentos.value(1);
@@ -15,6 +17,14 @@ int ExecutarUnidades(ContextoLote &contexto)
     const TListaUnidades lista =
         gestoras ? ListarUnidadesGestoras(estado.mes_cadastro, estado.cdsUnidadesGestorasOrcamentarias)
                  : ListarUnidadesOrcamentarias(estado.SQLPadrao, estado.cdsUnidadesGestorasOrcamentarias);
+    if (SaidaEmJson()) {
+        QJsonArray linhas;
+        for (const QStringList &colunas : lista.linhas)
+            linhas.append(QJsonArray::fromStringList(colunas));
+        IncluirNoDocumento(QStringLiteral("linhas"), linhas);
+        IncluirNoDocumento(QStringLiteral("status"), lista.status);
+        return Concluido;
+    }
     QStringList saida;
     for (const QStringList &colunas : lista.linhas)
         saida << colunas.join(QLatin1Char('\t'));

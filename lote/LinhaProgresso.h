@@ -1,0 +1,39 @@
+#pragma once
+// The live progress line of the batch command on a terminal: the current step's status text, a bar,
+// the percentage, the elapsed time and, while the staff are walked, "n de N servidores". It is drawn
+// on stderr from the same progress model the main window binds to, redrawn in place at most ten
+// times a second, and ended with a line break before any other line is written.
+#include "common/Progresso.h"
+
+#include <QElapsedTimer>
+#include <QObject>
+
+class LinhaProgresso : public QObject {
+public:
+    explicit LinhaProgresso(TProgresso &progresso);
+
+    // Ends the drawn line with a line break; the next move draws a new one.
+    void encerrar();
+
+    // The line's text for a terminal of `colunas` columns (without the carriage return).
+    static QString montar(const TProgresso &progresso, const QString &status, TProgresso::Barra registro,
+                          qint64 decorridoMs, int colunas);
+
+private:
+    void statusMudou(const QString &texto);
+    void barraMudou(int barra);
+    void desenharSeHaTempo();
+    void desenhar();
+
+    TProgresso &m_progresso;
+    QString m_status;
+    TProgresso::Barra m_registro = TProgresso::Principal; // the record bar that moved last
+    QElapsedTimer m_inicio;
+    QElapsedTimer m_ultimoDesenho;
+    bool m_desenhada = false;
+};
+
+// stderr is a terminal.
+bool ErrosNumTerminal();
+// The verbs whose work is long enough to show progress.
+bool VerboMostraProgresso(const QString &verbo);
