@@ -19,3 +19,7 @@ ExecucaoLote ExecutarLote(const QStringList &argumentos, const QString &pasta = 
 // The same on the test database, which the test process lets go of while the command runs.
 ExecucaoLote ExecutarLote(BancoTeste &banco, const QString &ano, const QString &usuario,
                           const QStringList &argumentos, const QString &pasta = QString());
+
+// TvEcontasLote with the given arguments on a pseudo-terminal, as a clerk runs it: stdout and stderr
+// are the terminal, read back as one text (the terminal writes each line break as CR LF).
+ExecucaoLote ExecutarLoteNumTerminal(const QStringList &argumentos, int limiteMs = 300000);
