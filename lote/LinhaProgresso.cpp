@@ -7,8 +7,14 @@
 namespace {
 
 constexpr qint64 IntervaloMinimoMs = 100;
-constexpr int LarguraBarra = 20;
 constexpr int ColunasPadrao = 80;
+constexpr int ColunasLargas = 100;
+
+// A narrower bar on a narrow terminal leaves room for the step's name.
+int larguraBarra(int colunas)
+{
+    return colunas >= ColunasLargas ? 20 : 10;
+}
 
 int colunasDoTerminal()
 {
@@ -32,11 +38,32 @@ double fracao(const TProgresso::Estado &e)
     return double(e.posicao - e.minimo) / double(e.maximo - e.minimo);
 }
 
-QString barra(double f)
+QString barra(double f, int largura)
 {
-    const int cheios = f < 0 ? 0 : int(f * LarguraBarra);
+    const int cheios = f < 0 ? 0 : int(f * largura);
     return QLatin1Char('[') + QString(cheios, QLatin1Char('#')) +
-           QString(LarguraBarra - cheios, QLatin1Char('-')) + QLatin1Char(']');
+           QString(largura - cheios, QLatin1Char('-')) + QLatin1Char(']');
+}
+
+// The line's text for a terminal of `colunas` columns, without the carriage return.
+QString montarLinha(const TProgresso &progresso, const QString &status, qint64 decorridoMs, int colunas)
+{
+    const double f = fracao(progresso.barra(TProgresso::Principal));
+    QString resto = QLatin1Char(' ') + barra(f, larguraBarra(colunas));
+    if (f >= 0)
+        resto += QStringLiteral(" %1%").arg(int(f * 100), 3);
+    resto += QLatin1Char(' ') + tempo(decorridoMs);
+    // The staff bar keeps its count from the first staff member walked until the run's reset.
+    if (progresso.posicao(TProgresso::R040) > 0)
+        resto += QStringLiteral(" %1 de %2 servidores")
+                     .arg(progresso.posicao(TProgresso::R040))
+                     .arg(progresso.maximo(TProgresso::R040));
+    // The line must never wrap, or the carriage return would redraw only its last part.
+    const int espaco = std::max(0, colunas - 1 - int(resto.size()));
+    QString texto = status;
+    if (texto.size() > espaco)
+        texto = espaco > 3 ? texto.left(espaco - 3) + QStringLiteral("...") : QString();
+    return (texto + resto).left(std::max(0, colunas - 1));
 }
 
 } // namespace
@@ -61,26 +88,6 @@ LinhaProgresso::LinhaProgresso(TProgresso &progresso) : m_progresso(progresso)
     connect(&progresso, &TProgresso::barraMudou, this, &LinhaProgresso::barraMudou);
 }
 
-QString LinhaProgresso::montar(const TProgresso &progresso, const QString &status, TProgresso::Barra registro,
-                               qint64 decorridoMs, int colunas)
-{
-    const double f = fracao(progresso.barra(TProgresso::Principal));
-    QString resto = QLatin1Char(' ') + barra(f);
-    if (f >= 0)
-        resto += QStringLiteral(" %1%").arg(int(f * 100), 3);
-    resto += QLatin1Char(' ') + tempo(decorridoMs);
-    if (registro == TProgresso::R040)
-        resto += QStringLiteral(" %1 de %2 servidores")
-                     .arg(progresso.posicao(TProgresso::R040))
-                     .arg(progresso.maximo(TProgresso::R040));
-    // The line must never wrap, or the carriage return would redraw only its last part.
-    const int espaco = std::max(0, colunas - 1 - int(resto.size()));
-    QString texto = status;
-    if (texto.size() > espaco)
-        texto = espaco > 3 ? texto.left(espaco - 3) + QStringLiteral("...") : QString();
-    return (texto + resto).left(std::max(0, colunas - 1));
-}
-
 void LinhaProgresso::encerrar()
 {
     if (!m_desenhada)
@@ -99,10 +106,8 @@ void LinhaProgresso::statusMudou(const QString &texto)
     desenharSeHaTempo();
 }
 
-void LinhaProgresso::barraMudou(int barra)
+void LinhaProgresso::barraMudou(int)
 {
-    if (barra != TProgresso::Principal && barra != TProgresso::Splash)
-        m_registro = TProgresso::Barra(barra);
     desenharSeHaTempo();
 }
 
@@ -119,7 +124,7 @@ void LinhaProgresso::desenhar()
     if (m_status.isEmpty())
         return;
     m_ultimoDesenho.start();
-    const QString texto = montar(m_progresso, m_status, m_registro, m_inicio.elapsed(), colunasDoTerminal());
+    const QString texto = montarLinha(m_progresso, m_status, m_inicio.elapsed(), colunasDoTerminal());
     std::fflush(stdout);
     std::fputs(("\r\033[K" + texto).toUtf8().constData(), stderr);
     std::fflush(stderr);

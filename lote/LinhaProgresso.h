@@ -15,10 +15,6 @@ public:
     // Ends the drawn line with a line break; the next move draws a new one.
     void encerrar();
 
-    // The line's text for a terminal of `colunas` columns (without the carriage return).
-    static QString montar(const TProgresso &progresso, const QString &status, TProgresso::Barra registro,
-                          qint64 decorridoMs, int colunas);
-
 private:
     void statusMudou(const QString &texto);
     void barraMudou(int barra);
@@ -27,7 +23,6 @@ private:
 
     TProgresso &m_progresso;
     QString m_status;
-    TProgresso::Barra m_registro = TProgresso::Principal; // the record bar that moved last
     QElapsedTimer m_inicio;
     QElapsedTimer m_ultimoDesenho;
     bool m_desenhada = false;
