@@ -1,5 +1,8 @@
 #include "lote/LinhaProgresso.h"
 
+#include <QStringList>
+
+#include <algorithm>
 #include <cstdio>
 #include <sys/ioctl.h>
 #include <unistd.h>
