@@ -114,6 +114,8 @@ private slots:
     void jsonComOMesmoConteudo();
     void progressoSoNoTerminal_data();
     void progressoSoNoTerminal();
+    void silenciosoSoOsErros_data();
+    void silenciosoSoOsErros();
     void ajudaNaSaidaPadrao_data();
     void ajudaNaSaidaPadrao();
 
@@ -252,6 +254,25 @@ void TesteLoteSaida::progressoSoNoTerminal()
     QCOMPARE(saida.contains("Geração concluída com sucesso!"), mensagens);
     if (!mensagens)
         QCOMPARE(saida, QString());
+}
+
+void TesteLoteSaida::silenciosoSoOsErros_data()
+{
+    QTest::addColumn<QStringList>("argumentos");
+    QTest::newRow("críticas que bloqueiam") << QStringList{"criticas", "032024"};
+    QTest::newRow("resumo sem geração") << QStringList{"resumo", "032024"};
+    QTest::newRow("erro de uso") << QStringList{"unidades", "032023", "gestoras"};
+}
+
+// The same run with and without --silencioso: the same status and errors, nothing on stdout.
+void TesteLoteSaida::silenciosoSoOsErros()
+{
+    QFETCH(QStringList, argumentos);
+    const ExecucaoLote texto = ExecutarLote(base(m_intacto) + argumentos);
+    const ExecucaoLote silencioso = ExecutarLote(base(m_intacto) + argumentos + QStringList{"--silencioso"});
+    QCOMPARE(silencioso.saida, texto.saida);
+    QCOMPARE(silencioso.erros, texto.erros);
+    QCOMPARE(silencioso.saidaPadrao, QString());
 }
 
 void TesteLoteSaida::ajudaNaSaidaPadrao_data()
