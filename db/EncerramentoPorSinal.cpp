@@ -25,7 +25,10 @@ void AoReceberSinal(int sinal)
 
 [[noreturn]] void Terminar(int sinal)
 {
-    const QByteArray linha = MensagemEncerramentoPorSinal(sinal).toUtf8() + '\n';
+    QByteArray linha = MensagemEncerramentoPorSinal(sinal).toUtf8() + '\n';
+    // On a terminal the line may hold a progress line being redrawn: start from a cleared line.
+    if (isatty(STDERR_FILENO))
+        linha.prepend("\r\033[K");
     std::fflush(stdout);
     [[maybe_unused]] const ssize_t escrito = write(STDERR_FILENO, linha.constData(), size_t(linha.size()));
     _exit(1);

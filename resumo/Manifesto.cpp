@@ -7,6 +7,7 @@
 #include <QDir>
 #include <QDirIterator>
 #include <QFile>
+#include <QFileInfo>
 #include <QMap>
 
 namespace {
@@ -39,29 +40,41 @@ QMap<QString, QByteArray> lerManifesto(QFile &arquivo)
     return linhas;
 }
 
+// The folder as an absolute path: a relative QDir hands relative file names back unchanged.
+QDir PastaAbsoluta(const QString &pasta)
+{
+    return QDir(QFileInfo(pasta).absoluteFilePath());
+}
+
+// A file's name relative to the base folder, whether it was given absolute or relative.
+QString Relativo(const QDir &base, const QString &arquivo)
+{
+    return base.relativeFilePath(QFileInfo(arquivo).absoluteFilePath());
+}
+
 } // namespace
 
 QStringList ArquivosDaPasta(const QString &pasta)
 {
-    const QDir base(pasta);
+    const QDir base = PastaAbsoluta(pasta);
     QStringList arquivos;
-    QDirIterator it(pasta, QDir::Files | QDir::Hidden | QDir::NoSymLinks, QDirIterator::Subdirectories);
+    QDirIterator it(base.path(), QDir::Files | QDir::Hidden | QDir::NoSymLinks, QDirIterator::Subdirectories);
     while (it.hasNext())
-        arquivos << base.relativeFilePath(it.next());
+        arquivos << Relativo(base, it.next());
     arquivos.sort();
     return arquivos;
 }
 
 void GravarManifesto(const QString &pasta, const QStringList &arquivos)
 {
-    const QDir base(pasta);
+    const QDir base = PastaAbsoluta(pasta);
     QMap<QString, QByteArray> linhas;
     for (const QString &arquivo : arquivos) {
         const QByteArray digest = resumoSha256(arquivo);
         if (digest.isEmpty())
             throw Falha(
                 QStringLiteral("Não foi possível ler o arquivo %1 para o %2").arg(arquivo, NomeManifesto));
-        linhas.insert(base.relativeFilePath(arquivo), digest);
+        linhas.insert(Relativo(base, arquivo), digest);
     }
     QByteArray conteudo;
     for (auto it = linhas.cbegin(); it != linhas.cend(); ++it)

@@ -169,14 +169,18 @@ void TesteResumo::dinheiroComoOServidorLe()
 void TesteResumo::manifestoNomeiaCadaArquivoDiferente_data()
 {
     QTest::addColumn<QString>("mudanca");
+    QTest::addColumn<bool>("pastaRelativa"); // the base folder given relative to the working folder
     QTest::addColumn<QList<ProblemaManifesto>>("esperado");
     const QString txt = QStringLiteral("UG (0001)/ECONTAS-UG (0001).TXT");
-    QTest::newRow("nada mudou") << "" << QList<ProblemaManifesto>{};
+    QTest::newRow("nada mudou") << "" << false << QList<ProblemaManifesto>{};
+    QTest::newRow("pasta relativa") << "" << true << QList<ProblemaManifesto>{};
     QTest::newRow("um byte alterado")
-        << "alterar" << QList<ProblemaManifesto>{{ProblemaManifesto::Alterado, txt}};
-    QTest::newRow("arquivo apagado") << "apagar"
+        << "alterar" << false << QList<ProblemaManifesto>{{ProblemaManifesto::Alterado, txt}};
+    QTest::newRow("um byte alterado, pasta relativa")
+        << "alterar" << true << QList<ProblemaManifesto>{{ProblemaManifesto::Alterado, txt}};
+    QTest::newRow("arquivo apagado") << "apagar" << false
                                      << QList<ProblemaManifesto>{{ProblemaManifesto::Ausente, txt}};
-    QTest::newRow("arquivo a mais") << "acrescentar"
+    QTest::newRow("arquivo a mais") << "acrescentar" << false
                                     << QList<ProblemaManifesto>{
                                            {ProblemaManifesto::Extra, "UG (0001)/copia.TXT"}};
 }
@@ -184,9 +188,14 @@ void TesteResumo::manifestoNomeiaCadaArquivoDiferente_data()
 void TesteResumo::manifestoNomeiaCadaArquivoDiferente()
 {
     QFETCH(QString, mudanca);
+    QFETCH(bool, pastaRelativa);
     QFETCH(QList<ProblemaManifesto>, esperado);
-    QTemporaryDir pasta;
-    QVERIFY(QDir(pasta.path()).mkpath(QStringLiteral("UG (0001)")));
+    QTemporaryDir temporaria;
+    QVERIFY(QDir(temporaria.path()).mkpath(QStringLiteral("envio/UG (0001)")));
+    const QString anterior = QDir::currentPath();
+    const auto voltar = qScopeGuard([&] { QDir::setCurrent(anterior); });
+    QDir::setCurrent(temporaria.path());
+    const QDir pasta(pastaRelativa ? QStringLiteral("envio") : temporaria.filePath(QStringLiteral("envio")));
     const QString txt = pasta.filePath(QStringLiteral("UG (0001)/ECONTAS-UG (0001).TXT"));
     const QString csv = pasta.filePath(QStringLiteral("RESUMO-012020.csv"));
     for (const QString &f : {txt, csv}) {
