@@ -2,7 +2,7 @@
 #include "app/Inicio.h"
 #include "app/OperadorJanelas.h"
 #include "common/Idioma.h"
-#include "criticas/visualizador/uEcontasCriticas.h"
+#include "windows/uEcontasCriticas.h"
 #include "resumo/pdf/PdfResumo.h"
 
 #include <QApplication>

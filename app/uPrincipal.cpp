@@ -5,6 +5,7 @@
 #include "common/uUtil.h"
 #include "criticas/ExecucaoCriticas.h"
 #include "econtas/Principal.h"
+#include "generation/SelecaoCompetencia.h"
 #include "export/ExportacaoEcontas.h"
 #include "generation/Geracao.h"
 #include "windows/JanelaResumo.h"

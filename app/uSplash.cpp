@@ -3,7 +3,7 @@
 #include "common/Acao.h"
 #include "common/Operador.h"
 #include "db/Conexao.h"
-#include "db/uComandosSql.h"
+#include "econtas/ComandosManutencao.h"
 
 #include <QCoreApplication>
 #include <QLabel>

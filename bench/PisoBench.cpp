@@ -1,7 +1,7 @@
 #include "PisoBench.h"
 
 #include "common/Falha.h"
-#include "db/ComandosSelecao.h"
+#include "generation/ComandosSelecao.h"
 #include "db/Dinheiro.h"
 #include "db/RowSet.h"
 #include "db/Sql.h"

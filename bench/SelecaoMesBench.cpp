@@ -3,6 +3,7 @@
 #include "common/Falha.h"
 #include "common/uUtil.h"
 #include "econtas/Principal.h"
+#include "generation/SelecaoCompetencia.h"
 
 TEstadoEcontas SelecionarMesBench(const QString &mes, const QString &ano)
 {

@@ -3,10 +3,10 @@
 #include "common/Operador.h"
 #include "common/uUtil.h"
 #include "criticas/uCriticasController.h"
-#include "db/ComandosControle.h"
-#include "db/ReservaCompetencia.h"
+#include "econtas/ComandosControle.h"
+#include "econtas/ReservaCompetencia.h"
 #include "db/Sql.h"
-#include "db/ComandosSelecao.h"
+#include "generation/ComandosSelecao.h"
 #include "econtas/EstadoEcontas.h"
 #include "generation/Geracao.h"
 

@@ -1,7 +1,7 @@
 #include "econtas/ListaComplementares.h"
 
 #include "common/uUtil.h"
-#include "db/ComandosComplementares.h"
+#include "econtas/ComandosComplementares.h"
 #include "econtas/uEcontasController.h"
 
 namespace {

@@ -1,7 +1,7 @@
 #include "econtas/PreviewUnidades.h"
 
 #include "common/uUtil.h"
-#include "db/ComandosPreviews.h"
+#include "econtas/ComandosPreviews.h"
 #include "econtas/EstadoEcontas.h"
 
 namespace {

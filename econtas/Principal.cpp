@@ -3,8 +3,9 @@
 #include "common/Operador.h"
 #include "common/uUtil.h"
 #include "db/Sql.h"
-#include "db/uComandosSql.h"
-#include "generation/Geracao.h"
+#include "econtas/ComandosControle.h"
+#include "econtas/ComandosManutencao.h"
+#include "econtas/ReservaCompetencia.h"
 
 #include <QDateTime>
 
@@ -64,22 +65,6 @@ BotoesMes BotoesDoMes(const QString &competencia)
     botoes.geracao = !controle.nulo(QStringLiteral("DT_CRITICAS"));
     botoes.exportacao = !controle.nulo(QStringLiteral("DT_GERACAO"));
     return botoes;
-}
-
-BotoesMes SelecionarCompetencia(TEstadoEcontas &estado, const LinhaMes &linha, const QDate &dataPagamento)
-{
-    estado.mesSelecionado = true;
-    estado.mes_cadastro = RetornaCompetenciaSelecionada(linha.legenda);
-    estado.competencia = linha.mesAno;
-    estado.numero_mes_selecionado = RetornaNumeroCompetenciaSelecionada(linha.mesAno);
-    estado.dataPagamento = dataPagamento;
-    ConfiguraEcontas(estado);
-    return BotoesDoMes(estado.competencia);
-}
-
-BotoesMes lvPrincipalClick(TEstadoEcontas &estado, const LinhaMes &linha)
-{
-    return SelecionarCompetencia(estado, linha, UltimoDiaDaCompetencia(linha.mesAno));
 }
 
 void AlimentaProgressExclusao()

@@ -1,6 +1,7 @@
 #pragma once
-// The core of the main window: start-up of the state, the month list, the click on a month and the
-// undo of a generation. The windows and the batch command drive the same functions.
+// The core of the main window: start-up of the state, the month list and the undo of a generation. The
+// windows and the batch command drive the same functions; the click on a month, which builds the base
+// selection, is in generation/SelecaoCompetencia.h.
 #include "econtas/EstadoEcontas.h"
 
 #include <QDate>
@@ -38,11 +39,6 @@ QDate UltimoDiaDaCompetencia(const QString &competencia);
 
 // The buttons the competence's control row allows, read from the table as it is now.
 BotoesMes BotoesDoMes(const QString &competencia);
-
-// Selects a competence with the given payment date: state fields, base selection, button states.
-BotoesMes SelecionarCompetencia(TEstadoEcontas &estado, const LinhaMes &linha, const QDate &dataPagamento);
-// A click on a month row: as above, with the last day of the month as payment date.
-BotoesMes lvPrincipalClick(TEstadoEcontas &estado, const LinhaMes &linha);
 
 // The undo of a generation. Returns true when it was carried out (false: no month or the operator said No).
 bool ExcluirExportacao(TEstadoEcontas &estado);

@@ -2,7 +2,7 @@
 // The export of the selected competence: one submission file per managing unit of the competence,
 // each in a folder of its own under the base folder, the summary of the competence (RESUMO-MMYYYY.pdf
 // and .csv) and the manifest SHA256SUMS beside them, then the export date in the control row.
-#include "db/ComandosExportacao.h"
+#include "export/ComandosExportacao.h"
 
 #include <QString>
 #include <QStringList>

@@ -1,7 +1,7 @@
 #pragma once
 // The rows of each work table grouped under their parent's key, built in one pass over rows that
 // already come in file order: the export finds a parent's children without searching the table.
-#include "db/ComandosExportacao.h"
+#include "export/ComandosExportacao.h"
 
 #include <QHash>
 #include <QString>

@@ -1,7 +1,7 @@
 #include "generation/CacheItens.h"
 
 #include "common/Falha.h"
-#include "db/ComandosItens.h"
+#include "generation/ComandosItens.h"
 #include "db/Sql.h"
 #include "generation/EscritosGeracao.h"
 

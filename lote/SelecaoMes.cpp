@@ -1,6 +1,7 @@
 #include "lote/SelecaoMes.h"
 
 #include "econtas/Principal.h"
+#include "generation/SelecaoCompetencia.h"
 #include "lote/OperadorLote.h"
 #include "lote/ValidacaoArgumentos.h"
 

@@ -1,8 +1,8 @@
 #include "resumo/Reconciliacao.h"
 
-#include "db/ComandosFontes.h"
-#include "db/ComandosItens.h"
-#include "db/ComandosSelecao.h"
+#include "generation/ComandosFontes.h"
+#include "generation/ComandosItens.h"
+#include "generation/ComandosSelecao.h"
 #include "db/RowSet.h"
 #include "db/Sql.h"
 #include "econtas/EstadoEcontas.h"

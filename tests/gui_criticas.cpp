@@ -1,5 +1,5 @@
 // The findings viewer, driven offscreen: groups in index order with their own counts, Escape, saving.
-#include "criticas/visualizador/uEcontasCriticas.h"
+#include "windows/uEcontasCriticas.h"
 #include "support/OperadorTeste.h"
 
 #include <QAction>

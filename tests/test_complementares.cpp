@@ -2,7 +2,7 @@
 // storing of the operator's choice.
 #include "common/Acao.h"
 #include "common/Falha.h"
-#include "db/ComandosComplementares.h"
+#include "econtas/ComandosComplementares.h"
 #include "econtas/EstadoEcontas.h"
 #include "econtas/ListaComplementares.h"
 #include "generation/Geracao.h"

@@ -4,7 +4,7 @@
 #include "db/Dinheiro.h"
 #include "db/RowSet.h"
 #include "db/Sql.h"
-#include "db/uComandosSql.h"
+#include "generation/ComandosTabelas.h"
 #include "support/BancoTeste.h"
 #include "support/OperadorTeste.h"
 

@@ -1,7 +1,7 @@
 // The record source queries: their statements, sort orders and joins on real data, their failure texts
 // and the parent tests of the work tables.
 #include "common/Falha.h"
-#include "db/ComandosFontes.h"
+#include "generation/ComandosFontes.h"
 #include "econtas/EstadoEcontas.h"
 #include "generation/Geracao.h"
 #include "support/BancoTeste.h"

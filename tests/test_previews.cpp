@@ -1,7 +1,7 @@
 // Unit previews: the two consultations, the descriptions looked up in UNIDADE_ORCAMENTARIA, the status
 // counts and the failure texts.
 #include "common/Falha.h"
-#include "db/ComandosPreviews.h"
+#include "econtas/ComandosPreviews.h"
 #include "econtas/EstadoEcontas.h"
 #include "econtas/PreviewUnidades.h"
 #include "support/BancoTeste.h"

@@ -1,6 +1,7 @@
 // The main window's core: the click on a month, the undo of a generation, and the batch verbs
 // meses and desfazer run as a separate process on the same kind of database.
 #include "econtas/Principal.h"
+#include "generation/SelecaoCompetencia.h"
 #include "support/BancoTeste.h"
 #include "support/LoteTeste.h"
 #include "support/OperadorTeste.h"

@@ -1,7 +1,7 @@
 // The base payroll selection: its statements as text, who it selects on real data, the sheet sets
 // and the FUNDEB question.
 #include "common/Falha.h"
-#include "db/ComandosSelecao.h"
+#include "generation/ComandosSelecao.h"
 #include "db/RowSet.h"
 #include "db/Sql.h"
 #include "econtas/EstadoEcontas.h"

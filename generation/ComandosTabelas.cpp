@@ -1,4 +1,4 @@
-#include "db/ComandosTabelas.h"
+#include "generation/ComandosTabelas.h"
 
 #include "common/Falha.h"
 #include "common/uUtil.h"

@@ -1,4 +1,4 @@
-#include "criticas/visualizador/uEcontasCriticas.h"
+#include "windows/uEcontasCriticas.h"
 
 #include "common/Operador.h"
 

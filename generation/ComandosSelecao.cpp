@@ -1,8 +1,8 @@
-#include "db/ComandosSelecao.h"
+#include "generation/ComandosSelecao.h"
 
 #include "common/Falha.h"
 #include "common/uUtil.h"
-#include "db/ComandosTabelas.h"
+#include "generation/ComandosTabelas.h"
 #include "db/RowSet.h"
 #include "db/Sql.h"
 #include "econtas/EstadoEcontas.h"

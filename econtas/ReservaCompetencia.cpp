@@ -1,4 +1,4 @@
-#include "db/ReservaCompetencia.h"
+#include "econtas/ReservaCompetencia.h"
 
 #include "common/Falha.h"
 #include "db/Sql.h"

@@ -1,4 +1,4 @@
-#include "db/ComandosItens.h"
+#include "generation/ComandosItens.h"
 
 #include "common/Falha.h"
 #include "common/uUtil.h"

@@ -1,4 +1,4 @@
-#include "db/ComandosPreviews.h"
+#include "econtas/ComandosPreviews.h"
 
 #include "common/Falha.h"
 #include "db/Sql.h"

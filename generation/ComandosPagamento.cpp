@@ -1,10 +1,10 @@
-#include "db/ComandosPagamento.h"
+#include "generation/ComandosPagamento.h"
 
 #include "common/Falha.h"
 #include "common/Operador.h"
 #include "common/Progresso.h"
 #include "common/uUtil.h"
-#include "db/ComandosFontes.h"
+#include "generation/ComandosFontes.h"
 #include "db/Sql.h"
 #include "econtas/EstadoEcontas.h"
 #include "generation/ContextoGeracao.h"

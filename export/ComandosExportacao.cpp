@@ -1,4 +1,4 @@
-#include "db/ComandosExportacao.h"
+#include "export/ComandosExportacao.h"
 
 #include "common/Falha.h"
 #include "db/Sql.h"

@@ -1,4 +1,4 @@
-#include "db/ComandosFontes.h"
+#include "generation/ComandosFontes.h"
 
 #include "common/Falha.h"
 #include "common/uUtil.h"

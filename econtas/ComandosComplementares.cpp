@@ -1,4 +1,4 @@
-#include "db/ComandosComplementares.h"
+#include "econtas/ComandosComplementares.h"
 
 #include "common/uUtil.h"
 #include "db/Sql.h"

@@ -1,4 +1,4 @@
-#include "db/ComandosManutencao.h"
+#include "econtas/ComandosManutencao.h"
 
 #include "common/Falha.h"
 #include "common/Operador.h"

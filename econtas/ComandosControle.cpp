@@ -1,4 +1,4 @@
-#include "db/ComandosControle.h"
+#include "econtas/ComandosControle.h"
 
 #include "common/Falha.h"
 #include "common/Operador.h"
