@@ -67,12 +67,8 @@ RowSet RowSet::abrir(const QString &sql, const QVariantList &parametros)
 {
     QSqlQuery consulta(Sql::Conexao());
     consulta.setForwardOnly(true);
-    if (!consulta.prepare(sql))
-        Sql::LancarFalha(consulta.lastError());
-    for (const QVariant &p : parametros)
-        consulta.addBindValue(p);
-    if (!consulta.exec())
-        Sql::LancarFalha(consulta.lastError());
+    Sql::Preparar(consulta, sql, parametros);
+    Sql::Rodar(consulta, parametros);
     return carregar(consulta);
 }
 
@@ -99,7 +95,7 @@ RowSet RowSet::carregar(QSqlQuery &consulta)
         }
     }
     if (consulta.lastError().isValid())
-        Sql::LancarFalha(consulta.lastError());
+        Sql::LancarFalha(consulta.lastError(), consulta.lastQuery(), consulta.boundValues());
     r.reiniciarIndices();
     return r;
 }

@@ -2,7 +2,9 @@
 
 #include "common/Falha.h"
 #include "common/uUtil.h"
+#include "db/RegistroSql.h"
 
+#include <QElapsedTimer>
 #include <QRegularExpression>
 #include <QSqlError>
 
@@ -61,11 +63,14 @@ QString MensagemConflitoDeBloqueio()
                           "Aguarde o término e tente novamente.");
 }
 
-void LancarFalha(const QSqlError &erro)
+void LancarFalha(const QSqlError &erro, const QString &comando, const QVariantList &valores)
 {
+    if (!comando.isEmpty())
+        RegistrarFalha(comando, valores, TextoDoErro(erro));
     if (EhConflitoDeBloqueio(erro))
-        throw ConflitoDeBloqueio(MensagemConflitoDeBloqueio() + QChar(13) + TextoDoErro(erro));
-    throw Falha(TextoDoErro(erro));
+        throw ConflitoDeBloqueio(MensagemConflitoDeBloqueio() + QChar(13) + TextoDoErro(erro), comando,
+                                 valores);
+    throw Falha(TextoDoErro(erro), comando, valores);
 }
 
 bool EhCodigoMes(const QString &codigo)
@@ -93,43 +98,47 @@ QString ValidarFolha(const QString &codigo)
     return codigo;
 }
 
-namespace {
-void executarEm(QSqlQuery &consulta, const QString &sql, const QVariantList &parametros)
+void Preparar(QSqlQuery &consulta, const QString &sql, const QVariantList &valores)
 {
     if (!consulta.prepare(sql))
-        LancarFalha(consulta.lastError());
-    for (const QVariant &p : parametros)
-        consulta.addBindValue(p);
-    if (!consulta.exec())
-        LancarFalha(consulta.lastError());
+        LancarFalha(consulta.lastError(), sql, valores);
 }
-} // namespace
+
+void Rodar(QSqlQuery &consulta, const QVariantList &valores)
+{
+    for (int i = 0; i < valores.size(); ++i)
+        consulta.bindValue(i, valores[i]);
+    QElapsedTimer relogio;
+    relogio.start();
+    const bool executou = consulta.exec();
+    RegistrarComando(consulta.lastQuery(), valores, relogio.nsecsElapsed() / 1000);
+    if (!executou)
+        LancarFalha(consulta.lastError(), consulta.lastQuery(), valores);
+}
 
 void Executar(const QString &sql, const QVariantList &parametros)
 {
     QSqlQuery consulta(Conexao());
-    executarEm(consulta, sql, parametros);
+    Preparar(consulta, sql, parametros);
+    Rodar(consulta, parametros);
 }
 
 int ExecutarContando(const QString &sql, const QVariantList &parametros)
 {
     QSqlQuery consulta(Conexao());
-    executarEm(consulta, sql, parametros);
+    Preparar(consulta, sql, parametros);
+    Rodar(consulta, parametros);
     return consulta.numRowsAffected();
 }
 
 Comando::Comando(const QString &sql) : m_consulta(Conexao())
 {
-    if (!m_consulta.prepare(sql))
-        LancarFalha(m_consulta.lastError());
+    Preparar(m_consulta, sql);
 }
 
 void Comando::executar(const QVariantList &parametros)
 {
-    for (int i = 0; i < parametros.size(); ++i)
-        m_consulta.bindValue(i, parametros[i]);
-    if (!m_consulta.exec())
-        LancarFalha(m_consulta.lastError());
+    Rodar(m_consulta, parametros);
 }
 
 Transacao::Transacao()

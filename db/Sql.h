@@ -26,8 +26,10 @@ QString Linhas(const QStringList &linhas);
 QString TextoDoErro(const QSqlError &erro);
 
 // The failure to raise for a failed statement: a Falha with the database's text, or a ConflitoDeBloqueio
-// whose first line says in Portuguese that another workstation holds the same rows.
-[[noreturn]] void LancarFalha(const QSqlError &erro);
+// whose first line says in Portuguese that another workstation holds the same rows. Both carry the
+// statement and its values when given.
+[[noreturn]] void LancarFalha(const QSqlError &erro, const QString &comando = {},
+                              const QVariantList &valores = {});
 bool EhConflitoDeBloqueio(const QSqlError &erro);
 QString MensagemConflitoDeBloqueio();
 
@@ -36,6 +38,13 @@ bool EhCodigoMes(const QString &codigo);        // "JAN" … "DEZ"
 bool EhCodigoFolhaExtra(const QString &codigo); // month letter A-L, then C, Y or Z, then a digit
 QString ValidarMes(const QString &codigo);      // returns the code or raises
 QString ValidarFolha(const QString &codigo);    // a month code or a complementary/13th-salary code
+
+// Prepares the statement on the query; a statement the database rejects raises a Falha carrying it and
+// the values it was to run with.
+void Preparar(QSqlQuery &consulta, const QString &sql, const QVariantList &valores = {});
+// Runs a prepared query with the values bound in their order, logs it with its time (econtas.sql) and
+// raises a Falha carrying the statement and the values when the database refuses it.
+void Rodar(QSqlQuery &consulta, const QVariantList &valores);
 
 // Runs a statement that returns no rows; raises a Falha with the database's message on failure.
 void Executar(const QString &sql, const QVariantList &parametros = {});

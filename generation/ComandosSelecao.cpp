@@ -245,8 +245,7 @@ void ValidarSelecao(const QString &sql)
 {
     QSqlQuery consulta(Sql::Conexao());
     consulta.setForwardOnly(true);
-    if (!consulta.prepare(sql))
-        Sql::LancarFalha(consulta.lastError());
+    Sql::Preparar(consulta, sql);
 }
 
 void PerguntarFundeb(const QString &mes)

@@ -2,6 +2,7 @@
 #include "common/Falha.h"
 #include "db/Conexao.h"
 #include "db/Dinheiro.h"
+#include "db/RegistroSql.h"
 #include "db/RowSet.h"
 #include "db/Sql.h"
 #include "generation/ComandosTabelas.h"
@@ -23,6 +24,9 @@ private slots:
     void rowSetLeCharSemBrancosEVarcharComoEsta();
     void rowSetLocateFiltroEOrdem();
     void falhaAoLerLinhaChegaComoFalha();
+    void falhaLevaComandoEValores_data();
+    void falhaLevaComandoEValores();
+    void registroSqlMostraComandoValoresETempo();
     void transacaoDesfeitaSemCommit();
     void verificaSeTabelaExiste();
     void conexaoFalhaMostraMensagensEmOrdem();
@@ -164,6 +168,60 @@ void TesteDados::falhaAoLerLinhaChegaComoFalha()
     banco.inserir("KVB006JAN", {{"CDSETOR", "0A1"}});
     QVERIFY_THROWS_EXCEPTION(Falha,
                              RowSet::abrir(QStringLiteral("SELECT * FROM KVB006JAN WHERE cdsetor = 0")));
+}
+
+// The operator's text stays the engine's; the statement and the values it ran with travel beside it.
+void TesteDados::falhaLevaComandoEValores_data()
+{
+    QTest::addColumn<QString>("via");
+    QTest::addColumn<QString>("sql");
+    QTest::addColumn<QVariantList>("valores");
+    QTest::newRow("prepare") << "Executar"
+                             << "INSERT INTO KVB020 (NAO_EXISTE) VALUES (?)" << QVariantList{1};
+    QTest::newRow("exec") << "Executar"
+                          << "INSERT INTO KVB020 (ANO) VALUES (?)" << QVariantList{"20245"};
+    QTest::newRow("prepared once") << "Comando"
+                                   << "INSERT INTO KVB020 (ANO) VALUES (?)" << QVariantList{"20245"};
+    QTest::newRow("row set") << "RowSet"
+                             << "SELECT * FROM KVB006JAN WHERE cdsetor = 0 AND 1 = ?" << QVariantList{1};
+}
+
+void TesteDados::falhaLevaComandoEValores()
+{
+    QFETCH(QString, via);
+    QFETCH(QString, sql);
+    QFETCH(QVariantList, valores);
+    OperadorTeste operador;
+    BancoTeste banco;
+    banco.inserir("KVB006JAN", {{"CDSETOR", "0A1"}});
+    try {
+        if (via == QLatin1String("Comando"))
+            Sql::Comando(sql).executar(valores);
+        else if (via == QLatin1String("RowSet"))
+            RowSet::abrir(sql, valores);
+        else
+            Sql::Executar(sql, valores);
+        QFAIL("the statement should have failed");
+    } catch (const Falha &f) {
+        QCOMPARE(f.comando(), sql);
+        QCOMPARE(f.valores(), valores);
+        QVERIFY(!f.mensagem().contains(sql));
+    }
+}
+
+void TesteDados::registroSqlMostraComandoValoresETempo()
+{
+    OperadorTeste operador;
+    BancoTeste banco;
+    Sql::Executar(QStringLiteral("INSERT INTO KVB020 (ANO) VALUES (?)"), {QStringLiteral("2023")});
+    AtivarRegistroSql(true);
+    QTest::ignoreMessage(QtInfoMsg,
+                         QRegularExpression(QStringLiteral("^[0-9]+\\.[0-9]{3} ms \\| SELECT ANO FROM KVB020 "
+                                                           "WHERE ANO = \\? \\| valores: '2023'$")));
+    RowSet::abrir(QStringLiteral("SELECT ANO\n  FROM KVB020\n WHERE ANO = ?"), {QStringLiteral("2023")});
+    AtivarRegistroSql(false);
+    QTest::failOnWarning(QRegularExpression(QStringLiteral(".")));
+    RowSet::abrir(QStringLiteral("SELECT ANO FROM KVB020"));
 }
 
 void TesteDados::transacaoDesfeitaSemCommit()
