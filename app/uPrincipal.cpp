@@ -12,6 +12,7 @@
 #include "windows/uComplementares.h"
 #include "windows/uUndidadeGestoraECONTAS.h"
 #include "windows/uUnidadesOrcamentariasECONTAS.h"
+#include "common/Relogio.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -105,7 +106,7 @@ TfrmPrincipal::TfrmPrincipal(const QString &ano, const QString &usuario, QWidget
     };
     montarJanela();
     ExecutarAcao([this] { ConfiguracoesIniciaris(estado); });
-    estado.dataPagamento = QDate::currentDate();
+    estado.dataPagamento = Hoje();
     mostrarEstado();
     ligarAoEstado();
     ligarAoProgresso();

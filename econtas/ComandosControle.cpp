@@ -4,6 +4,7 @@
 #include "common/Operador.h"
 #include "common/uUtil.h"
 #include "db/Sql.h"
+#include "common/Relogio.h"
 
 #include <QDate>
 #include <QDateTime>
@@ -17,7 +18,7 @@ void CarimbarControle(CarimboControle carimbo, const QString &competencia, const
                            : carimbo == CarimboControle::Geracao ? QStringLiteral("DT_GERACAO")
                                                                  : QStringLiteral("DT_EXPORTACAO");
     Sql::Executar(QStringLiteral("UPDATE CTRL_TCMTPA SET %1 = ?, USUARIO = ? WHERE MES_ANO = ?").arg(coluna),
-                  {QDateTime(QDate::currentDate(), QTime(0, 0)), usuario, competencia});
+                  {QDateTime(Hoje(), QTime(0, 0)), usuario, competencia});
 }
 
 RowSet CarregarCliente()

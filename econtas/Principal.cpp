@@ -6,6 +6,7 @@
 #include "econtas/ComandosControle.h"
 #include "econtas/ComandosManutencao.h"
 #include "econtas/ReservaCompetencia.h"
+#include "common/Relogio.h"
 
 #include <QDateTime>
 
@@ -16,7 +17,7 @@ void ConfiguracoesIniciaris(TEstadoEcontas &estado)
     TComandosSql::CarregaControles(estado.ano_folha, estado.cnpjCliente());
     estado.cdsUnidadesGestorasOrcamentarias =
         RowSet::abrir(QStringLiteral("SELECT * FROM UNIDADE_ORCAMENTARIA"));
-    estado.dataPagamento = QDate::currentDate();
+    estado.dataPagamento = Hoje();
     estado.codMunicipio = estado.fdtblCliente.texto(QStringLiteral("CODTCM")).left(3);
     estado.versaoTovrin = QStringLiteral("FPG202000");
 }

@@ -4,6 +4,7 @@
 #include "common/Operador.h"
 #include "common/uUtil.h"
 #include "econtas/EstadoEcontas.h"
+#include "common/Relogio.h"
 
 #include <QDate>
 
@@ -131,7 +132,7 @@ void TArquivoEcontas::ExportaArquivo000(int linha010)
     ArqTxtPAG->AddStr(m_estado.versaoTovrin, 27, 9);
     ArqTxtPAG->AddNum(codigoTCM(ug.texto("CODTCM").left(6)), 36, 7);
     ArqTxtPAG->AddNum(TextoParaInteiro(retornaCompetenciaDeAcordoComTovrin(m_estado.competencia)), 43, 3);
-    ArqTxtPAG->AddDate(QDate::currentDate().toString(QStringLiteral("ddMMyyyy")), QStringLiteral("DMA"), 46);
+    ArqTxtPAG->AddDate(Hoje().toString(QStringLiteral("ddMMyyyy")), QStringLiteral("DMA"), 46);
     gravarRegistro();
 }
 

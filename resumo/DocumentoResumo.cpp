@@ -5,6 +5,7 @@
 
 #include "resumo/CsvResumo.h"
 #include "resumo/GravacaoArquivo.h"
+#include "common/Relogio.h"
 
 #include <QDir>
 
@@ -20,7 +21,7 @@ DocumentoResumo MontarDocumentoResumo(const TEstadoEcontas &estado)
     d.municipio = cidade.isEmpty() ? entidade : entidade + QStringLiteral(" - ") + cidade;
     d.competencia = estado.competencia;
     d.operador = estado.usuario;
-    d.data = QDateTime::currentDateTime();
+    d.data = Agora();
     d.resumo = CalcularResumo(estado.competencia);
     d.reconciliacao = Reconciliar(estado);
     return d;

@@ -2,6 +2,7 @@
 // folders and names, the only-the-selected-competence rule, replacement, failures and the stamp.
 #include "common/Acao.h"
 #include "common/Falha.h"
+#include "common/Relogio.h"
 #include "db/RowSet.h"
 #include "export/ExportacaoEcontas.h"
 #include "resumo/Manifesto.h"
@@ -161,10 +162,14 @@ QStringList arquivosSob(const QString &pasta)
     return nomes;
 }
 
-QString carimboDeHoje(const QString &usuario)
+const QDate DiaFixado(2031, 5, 17);
+
+// The stamp of an export on the given day (the fixed day inside this process, the system's day for the
+// batch command, which runs in a process of its own).
+QString carimboDoDia(const QString &usuario, const QDate &dia = DiaFixado)
 {
     return QStringLiteral("DT_EXPORTACAO=%1 00:00:00|USUARIO=%2")
-        .arg(QDate::currentDate().toString(QStringLiteral("dd/MM/yyyy")), usuario);
+        .arg(dia.toString(QStringLiteral("dd/MM/yyyy")), usuario);
 }
 
 QStringList carimbo(BancoTeste &banco)
@@ -178,6 +183,9 @@ class TesteExportacao : public QObject {
     Q_OBJECT
 private slots:
     void initTestCase() { InstalarPdfResumo(); }
+    // "Today" is a day no run of the suite sees, so the stamps and headers cannot match by chance.
+    void init() { FixarAgora(QDateTime(DiaFixado, QTime(9, 30))); }
+    void cleanup() { FixarAgora({}); }
     void arquivosIguaisAosEscritosAMao();
     void segundaExportacaoSubstituiOsArquivosComOsMesmosBytes();
     void mesmoTipoDePagamentoTrazOsMesmosItensEmOrdem();
@@ -208,9 +216,9 @@ void TesteExportacao::arquivosIguaisAosEscritosAMao()
     const QByteArray prefeitura = ler(pasta + '/' + ArquivoPrefeitura);
     QCOMPARE(semDataDoCabecalho(prefeitura), ler(dir + "ouro_prefeitura.txt"));
     QCOMPARE(semDataDoCabecalho(ler(pasta + '/' + ArquivoCamara)), ler(dir + "ouro_camara.txt"));
-    QCOMPARE(prefeitura.mid(45, 8), QDate::currentDate().toString("ddMMyyyy").toLatin1());
+    QCOMPARE(prefeitura.mid(45, 8), QByteArray("17052031"));
 
-    QCOMPARE(carimbo(banco), QStringList{carimboDeHoje("ANA")});
+    QCOMPARE(carimbo(banco), QStringList{carimboDoDia("ANA")});
     QCOMPARE(operador.textos().last(), QStringLiteral("Arquivos exportados com sucesso."));
     QCOMPARE(recargas, 1);
     QVERIFY(estado.caminhoArquivo.isEmpty());
@@ -315,7 +323,7 @@ void TesteExportacao::semUnidadesGestorasNaoGravaNadaEConclui()
 
     QVERIFY(arquivosSob(base.path()).isEmpty());
     QCOMPARE(operador.textos(), QStringList{"Arquivos exportados com sucesso."});
-    QCOMPARE(carimbo(banco), QStringList{carimboDeHoje("ANA")});
+    QCOMPARE(carimbo(banco), QStringList{carimboDoDia("ANA")});
 }
 
 void TesteExportacao::semPastaEscolhida()
@@ -442,7 +450,7 @@ void TesteExportacao::verboExportarPedeOMesGerado()
     esperado.replace(26, 9, "FPG209999");
     QCOMPARE(semDataDoCabecalho(ler(base.filePath(ArquivoCamara))), esperado);
     QCOMPARE(arquivosSob(base.path()), ArquivosExportados);
-    QCOMPARE(carimbo(banco), QStringList{carimboDeHoje("ANA")});
+    QCOMPARE(carimbo(banco), QStringList{carimboDoDia("ANA", QDate::currentDate())});
 }
 
 QTEST_MAIN(TesteExportacao)
