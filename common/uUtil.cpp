@@ -44,6 +44,14 @@ int primeiroMesContido(const QString &texto, const QStringList &candidatos)
 
 } // namespace
 
+QString SemBrancosFinais(const QString &texto)
+{
+    qsizetype fim = texto.size();
+    while (fim > 0 && texto.at(fim - 1) == QLatin1Char(' '))
+        --fim;
+    return fim == texto.size() ? texto : texto.left(fim);
+}
+
 QString MaiusculasAscii(const QString &texto)
 {
     QString r = texto;

@@ -12,6 +12,9 @@ extern const QStringList NomesMesLegenda;      // "Janeiro" … "Dezembro"
 extern const QStringList NomesMesFolha;        // "JANEIRO" … "DEZEMBRO"
 extern const QStringList PrefixosComplementar; // "AC" … "LC"
 
+// A text as the database compares CHAR values: trailing blanks do not count.
+QString SemBrancosFinais(const QString &texto);
+
 // Upper-cases only the ASCII letters a to z; accented letters stay as they are.
 QString MaiusculasAscii(const QString &texto);
 

@@ -75,10 +75,7 @@ int linhaDoValor(const QHash<QString, int> &indice, const QVariant &valor)
 // A secretariat code as the database compares it: trailing blanks do not count.
 QString chaveSecretaria(const RowSet &linha)
 {
-    QString codigo = linha.texto(QStringLiteral("cdsecreta"));
-    while (codigo.endsWith(QLatin1Char(' ')))
-        codigo.chop(1);
-    return codigo;
+    return SemBrancosFinais(linha.texto(QStringLiteral("cdsecreta")));
 }
 
 QString textoAparado(const RowSet &linha, const QString &campo)

@@ -26,14 +26,6 @@ bool ehChar(const QSqlField &campo)
     return (campo.typeID() & ~1) == SQL_TEXT;
 }
 
-QString semBrancosFinais(const QString &s)
-{
-    qsizetype n = s.size();
-    while (n > 0 && s[n - 1] == QLatin1Char(' '))
-        --n;
-    return n == s.size() ? s : s.left(n);
-}
-
 QString chave(const QStringList &partes)
 {
     return partes.join(QChar(0x1f));
@@ -90,7 +82,7 @@ RowSet RowSet::carregar(QSqlQuery &consulta)
         for (int i = 0; i < n; ++i) {
             QVariant v = consulta.value(i);
             if (aparar[i] && !v.isNull())
-                v = semBrancosFinais(v.toString());
+                v = SemBrancosFinais(v.toString());
             r.m_dados.push_back(std::move(v));
         }
     }

@@ -2,14 +2,6 @@
 
 #include <cmath>
 
-QString SemBrancosFinais(const QString &texto)
-{
-    qsizetype fim = texto.size();
-    while (fim > 0 && texto.at(fim - 1) == QLatin1Char(' '))
-        --fim;
-    return texto.left(fim);
-}
-
 namespace {
 
 const QChar Separador(0x1f);

@@ -13,8 +13,7 @@
 #include <QSet>
 #include <QString>
 
-// A key text as the database compares it: trailing blanks do not count.
-QString SemBrancosFinais(const QString &texto);
+#include "common/uUtil.h"
 
 class TEscritosGeracao {
 public:

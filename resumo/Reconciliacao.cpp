@@ -3,6 +3,7 @@
 #include "generation/ComandosFontes.h"
 #include "generation/ComandosItens.h"
 #include "generation/ComandosSelecao.h"
+#include "common/uUtil.h"
 #include "db/RowSet.h"
 #include "db/Sql.h"
 #include "econtas/EstadoEcontas.h"
@@ -43,10 +44,7 @@ using Servidores = QMap<QString, Servidor>; // by registration, in order
 
 QString chave(const QString &matricula)
 {
-    QString m = matricula;
-    while (m.endsWith(QLatin1Char(' ')))
-        m.chop(1);
-    return m;
+    return SemBrancosFinais(matricula);
 }
 
 QString motivoForaDaSelecao(const RowSet &r)
