@@ -189,6 +189,12 @@ QString NumeroMesDoCodigo(const QString &mes)
     return doisDigitos(PosicaoMes(mes));
 }
 
+QString MesDaLetra(const QString &letra)
+{
+    const qsizetype posicao = ArrayMesLetra.indexOf(letra);
+    return posicao < 0 ? QString() : MESES.at(posicao);
+}
+
 QString LetraDoMes(const QString &mes)
 {
     const int p = PosicaoMes(mes);

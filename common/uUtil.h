@@ -36,6 +36,8 @@ bool SeForVazioOuNulo(const QVariant &pTexto);
 int TextoParaInteiro(const QString &texto);
 qint64 TextoParaInteiro64(const QString &texto);
 
+// The month code of a month letter ("A" is "JAN"); empty for anything else.
+QString MesDaLetra(const QString &letra);
 // 1-based month number of a month code "JAN" … "DEZ" (exact, case-sensitive), 0 when it is none.
 int PosicaoMes(const QString &mes);
 // Two-digit month of a month code, "00" when it is none.

@@ -187,10 +187,10 @@ void Gravar_Status_Fec(const QString &pval_comp, const QString &pval_rec, const 
 
 QString EnvLetraRetorna_Mes(const QString &pLetra)
 {
-    const int posicao = QStringLiteral("ABCDEFGHIJKL").indexOf(pLetra);
-    if (pLetra.size() != 1 || posicao < 0)
+    const QString mes = MesDaLetra(pLetra);
+    if (mes.isEmpty())
         throw Falha(QStringLiteral("Letra de mês inválida: \"%1\".").arg(pLetra));
-    return MESES[posicao];
+    return mes;
 }
 
 } // namespace TComandosSql

@@ -232,12 +232,6 @@ void InsereItensFolha(TEstadoEcontas &estado, TContextoGeracao &contexto, int pT
     TConstrutorItens(estado, contexto, pTipo).InsereItensFolha();
 }
 
-QString MesDaLetra(const QString &pLetra)
-{
-    const qsizetype posicao = ArrayMesLetra.indexOf(pLetra);
-    return posicao < 0 ? QString() : MESES.at(posicao);
-}
-
 QStringList ColunasDoItemFixo(const QString &codigo)
 {
     QStringList colunas;

@@ -43,7 +43,4 @@ QString SqlLicencaGestante(const QString &pMes, const QString &pAno, const QStri
 // The same leaves of every staff member, by registration and newest first.
 QString SqlLicencasDoMes(const QString &pMes, const QString &pAno);
 
-// The month code of a month letter ("A" is "JAN"); empty for anything else.
-QString MesDaLetra(const QString &pLetra);
-
 } // namespace TComandosSql

@@ -174,6 +174,7 @@ void TesteControle::letraDoMes()
     QCOMPARE(EnvLetraRetorna_Mes("L"), QStringLiteral("DEZ"));
     QVERIFY_THROWS_EXCEPTION(Falha, EnvLetraRetorna_Mes("M"));
     QVERIFY_THROWS_EXCEPTION(Falha, EnvLetraRetorna_Mes(""));
+    QVERIFY_THROWS_EXCEPTION(Falha, EnvLetraRetorna_Mes("AB"));
 }
 
 void TesteControle::apagarPorCompetenciaPreservaOutras()
