@@ -43,7 +43,7 @@ bench: deps build
 	else echo "benchmark not built"; exit 1; fi
 
 format:
-	find app common db econtas generation export criticas windows lote fixtures tests bench \
+	find app common db econtas generation export criticas resumo windows lote fixtures tests bench \
 	  -name '*.cpp' -o -name '*.h' | xargs clang-format -i
 
 clean:

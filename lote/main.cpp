@@ -1,6 +1,7 @@
 // TvEcontasLote: the month's work of the e-Contas module without windows.
 #include "common/Falha.h"
 #include "common/Idioma.h"
+#include "db/RegistroSql.h"
 #include "lote/LinhaProgresso.h"
 #include "lote/Lote.h"
 #include "lote/OperadorLote.h"
@@ -9,7 +10,6 @@
 #include "resumo/pdf/PdfResumo.h"
 
 #include <QGuiApplication>
-#include <QLoggingCategory>
 
 #include <memory>
 
@@ -45,7 +45,7 @@ struct Acompanhamento {
 void acompanhar(Acompanhamento &a, const ArgumentosLote &args, TProgresso &progresso)
 {
     if (args.detalhes) {
-        QLoggingCategory::setFilterRules(QStringLiteral("econtas.sql=true"));
+        AtivarRegistroSql(true);
         a.etapas = std::make_unique<RegistroEtapas>(progresso);
     } else if (!args.silencioso && ErrosNumTerminal() && VerboMostraProgresso(args.verbo)) {
         a.linha = std::make_unique<LinhaProgresso>(progresso);
