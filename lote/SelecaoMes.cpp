@@ -22,3 +22,16 @@ int SelecionarMes(ContextoLote &contexto, const QString &mmYYYY)
                      .arg(mmYYYY, contexto.estado.ano_folha));
     return Falhou;
 }
+
+int SelecionarMesGerado(ContextoLote &contexto, const QString &mmYYYY)
+{
+    const int selecao = SelecionarMes(contexto, mmYYYY);
+    if (selecao != Concluido)
+        return selecao;
+    if (!BotoesDoMes(mmYYYY).exportacao) {
+        EscreverErro(
+            QStringLiteral("a competência %1 ainda não foi gerada (veja o verbo gerar)").arg(mmYYYY));
+        return InterrompidoPeloFluxo;
+    }
+    return Concluido;
+}

@@ -8,15 +8,9 @@
 int VerboExportar(ContextoLote &contexto)
 {
     const QString competencia = contexto.args.argumentos.value(0);
-    const int selecao = SelecionarMes(contexto, competencia);
+    const int selecao = SelecionarMesGerado(contexto, competencia);
     if (selecao != Concluido)
         return selecao;
-    // As in the window, where the export button stays disabled until the month is generated.
-    if (!BotoesDoMes(competencia).exportacao) {
-        EscreverErro(
-            QStringLiteral("a competência %1 ainda não foi gerada (veja o verbo gerar)").arg(competencia));
-        return InterrompidoPeloFluxo;
-    }
     const QString versao = QStringLiteral("--versao");
     if (contexto.args.opcoes.contains(versao))
         contexto.estado.versaoTovrin = contexto.args.opcoes.value(versao);

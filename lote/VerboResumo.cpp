@@ -14,14 +14,9 @@
 int VerboResumo(ContextoLote &contexto)
 {
     const QString competencia = contexto.args.argumentos.value(0);
-    const int selecao = SelecionarMes(contexto, competencia);
+    const int selecao = SelecionarMesGerado(contexto, competencia);
     if (selecao != Concluido)
         return selecao;
-    if (!BotoesDoMes(competencia).exportacao) {
-        EscreverErro(
-            QStringLiteral("a competência %1 ainda não foi gerada (veja o verbo gerar)").arg(competencia));
-        return InterrompidoPeloFluxo;
-    }
     const DocumentoResumo documento = MontarDocumentoResumo(contexto.estado);
     if (SaidaEmJson()) {
         IncluirNoDocumento(QStringLiteral("competencia"), competencia);
