@@ -85,10 +85,10 @@ Medida MedirExportacao(TEstadoEcontas &estado, const QString &pasta, qint64 &byt
 QStringList RetratoDaGeracao(const QString &competencia)
 {
     QStringList linhas;
-    for (const QString &tabela : TabelasTrabalho()) {
-        RowSet r = RowSet::abrir("SELECT * FROM " + tabela + " WHERE competencia = ?", {competencia});
+    for (const TabelaTrabalho *tabela : TabelasTrabalho::Todas()) {
+        RowSet r = RowSet::abrir("SELECT * FROM " + tabela->nome() + " WHERE competencia = ?", {competencia});
         for (r.first(); !r.eof(); r.next()) {
-            QStringList valores = {tabela};
+            QStringList valores = {tabela->nome()};
             for (int c = 0; c < r.quantidadeCampos(); ++c)
                 valores << r.texto(c);
             linhas << valores.join(QLatin1Char('|'));

@@ -5,6 +5,7 @@
 #include "db/Dinheiro.h"
 #include "db/RowSet.h"
 #include "db/Sql.h"
+#include "econtas/TabelasTrabalho.h"
 
 #include <QDateTime>
 #include <QFile>
@@ -17,9 +18,8 @@ namespace {
 const QString CompetenciaPiso = QStringLiteral("009999");
 
 struct TabelaPiso {
-    QString nome;
-    QStringList colunas;
-    std::function<QVariantList(qint64 i)> linha; // representative values of row i
+    const TabelaTrabalho &tabela;
+    std::function<LinhaTrabalho(qint64 i)> linha; // representative values of row i
 };
 
 QString matricula(qint64 i)
@@ -37,79 +37,69 @@ QVariant dinheiro(qint64 i)
     return Dinheiro::deDezMilesimos(12345600 + i).paraTexto();
 }
 
+const QString Cnpj = QStringLiteral("04821537000188");
+
+LinhaTrabalho Unidades(const TabelaTrabalho &tabela, const QString &ug)
+{
+    LinhaTrabalho linha(tabela);
+    linha("COMPETENCIA", CompetenciaPiso)("CNPJ", Cnpj)("UG", ug);
+    return linha;
+}
+
+LinhaTrabalho DoServidor(const TabelaTrabalho &tabela, qint64 i)
+{
+    LinhaTrabalho linha = Unidades(tabela, "00101");
+    linha("UO", "01001")("MATRICULA", matricula(i));
+    return linha;
+}
+
 const QList<TabelaPiso> &tabelasPiso()
 {
-    static const QString cnpj = QStringLiteral("04821537000188");
+    using namespace TabelasTrabalho;
     static const QList<TabelaPiso> tabelas = {
-        {"ECONTAS_010",
-         {"COMPETENCIA", "CNPJ", "UG", "DESCRICAO", "TIPO", "CODTCM"},
+        {Econtas010(),
          [](qint64 i) {
-             return QVariantList{CompetenciaPiso,   cnpj, matricula(i).right(5),
-                                 "UNIDADE GESTORA", "01", "100101"};
+             LinhaTrabalho l = Unidades(Econtas010(), matricula(i).right(5));
+             return l("DESCRICAO", "UNIDADE GESTORA")("TIPO", "01")("CODTCM", "100101");
          }},
-        {"ECONTAS_020",
-         {"COMPETENCIA", "CNPJ", "UG", "UO", "DESCRICAO", "TIPO", "CODTCM"},
+        {Econtas020(),
          [](qint64 i) {
-             return QVariantList{CompetenciaPiso,        cnpj, "00101", matricula(i).right(5),
-                                 "UNIDADE ORÇAMENTÁRIA", "01", "100101"};
+             LinhaTrabalho l = Unidades(Econtas020(), "00101");
+             return l("UO", matricula(i).right(5))("DESCRICAO",
+                                                   "UNIDADE ORÇAMENTÁRIA")("TIPO", "01")("CODTCM", "100101");
          }},
-        {"ECONTAS_030",
-         {"COMPETENCIA", "CNPJ", "UG", "UO", "CODIGO", "DESCRICAO", "TIPO", "TOTVAGAS", "NUMATO", "DTATO"},
+        {Econtas030(),
          [](qint64 i) {
-             return QVariantList{CompetenciaPiso, cnpj, "00101", "01001",    matricula(i).right(5),
-                                 "CARGO",         "10", 12,      "045/2013", quando()};
+             LinhaTrabalho l = Unidades(Econtas030(), "00101");
+             return l("UO", "01001")("CODIGO", matricula(i).right(5))("DESCRICAO", "CARGO")("TIPO", "10")(
+                 "TOTVAGAS", 12)("NUMATO", "045/2013")("DTATO", quando());
          }},
-        {"ECONTAS_040",
-         {"COMPETENCIA", "CNPJ", "UG", "UO", "MATRICULA", "CPF", "NOME", "SEXO", "DTNASC", "DTADMISSAO",
-          "DTDEMISSAO", "PISPASEP"},
+        {Econtas040(),
          [](qint64 i) {
-             return QVariantList{CompetenciaPiso,
-                                 cnpj,
-                                 "00101",
-                                 "01001",
-                                 matricula(i),
-                                 "52998224725",
-                                 "MARIA DA CONCEIÇÃO SILVA",
-                                 2,
-                                 quando(),
-                                 quando(),
-                                 QVariant(QMetaType(QMetaType::QDateTime)),
-                                 "12345678919"};
+             LinhaTrabalho l = DoServidor(Econtas040(), i);
+             return l("CPF", "52998224725")("NOME", "MARIA DA CONCEIÇÃO SILVA")("SEXO", 2)(
+                 "DTNASC", quando())("DTADMISSAO", quando())(
+                 "DTDEMISSAO", QVariant(QMetaType(QMetaType::QDateTime)))("PISPASEP", "12345678919");
          }},
-        {"ECONTAS_041",
-         {"COMPETENCIA", "CNPJ", "UG", "UO", "MATRICULA", "TIPOPAGTO", "DTPAGTO", "REMUNBASE", "TOTGRATFUNC",
-          "TOTOUTREMU", "TOTDESC", "CONTRIBPREV", "IRRF", "DEPIR", "FUNDEB", "SITUACAO", "CODCARGO",
-          "NUMPROC"},
+        {Econtas041(),
          [](qint64 i) {
-             return QVariantList{
-                 CompetenciaPiso, cnpj,        "00101",     "01001",     matricula(i), 1,
-                 quando(),        dinheiro(i), dinheiro(i), dinheiro(i), dinheiro(i),  dinheiro(i),
-                 dinheiro(i),     1,           1,           1,           "10201",      "0012/2019"};
+             LinhaTrabalho l = DoServidor(Econtas041(), i);
+             return l("TIPOPAGTO", 1)("DTPAGTO", quando())("REMUNBASE", dinheiro(i))(
+                 "TOTGRATFUNC", dinheiro(i))("TOTOUTREMU", dinheiro(i))("TOTDESC", dinheiro(i))(
+                 "CONTRIBPREV", dinheiro(i))("IRRF", dinheiro(i))("DEPIR", 1)("FUNDEB", 1)("SITUACAO", 1)(
+                 "CODCARGO", "10201")("NUMPROC", "0012/2019");
          }},
-        {"ECONTAS_042",
-         {"COMPETENCIA", "CNPJ", "UG", "UO", "MATRICULA", "DTPAGTO", "VALOR", "NUMATO", "DTATO", "MOTIVO",
-          "DESTINO", "INICIO", "FIM"},
+        {Econtas042(),
          [](qint64 i) {
-             return QVariantList{CompetenciaPiso, cnpj,        "00101",    "01001",  matricula(i),
-                                 quando(),        dinheiro(i), "001/2024", quando(), "CAPACITAÇÃO",
-                                 "BELÉM/PA",      quando(),    quando()};
+             LinhaTrabalho l = DoServidor(Econtas042(), i);
+             return l("DTPAGTO", quando())("VALOR", dinheiro(i))("NUMATO", "001/2024")("DTATO", quando())(
+                 "MOTIVO", "CAPACITAÇÃO")("DESTINO", "BELÉM/PA")("INICIO", quando())("FIM", quando());
          }},
-        {"ECONTAS_043",
-         {"COMPETENCIA", "CNPJ", "UG", "UO", "MATRICULA", "TIPOPAGTO", "DTPAGTO", "CODEVENTO", "TIPOGRAT",
-          "VALOR", "CODGRAT", "DESCONTO"},
+        {Econtas043(),
          [](qint64 i) {
-             return QVariantList{CompetenciaPiso,
-                                 cnpj,
-                                 "00101",
-                                 "01001",
-                                 matricula(i / 8),
-                                 1,
-                                 quando(),
-                                 QStringLiteral("K%1").arg(i % 8),
-                                 1,
-                                 dinheiro(i),
-                                 101,
-                                 "F"};
+             LinhaTrabalho l = DoServidor(Econtas043(), i / 8);
+             return l("TIPOPAGTO", 1)("DTPAGTO", quando())("CODEVENTO", QStringLiteral("K%1").arg(i % 8))(
+                 "TIPOGRAT", 1)("VALOR", dinheiro(i))("CODGRAT", 101)("DESCONTO", "F");
          }},
     };
     return tabelas;
@@ -122,8 +112,8 @@ qint64 lerTudo(const QString &sql, const QVariantList &parametros = {})
 
 void apagarLinhasDoPiso()
 {
-    for (const QString &tabela : TabelasTrabalho())
-        Sql::Executar("DELETE FROM " + tabela + " WHERE competencia = ?", {CompetenciaPiso});
+    for (const TabelaTrabalho *tabela : TabelasTrabalho::Todas())
+        Sql::Executar("DELETE FROM " + tabela->nome() + " WHERE competencia = ?", {CompetenciaPiso});
 }
 
 } // namespace
@@ -136,19 +126,13 @@ qint64 LinhasTrabalho::total() const
     return t;
 }
 
-const QStringList &TabelasTrabalho()
-{
-    static const QStringList tabelas = {"ECONTAS_010", "ECONTAS_020", "ECONTAS_030", "ECONTAS_040",
-                                        "ECONTAS_041", "ECONTAS_042", "ECONTAS_043"};
-    return tabelas;
-}
-
 LinhasTrabalho ContarLinhasTrabalho(const QString &competencia)
 {
     LinhasTrabalho linhas;
-    for (int t = 0; t < TabelasTrabalho().size(); ++t) {
-        RowSet r = RowSet::abrir(
-            "SELECT COUNT(*) AS N FROM " + TabelasTrabalho()[t] + " WHERE competencia = ?", {competencia});
+    for (int t = 0; t < TabelasTrabalho::Todas().size(); ++t) {
+        RowSet r = RowSet::abrir("SELECT COUNT(*) AS N FROM " + TabelasTrabalho::Todas()[t]->nome() +
+                                     " WHERE competencia = ?",
+                                 {competencia});
         r.first();
         linhas.porTabela[t] = r.inteiro(QStringLiteral("N"));
     }
@@ -165,11 +149,9 @@ Medida PisoGeracao(const QString &mes, const QString &ano, const LinhasTrabalho 
         Sql::Transacao transacao;
         for (int t = 0; t < tabelasPiso().size(); ++t) {
             const TabelaPiso &tabela = tabelasPiso()[t];
-            Sql::Comando insercao(QStringLiteral("INSERT INTO %1 (%2) VALUES (%3)")
-                                      .arg(tabela.nome, tabela.colunas.join(", "),
-                                           QStringList(tabela.colunas.size(), "?").join(", ")));
+            Sql::Comando insercao(tabela.tabela.sqlInsercao());
             for (qint64 i = 0; i < linhas.porTabela[t]; ++i)
-                insercao.executar(tabela.linha(i));
+                insercao.executar(tabela.linha(i).valores());
         }
         transacao.commit();
     }
@@ -182,8 +164,8 @@ Medida PisoExportacao(const QString &competencia, qint64 bytes, const QString &p
 {
     Cronometro cronometro;
     qint64 lidas = 0;
-    for (const QString &tabela : TabelasTrabalho())
-        lidas += lerTudo("SELECT * FROM " + tabela + " WHERE competencia = ?", {competencia});
+    for (const TabelaTrabalho *tabela : TabelasTrabalho::Todas())
+        lidas += lerTudo("SELECT * FROM " + tabela->nome() + " WHERE competencia = ?", {competencia});
     QFile arquivo(pasta + QStringLiteral("/piso.txt"));
     if (!arquivo.open(QIODevice::WriteOnly))
         throw Falha(QStringLiteral("Não foi possível criar %1").arg(arquivo.fileName()));

@@ -4,6 +4,8 @@
 // export, reading every work-table row of the competence and writing as many bytes as it wrote.
 #include "Medicao.h"
 
+#include "econtas/TabelasTrabalho.h"
+
 #include <QString>
 #include <QStringList>
 
@@ -15,7 +17,6 @@ struct LinhasTrabalho {
     qint64 total() const;
 };
 
-const QStringList &TabelasTrabalho();
 LinhasTrabalho ContarLinhasTrabalho(const QString &competencia);
 
 // The rows read: the base selection of the month and its sheet sets (complementary, 13th salary).

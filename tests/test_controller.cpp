@@ -1,10 +1,14 @@
 // The record objects and their writer: column mapping, NULL and date rules, updates by key, the value
 // lookup, the complementary-sheet table and the failure texts.
 #include "common/Falha.h"
+#include "db/Sql.h"
+#include "econtas/TabelasTrabalho.h"
 #include "econtas/uEcontasController.h"
 #include "support/BancoTeste.h"
 #include "support/OperadorTeste.h"
 
+#include <QSqlError>
+#include <QSqlQuery>
 #include <QtTest>
 
 namespace {
@@ -76,6 +80,9 @@ private slots:
     void valorDoEventoCasoExista();
     void complementaresInsereAtualizaEDeleta();
     void falhasComPrefixo();
+    void descricaoDasTabelas_data();
+    void descricaoDasTabelas();
+    void linhaIncompletaNaoSeGrava();
 };
 
 void TesteController::registrosComecamNosPadroes()
@@ -425,6 +432,44 @@ void TesteController::falhasComPrefixo()
     QVERIFY(mensagemDe([&] {
                 controller.Deletar(Folha("T"));
             }).startsWith(QStringLiteral("Error ao deletar e-contas. \r")));
+}
+
+void TesteController::descricaoDasTabelas_data()
+{
+    QTest::addColumn<const TabelaTrabalho *>("tabela");
+    for (const TabelaTrabalho *tabela : TabelasTrabalho::Todas())
+        QTest::newRow(qPrintable(tabela->nome())) << tabela;
+}
+
+// The key and the export's order name columns of the table; the insert made from the description
+// prepares on the database.
+void TesteController::descricaoDasTabelas()
+{
+    QFETCH(const TabelaTrabalho *, tabela);
+    OperadorTeste operador;
+    BancoTeste banco;
+    for (const QString &coluna : tabela->chave() + tabela->ordemExportacao())
+        QVERIFY2(tabela->posicao(coluna) >= 0, qPrintable(coluna));
+    QVERIFY(tabela->ordemExportacao().size() >= tabela->chave().size() - 1);
+    QSqlQuery consulta(QSqlDatabase::database(Sql::NomeConexao));
+    QVERIFY2(consulta.prepare(tabela->sqlInsercao()), qPrintable(consulta.lastError().text()));
+}
+
+// A row with a column left unset or a column the table lacks is a fault of the program, named as such.
+void TesteController::linhaIncompletaNaoSeGrava()
+{
+    LinhaTrabalho linha(TabelasTrabalho::Econtas010());
+    linha("COMPETENCIA", "032024")("CNPJ", "C")("UG", "00101")("DESCRICAO", "D")("CODTCM", "T");
+    QVERIFY_THROWS_EXCEPTION(Falha, linha.valores());
+    try {
+        linha.valores();
+    } catch (const Falha &f) {
+        QCOMPARE(f.mensagem(), QStringLiteral("A coluna TIPO da tabela ECONTAS_010 ficou sem valor."));
+    }
+    QVERIFY_THROWS_EXCEPTION(Falha, linha("UO", "00201"));
+    linha("TIPO", "1");
+    QCOMPARE(linha.valores().size(), 6);
+    QCOMPARE(linha.valores({"UG", "TIPO"}), (QVariantList{"00101", "1"}));
 }
 
 QTEST_GUILESS_MAIN(TesteController)
