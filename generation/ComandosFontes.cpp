@@ -19,9 +19,32 @@ RowSet abrirFonte(const QString &registro, const std::function<QString()> &monta
     });
 }
 
-bool existe(const QString &sql)
+const QStringList ColunasDaChave = {"competencia", "cnpj", "ug", "uo", "matricula"};
+
+// "SELECT COUNT(*) AS total FROM <tabela> WHERE competencia = %s AND cnpj = %s ..." over the first columns
+// of the key, one per value; each %s is what marca gives for the value.
+QString SqlExiste(const QString &tabela, const QStringList &valores,
+                  const std::function<QString(const QString &)> &marca)
 {
-    RowSet contagem = RowSet::abrir(sql);
+    QStringList condicoes;
+    for (qsizetype i = 0; i < valores.size(); ++i)
+        condicoes << ColunasDaChave[i] + QStringLiteral(" = ") + marca(valores[i]);
+    return QStringLiteral("SELECT COUNT(*) AS total FROM %1 WHERE %2").arg(tabela, condicoes.join(" AND "));
+}
+
+QString SqlExisteComLiterais(const QString &tabela, const QStringList &valores)
+{
+    return SqlExiste(tabela, valores, [](const QString &valor) { return Q(valor); });
+}
+
+// The same statement with the values bound: one text per table, whoever is asked about.
+bool existe(const QString &tabela, const QStringList &valores)
+{
+    QVariantList parametros;
+    for (const QString &valor : valores)
+        parametros << valor;
+    RowSet contagem = RowSet::abrir(
+        SqlExiste(tabela, valores, [](const QString &) { return QStringLiteral("?"); }), parametros);
     contagem.first();
     return contagem.inteiro(QStringLiteral("total")) > 0;
 }
@@ -163,38 +186,30 @@ RowSet RetornaCargosEcontas()
 
 QString SqlExisteEcontas_010(const QString &pCompetencia, const QString &pCNPJ, const QString &pUG)
 {
-    return QStringLiteral(
-               "SELECT COUNT(*) AS total FROM econtas_010 WHERE competencia = %1 AND cnpj = %2 AND ug = %3")
-        .arg(Q(pCompetencia), Q(pCNPJ), Q(pUG));
+    return SqlExisteComLiterais(QStringLiteral("econtas_010"), {pCompetencia, pCNPJ, pUG});
 }
 
 QString SqlExisteEcontas_020(const QString &pCompetencia, const QString &pCNPJ, const QString &pUG,
                              const QString &pUO)
 {
-    return QStringLiteral(
-               "SELECT COUNT(*) AS total FROM econtas_020 WHERE competencia = %1 AND cnpj = %2 AND ug = %3 "
-               "AND uo = %4")
-        .arg(Q(pCompetencia), Q(pCNPJ), Q(pUG), Q(pUO));
+    return SqlExisteComLiterais(QStringLiteral("econtas_020"), {pCompetencia, pCNPJ, pUG, pUO});
 }
 
 QString SqlExisteEcontas_040(const QString &pCompetencia, const QString &pCNPJ, const QString &pUG,
                              const QString &pUO, const QString &pMatricula)
 {
-    return QStringLiteral(
-               "SELECT COUNT(*) AS total FROM econtas_040 WHERE competencia = %1 AND cnpj = %2 AND ug = %3 "
-               "AND uo = %4 AND matricula = %5")
-        .arg(Q(pCompetencia), Q(pCNPJ), Q(pUG), Q(pUO), Q(pMatricula));
+    return SqlExisteComLiterais(QStringLiteral("econtas_040"), {pCompetencia, pCNPJ, pUG, pUO, pMatricula});
 }
 
 bool ValidarProximoRegistroEcontas_020(const QString &pCompetencia, const QString &pCNPJ, const QString &pUG)
 {
-    return existe(SqlExisteEcontas_010(pCompetencia, pCNPJ, pUG));
+    return existe(QStringLiteral("econtas_010"), {pCompetencia, pCNPJ, pUG});
 }
 
 bool ValidarProximoRegistroEcontas_030(const QString &pCompetencia, const QString &pCNPJ, const QString &pUG,
                                        const QString &pUO)
 {
-    return existe(SqlExisteEcontas_020(pCompetencia, pCNPJ, pUG, pUO));
+    return existe(QStringLiteral("econtas_020"), {pCompetencia, pCNPJ, pUG, pUO});
 }
 
 bool ValidarProximoRegistroEcontas_040(const QString &pCompetencia, const QString &pCNPJ, const QString &pUG,
@@ -206,7 +221,7 @@ bool ValidarProximoRegistroEcontas_040(const QString &pCompetencia, const QStrin
 bool ValidarProximoRegistroEcontas_041(const QString &pCompetencia, const QString &pCNPJ, const QString &pUG,
                                        const QString &pUO, const QString &pMatricula)
 {
-    return existe(SqlExisteEcontas_040(pCompetencia, pCNPJ, pUG, pUO, pMatricula));
+    return existe(QStringLiteral("econtas_040"), {pCompetencia, pCNPJ, pUG, pUO, pMatricula});
 }
 
 bool ValidarProximoRegistroEcontas_042(const QString &pCompetencia, const QString &pCNPJ, const QString &pUG,

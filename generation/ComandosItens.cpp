@@ -141,25 +141,12 @@ private:
 
     QList<SomaEvento> somasDosSlots()
     {
-        const QStringList complementares = complementaresDaFolha();
-        if (!m_contexto.caminhoPorItem)
-            return m_contexto.cacheItens.somasDosSlots(m_folha, complementares, m_matricula);
-        RowSet linhas =
-            RowSet::abrir(SqlSomaDosSlots(SqlSlotsDeEventos(m_folha, complementares), m_matricula));
-        QList<SomaEvento> somas;
-        for (linhas.first(); !linhas.eof(); linhas.next())
-            somas.append({linhas.texto(QStringLiteral("CODIGO")), linhas.dinheiro(QStringLiteral("VALOR"))});
-        return somas;
+        return m_contexto.consultas->somasDosSlots(m_folha, complementaresDaFolha(), m_matricula);
     }
 
     DefinicaoEvento definicao(const QString &codigo)
     {
-        if (!m_contexto.caminhoPorItem)
-            return m_contexto.cacheItens.definicaoEvento(m_estado.mes_cadastro, codigo);
-        RowSet evento = RowSet::abrir(SqlDefinicaoEvento(m_estado.mes_cadastro, codigo));
-        evento.first();
-        return {evento.texto(QStringLiteral("TIPOGRAT")), evento.texto(QStringLiteral("NUMGRAT")),
-                evento.texto(QStringLiteral("NATUREZA"))};
+        return m_contexto.consultas->definicaoEvento(m_estado.mes_cadastro, codigo);
     }
 
     TEContas43 registro(const QString &codigo) const
@@ -173,22 +160,11 @@ private:
         return r;
     }
 
-    Dinheiro valorExistente(const TEContas43 &r)
-    {
-        if (!m_contexto.caminhoPorItem) {
-            const TEContas43 *existente = m_contexto.escritos.item043(r);
-            return existente ? existente->valor() : Dinheiro();
-        }
-        return m_contexto.controlador.RetornaValorEventoCasoExista(
-            r.competencia(), r.cnpj(), r.ug(), r.uo(), r.matricula(), QString::number(r.tipopagto()),
-            m_estado.dataPagamento.toString(QStringLiteral("MM/dd/yyyy")), r.codevento());
-    }
-
     // Adds to the item this payment already has, or writes a new one completed from the event's definition.
     void gravar(const QString &codigo, Dinheiro valor)
     {
         TEContas43 r = registro(codigo);
-        const Dinheiro valorTeste = valorExistente(r);
+        const Dinheiro valorTeste = m_contexto.consultas->valorDoItemEscrito(r, m_estado.dataPagamento);
         if (valorTeste > Dinheiro()) {
             r.Setvalor(valor + valorTeste);
             m_contexto.controlador.Atualizar_043(r);
@@ -343,9 +319,10 @@ QString LicencaGestante(const QString &pMes, const QString &pAno, const QString 
 
 QString RetornaCodEventoSalmaternidade(const QString &pMes)
 {
-    RowSet eventos = RowSet::abrir(
-        QStringLiteral("SELECT codigo FROM KVB010%1 WHERE partevent = %2 AND status = %3")
-            .arg(Sql::ValidarFolha(pMes), Sql::Q(QStringLiteral("G")), Sql::Q(QStringLiteral("1"))));
+    RowSet eventos =
+        RowSet::abrir(QStringLiteral("SELECT codigo FROM KVB010%1 WHERE partevent = ? AND status = ?")
+                          .arg(Sql::ValidarFolha(pMes)),
+                      {QStringLiteral("G"), QStringLiteral("1")});
     eventos.first();
     return eventos.texto(QStringLiteral("codigo"));
 }
@@ -357,12 +334,12 @@ Dinheiro RetornaValorGestanteProp(const TEstadoEcontas &estado, const QString &p
 {
     RowSet valores = RowSet::abrir(
         QStringLiteral(
-            "SELECT evento, valor FROM TB_GESTANTE WHERE ano = %1 AND mes = %2 AND matricula = %3 AND "
-            "evento = %4 AND tpfolha = %5")
-            .arg(Sql::Q(estado.ano_folha), Sql::Q(RetornaNumeroMesCompetencia(pMes)), Sql::Q(pMatricula),
-                 Sql::Q(pEvento), Sql::Q(pMes)));
-    RowSet fixos = RowSet::abrir(QStringLiteral("SELECT * FROM KVB010%1 WHERE obs = %2")
-                                     .arg(Sql::ValidarFolha(pMes), Sql::Q(QStringLiteral("#FIXO#"))));
+            "SELECT evento, valor FROM TB_GESTANTE WHERE ano = ? AND mes = ? AND matricula = ? AND "
+            "evento = ? AND tpfolha = ?"),
+        {estado.ano_folha, RetornaNumeroMesCompetencia(pMes), pMatricula, pEvento, pMes});
+    RowSet fixos =
+        RowSet::abrir(QStringLiteral("SELECT * FROM KVB010%1 WHERE obs = ?").arg(Sql::ValidarFolha(pMes)),
+                      {QStringLiteral("#FIXO#")});
     QSet<QString> codigosFixos;
     for (fixos.first(); !fixos.eof(); fixos.next())
         codigosFixos.insert(fixos.texto(QStringLiteral("CODIGO")));

@@ -11,8 +11,6 @@
 
 namespace TComandosSql {
 
-namespace {
-
 // The items of one payment as stored (NULL bonus type and number as -1).
 QList<TEContas43> ItensDoConjunto(RowSet &itens)
 {
@@ -32,6 +30,8 @@ QList<TEContas43> ItensDoConjunto(RowSet &itens)
     }
     return lista;
 }
+
+namespace {
 
 template <typename Filtro> Dinheiro Soma(const QList<TEContas43> &itens, Filtro aceita)
 {
@@ -63,23 +63,6 @@ void Totalizar(TEContas41 &r, const QList<TEContas43> &itens)
     r.Setirrf(SomaDoEvento(itens, QStringLiteral("K9")));
 }
 
-bool Existe041NoBanco(const TEContas41 &r, const QString &dataPagamento)
-{
-    RowSet existente = RowSet::abrir(Sql::Linhas({
-        QStringLiteral("SELECT matricula  "),
-        QStringLiteral("  FROM ECONTAS_041"),
-        QStringLiteral(" WHERE COMPETENCIA = %1").arg(Sql::Q(r.competencia())),
-        QStringLiteral("   AND CNPJ = %1").arg(Sql::Q(r.cnpj())),
-        QStringLiteral("   AND UG = %1").arg(Sql::Q(r.ug())),
-        QStringLiteral("   AND UO = %1").arg(Sql::Q(r.uo())),
-        QStringLiteral("   AND MATRICULA = %1").arg(Sql::Q(r.matricula())),
-        QStringLiteral("   AND TIPOPAGTO = %1").arg(Sql::Q(QString::number(r.tipopagto()))),
-        QStringLiteral("   AND DTPAGTO = %1").arg(Sql::Q(dataPagamento)),
-    }));
-    existente.first();
-    return !existente.texto(QStringLiteral("matricula")).isEmpty();
-}
-
 void Avancar041()
 {
     Operador().progresso().avancarRegistro(TProgresso::R041);
@@ -96,15 +79,14 @@ void Gravar041(TEstadoEcontas &estado, TContextoGeracao &contexto, int pTipo, co
     const QString uo = estado.EContas020.texto(QStringLiteral("codundorca")).mid(1, 5);
     const QString matricula = pessoa.texto(QStringLiteral("matricula"));
 
-    QList<TEContas43> itens;
-    if (contexto.caminhoPorItem) {
-        RowSet consulta =
-            ConsultaDetalhamentoDasGratificacoes(estado.competencia, cnpj, ug, uo, matricula, data, pTipo);
-        itens = ItensDoConjunto(consulta);
-    } else {
-        itens = contexto.escritos.itensDoPagamento(estado.competencia, cnpj, ug, uo, matricula, pTipo,
-                                                   estado.dataPagamento);
-    }
+    TEContas41 r;
+    r.Setcompetencia(estado.competencia);
+    r.Setcnpj(cnpj);
+    r.Setug(ug);
+    r.Setuo(uo);
+    r.Setmatricula(matricula);
+    r.Settipopagto(pTipo);
+    const QList<TEContas43> itens = contexto.consultas->itensDoPagamento(r, estado.dataPagamento);
     if (itens.isEmpty() || itens.first().matricula().trimmed().isEmpty()) {
         Avancar041();
         return;
@@ -113,25 +95,17 @@ void Gravar041(TEstadoEcontas &estado, TContextoGeracao &contexto, int pTipo, co
         QStringLiteral("Geração do Econtas - arquivo 041 %1 %2 %3").arg(matricula).arg(pTipo).arg(data));
     ProcessarEventos();
 
-    TEContas41 r;
-    r.Setcompetencia(estado.competencia);
-    r.Setcnpj(cnpj);
-    r.Setug(ug);
-    r.Setuo(uo);
-    r.Setmatricula(matricula);
-    r.Settipopagto(pTipo);
     r.Setdtpagto(itens.first().dtpagto());
     Totalizar(r, itens);
     const QString dependentes = pessoa.texto(QStringLiteral("NUMDEPIR"));
     r.Setdepir(dependentes.trimmed().isEmpty() ? 0 : TextoParaInteiro(dependentes));
-    const std::optional<int> fundeb =
-        contexto.caminhoPorItem ? std::nullopt : contexto.cacheItens.fundeb(estado.mes_cadastro, matricula);
+    const std::optional<int> fundeb = contexto.consultas->fundeb(estado.mes_cadastro, matricula);
     r.Setfundeb(fundeb ? *fundeb : FundebDaMatricula(estado.mes_cadastro, matricula));
     r.Setsituacao(TextoParaInteiro(pessoa.texto(QStringLiteral("paramtcm"))));
     r.Setcodcargo(RetornaCodigoCargo(estado));
     r.Setnumproc(pessoa.texto(QStringLiteral("NUMPROC_PA")));
 
-    const bool existe = contexto.caminhoPorItem ? Existe041NoBanco(r, data) : contexto.escritos.tem041(r);
+    const bool existe = contexto.consultas->pagamentoEscrito(r, estado.dataPagamento);
     if (ExisteRegistro040(contexto, r.competencia(), r.cnpj(), r.ug(), r.uo(), r.matricula())) {
         if (existe) {
             contexto.controlador.Atualizar_041(r);
@@ -148,7 +122,7 @@ void Gravar041(TEstadoEcontas &estado, TContextoGeracao &contexto, int pTipo, co
 bool ExisteRegistro040(const TContextoGeracao &contexto, const QString &pCompetencia, const QString &pCNPJ,
                        const QString &pUG, const QString &pUO, const QString &pMatricula)
 {
-    if (!contexto.caminhoPorItem && contexto.escritos.tem040(pCompetencia, pCNPJ, pUG, pUO, pMatricula))
+    if (contexto.consultas->registro040Escrito(pCompetencia, pCNPJ, pUG, pUO, pMatricula))
         return true;
     return ValidarProximoRegistroEcontas_041(pCompetencia, pCNPJ, pUG, pUO, pMatricula);
 }

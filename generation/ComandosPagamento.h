@@ -2,6 +2,9 @@
 // The payment record (041) of one staff member and payment type, totalled from the items already written
 // for that payment and completed with his dependants, FUNDEB marking, situation, position and process.
 #include "db/RowSet.h"
+#include "econtas/uEContas43.h"
+
+#include <QList>
 
 #include <QString>
 
@@ -18,6 +21,9 @@ RowSet ConsultaDetalhamentoDasGratificacoes(const QString &pCompetencia, const Q
                                             const QString &pUG, const QString &pUO, const QString &pMatricula,
                                             const QString &pDTPAGTO, int pTipopagto);
 
+// The rows of ECONTAS_043 read by ConsultaDetalhamentoDasGratificacoes as item records (NULL bonus type
+// and number as -1).
+QList<TEContas43> ItensDoConjunto(RowSet &itens);
 // The e-Contas position code of the current staff member, from QryCargoEcontas.
 QString RetornaCodigoCargo(TEstadoEcontas &estado);
 

@@ -4,10 +4,13 @@
 // the sets the item and payment builders load once per generation instead of once per staff member.
 #include "econtas/uEcontasController.h"
 #include "generation/CacheItens.h"
+#include "generation/ConsultasGeracao.h"
 #include "generation/EscritosGeracao.h"
 
 #include <QSet>
 #include <QString>
+
+#include <memory>
 
 struct TContextoGeracao {
     TEcontasController controlador;
@@ -21,8 +24,8 @@ struct TContextoGeracao {
     // items a second time.
     QSet<QString> servidoresPercorridos;
 
-    // true: every item runs its own event-definition query, existence query and write, and every payment
-    // reads its items back from the work table, as the payroll system always did. Kept to check that the
-    // cached path writes exactly the same rows.
-    bool caminhoPorItem = false;
+    // Who answers the builders' questions: the loaded sets and the rows written, unless a check puts
+    // another answerer in place.
+    std::unique_ptr<TConsultasGeracao> consultas =
+        std::make_unique<TConsultasEmMemoria>(cacheItens, escritos);
 };

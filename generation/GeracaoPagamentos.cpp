@@ -17,10 +17,7 @@ namespace {
 QString Licenca(const TEstadoEcontas &estado, TContextoGeracao &contexto, const QString &mes,
                 const QString &matricula)
 {
-    const QString numeroMes = RetornaNumeroMesCompetencia(mes);
-    if (contexto.caminhoPorItem)
-        return TComandosSql::LicencaGestante(numeroMes, estado.ano_folha, matricula, 1);
-    return contexto.cacheItens.licencaGestante(numeroMes, estado.ano_folha, matricula);
+    return contexto.consultas->licencaGestante(RetornaNumeroMesCompetencia(mes), estado.ano_folha, matricula);
 }
 
 // Maternity leave (code 14) in the month makes the staff member's items come from TB_GESTANTE.
@@ -50,24 +47,6 @@ void PagamentoDoDecimoTerceiro(TEstadoEcontas &estado, TContextoGeracao &context
         TComandosSql::InsereItensFolha(estado, contexto, tipo);
     }
     TComandosSql::InsereArquivo041(estado, contexto, tipo);
-}
-
-bool PerDiemDuplicado(const TEstadoEcontas &estado, TContextoGeracao &contexto, const TEContas42 &r)
-{
-    const QDate dia = DiasParaData(r.dtpagto());
-    if (!contexto.caminhoPorItem)
-        return contexto.escritos.tem042NoDia(r.competencia(), r.cnpj(), r.ug(), r.uo(), r.matricula(), dia);
-    RowSet existente = RowSet::abrir(Sql::Linhas({
-        QStringLiteral("SELECT *          "),
-        QStringLiteral("  FROM ECONTAS_042"),
-        QStringLiteral(" WHERE competencia = %1").arg(Sql::Q(estado.competencia)),
-        QStringLiteral("   AND cnpj = %1").arg(Sql::Q(r.cnpj())),
-        QStringLiteral("   AND ug = %1").arg(Sql::Q(r.ug())),
-        QStringLiteral("   AND uo = %1").arg(Sql::Q(r.uo())),
-        QStringLiteral("   AND matricula = %1").arg(Sql::Q(r.matricula())),
-        QStringLiteral("   AND dtpagto = %1").arg(Sql::Q(dia.toString(QStringLiteral("MM/dd/yyyy")))),
-    }));
-    return existente.recordCount() > 0;
 }
 
 TEContas42 PerDiem(const TEstadoEcontas &estado)
@@ -126,7 +105,7 @@ void GerarArquivoEcontas42(TEstadoEcontas &estado, TContextoGeracao &contexto)
         DefinirStatus(QStringLiteral("Geração do Econtas - arquivo 042"));
         ProcessarEventos();
         const TEContas42 r = PerDiem(estado);
-        if (!PerDiemDuplicado(estado, contexto, r)) {
+        if (!contexto.consultas->perDiemEscrito(r)) {
             if (TComandosSql::ExisteRegistro040(contexto, r.competencia(), r.cnpj(), r.ug(), r.uo(),
                                                 r.matricula())) {
                 contexto.controlador.InserirEcontas_042(r);

@@ -7,6 +7,7 @@
 #include "generation/ContextoGeracao.h"
 #include "generation/GeracaoPagamentos.h"
 #include "support/BancoTeste.h"
+#include "support/ConsultasPorItem.h"
 #include "support/OperadorTeste.h"
 
 #include <QtTest>
@@ -280,7 +281,7 @@ void TestePagamentos::geracaoDoCenario()
     Cenario cenario;
     TEstadoEcontas estado;
     TContextoGeracao contexto;
-    contexto.caminhoPorItem = porItem;
+    UsarConsultasPorItem(contexto, porItem);
     cenario.prepararEstado(estado, contexto);
     Cenario::percorrer(estado, contexto);
 
@@ -365,7 +366,7 @@ void TestePagamentos::caminhosDaoAsMesmasLinhas()
             cenario.banco.executar("DELETE FROM " + tabela);
         TEstadoEcontas estado;
         TContextoGeracao contexto;
-        contexto.caminhoPorItem = porItem;
+        UsarConsultasPorItem(contexto, porItem);
         cenario.prepararEstado(estado, contexto);
         Cenario::percorrer(estado, contexto);
         resultados[porItem] = cenario.tudo();
@@ -466,7 +467,7 @@ void TestePagamentos::falhasDoPagamento()
     for (bool porItem : {false, true}) {
         TEstadoEcontas estado;
         TContextoGeracao contexto;
-        contexto.caminhoPorItem = porItem;
+        UsarConsultasPorItem(contexto, porItem);
         cenario.prepararEstado(estado, contexto);
         estado.Econtas040.irParaLinha(1);
         try {

@@ -8,6 +8,7 @@
 #include "generation/ContextoGeracao.h"
 #include "generation/Geracao.h"
 #include "generation/GeracaoPagamentos.h"
+#include "support/ConsultasPorItem.h"
 #include "support/OperadorTeste.h"
 
 #include <QtTest>
@@ -44,7 +45,7 @@ QStringList Gerar(const QString &mes, const QString &competencia, bool porItem, 
     CargosEcontas(estado);
     linhasComplementares = estado.CDS_COMPLEMENTAR.aberto() ? estado.CDS_COMPLEMENTAR.quantidadeLinhas() : 0;
     TContextoGeracao contexto;
-    contexto.caminhoPorItem = porItem;
+    UsarConsultasPorItem(contexto, porItem);
     Sql::Transacao transacao;
     RowSet &pessoas = estado.Econtas040;
     for (pessoas.first(); !pessoas.eof(); pessoas.next()) {
