@@ -3,11 +3,14 @@
 #include "common/Falha.h"
 #include "db/Datas.h"
 #include "db/RowSet.h"
+#include "econtas/InsercaoEmBlocos.h"
 #include "econtas/LinhasDosRegistros.h"
 
 #include <QDateTime>
 #include <QStringList>
 #include <QVariantList>
+
+#include <map>
 
 namespace {
 
@@ -43,6 +46,9 @@ struct TEcontasController::Comandos {
     std::unique_ptr<Sql::Comando> inserir010, inserir020, inserir030, inserir040, inserir041, inserir042,
         inserir043, atualizar041, atualizar043, atualizarComplementar, inserirComplementar,
         deletarComplementar;
+    // Per work table, while the inserts are grouped.
+    std::map<const TabelaTrabalho *, std::unique_ptr<TInsercaoEmBlocos>> blocos;
+    bool agrupar = false;
 
     static Sql::Comando &preparado(std::unique_ptr<Sql::Comando> &slot, const QString &sql)
     {
@@ -50,10 +56,30 @@ struct TEcontasController::Comandos {
             slot = std::make_unique<Sql::Comando>(sql);
         return *slot;
     }
-    static void gravar(std::unique_ptr<Sql::Comando> &slot, const LinhaTrabalho &linha)
+    void gravar(std::unique_ptr<Sql::Comando> &slot, const LinhaTrabalho &linha)
     {
-        comPrefixo(PrefixoInserir,
-                   [&] { preparado(slot, linha.tabela().sqlInsercao()).executar(linha.valores()); });
+        comPrefixo(PrefixoInserir, [&] {
+            if (agrupar)
+                blocosDa(linha.tabela()).adicionar(linha.valores());
+            else
+                preparado(slot, linha.tabela().sqlInsercao()).executar(linha.valores());
+        });
+    }
+    TInsercaoEmBlocos &blocosDa(const TabelaTrabalho &tabela)
+    {
+        std::unique_ptr<TInsercaoEmBlocos> &b = blocos[&tabela];
+        if (!b)
+            b = std::make_unique<TInsercaoEmBlocos>(tabela);
+        return *b;
+    }
+    // Statements that read or change the work tables see every row given before them.
+    void descarregar()
+    {
+        comPrefixo(PrefixoInserir, [&] {
+            for (const TabelaTrabalho *tabela : TabelasTrabalho::Todas())
+                if (const auto b = blocos.find(tabela); b != blocos.end())
+                    b->second->descarregar();
+        });
     }
     static void atualizarPorPagamento(std::unique_ptr<Sql::Comando> &slot, const LinhaTrabalho &linha,
                                       const QStringList &valores)
@@ -71,52 +97,67 @@ TEcontasController::~TEcontasController() = default;
 
 void TEcontasController::inserir(const TEContas10 &r)
 {
-    Comandos::gravar(m_comandos->inserir010, Linha(r));
+    m_comandos->gravar(m_comandos->inserir010, Linha(r));
 }
 
 void TEcontasController::inserir(const TEContas20 &r)
 {
-    Comandos::gravar(m_comandos->inserir020, Linha(r));
+    m_comandos->gravar(m_comandos->inserir020, Linha(r));
 }
 
 void TEcontasController::inserir(const TEContas30 &r)
 {
-    Comandos::gravar(m_comandos->inserir030, Linha(r));
+    m_comandos->gravar(m_comandos->inserir030, Linha(r));
 }
 
 void TEcontasController::inserir(const TEContas40 &r)
 {
-    Comandos::gravar(m_comandos->inserir040, Linha(r));
+    m_comandos->gravar(m_comandos->inserir040, Linha(r));
 }
 
 void TEcontasController::inserir(const TEContas41 &r)
 {
-    Comandos::gravar(m_comandos->inserir041, Linha(r));
+    m_comandos->gravar(m_comandos->inserir041, Linha(r));
 }
 
 void TEcontasController::inserir(const TEContas42 &r)
 {
-    Comandos::gravar(m_comandos->inserir042, Linha(r));
+    m_comandos->gravar(m_comandos->inserir042, Linha(r));
 }
 
 void TEcontasController::inserir(const TEContas43 &r)
 {
-    Comandos::gravar(m_comandos->inserir043, Linha(r));
+    m_comandos->gravar(m_comandos->inserir043, Linha(r));
+}
+
+void TEcontasController::AgruparInsercoes()
+{
+    if (!Sql::Transacao::ativa())
+        throw Falha(QStringLiteral("Inserções em blocos pedem uma transação aberta."));
+    m_comandos->agrupar = true;
+}
+
+void TEcontasController::DescarregarInsercoes()
+{
+    m_comandos->descarregar();
 }
 
 void TEcontasController::atualizar(const TEContas41 &r)
 {
+    m_comandos->descarregar();
     Comandos::atualizarPorPagamento(m_comandos->atualizar041, Linha(r), Valores041);
 }
 
 // The row was stored with the calendar day of its payment date, so the key uses that same day.
 void TEcontasController::atualizar(const TEContas43 &r)
 {
+    m_comandos->descarregar();
     Comandos::atualizarPorPagamento(m_comandos->atualizar043, Linha(r), Valores043);
 }
 
 void TEcontasController::inserir(const TEcontasComplementares &r)
 {
+    m_comandos->descarregar();
     const QVariantList chave = {Texto(r.ano()), Texto(r.nummes()), Texto(r.mes()), Texto(r.cnpj())};
     comPrefixo(PrefixoInserir, [&] {
         Sql::Comando &atualizar = Comandos::preparado(
@@ -134,6 +175,7 @@ void TEcontasController::inserir(const TEcontasComplementares &r)
 
 void TEcontasController::Deletar(const TEcontasComplementares &r)
 {
+    m_comandos->descarregar();
     comPrefixo(PrefixoDeletar, [&] {
         Comandos::preparado(
             m_comandos->deletarComplementar,
@@ -167,6 +209,7 @@ Dinheiro TEcontasController::RetornaValorEventoCasoExista(const QString &pCompet
                                                           const QString &pTipopagto, const QString &pDTpagto,
                                                           const QString &pCodevento)
 {
+    m_comandos->descarregar();
     RowSet linhas = RowSet::abrir(SqlValorEventoCasoExista(pCompetencia, pCNPJ, pUG, pUO, pMatricula,
                                                            pTipopagto, pDTpagto, pCodevento));
     linhas.first();

@@ -32,6 +32,13 @@ public:
     void InserirEcontas_042(const TEContas42 &registro) { inserir(registro); }
     void InserirEcontas_043(const TEContas43 &registro) { inserir(registro); }
 
+    // From now on rows are sent to the database in blocks (a generation, which reads back only through
+    // this controller or after DescarregarInsercoes), inside the caller's transaction. Every other
+    // statement of the controller first sends the rows kept.
+    void AgruparInsercoes();
+    // Sends every row kept; a refused row raises the failure of its insert.
+    void DescarregarInsercoes();
+
     // Overwrite the values of the existing row with the object's key (no other row changes).
     void Atualizar_041(const TEContas41 &registro) { atualizar(registro); }
     void Atualizar_043(const TEContas43 &registro) { atualizar(registro); }

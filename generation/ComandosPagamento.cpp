@@ -119,11 +119,12 @@ void Gravar041(TEstadoEcontas &estado, TContextoGeracao &contexto, int pTipo, co
 
 } // namespace
 
-bool ExisteRegistro040(const TContextoGeracao &contexto, const QString &pCompetencia, const QString &pCNPJ,
+bool ExisteRegistro040(TContextoGeracao &contexto, const QString &pCompetencia, const QString &pCNPJ,
                        const QString &pUG, const QString &pUO, const QString &pMatricula)
 {
     if (contexto.consultas->registro040Escrito(pCompetencia, pCNPJ, pUG, pUO, pMatricula))
         return true;
+    contexto.controlador.DescarregarInsercoes();
     return ValidarProximoRegistroEcontas_041(pCompetencia, pCNPJ, pUG, pUO, pMatricula);
 }
 

@@ -29,7 +29,7 @@ QString RetornaCodigoCargo(TEstadoEcontas &estado);
 
 // True when the staff member's record 040 is in ECONTAS_040: answered from what this generation wrote,
 // else by the database.
-bool ExisteRegistro040(const TContextoGeracao &contexto, const QString &pCompetencia, const QString &pCNPJ,
+bool ExisteRegistro040(TContextoGeracao &contexto, const QString &pCompetencia, const QString &pCNPJ,
                        const QString &pUG, const QString &pUO, const QString &pMatricula);
 
 // The FUNDEB marking of a staff member's department: 2 when marked, else 1 (also without a department).

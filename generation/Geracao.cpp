@@ -104,7 +104,9 @@ void GerarRegistros(TEstadoEcontas &estado)
     AlimentaProgressGeracao(estado);
     AbrirUnidades(estado);
     TContextoGeracao contexto;
+    contexto.controlador.AgruparInsercoes();
     GerarArquivoEcontas_10(estado, contexto);
+    contexto.controlador.DescarregarInsercoes();
     TComandosSql::CarimbarControle(TComandosSql::CarimboControle::Geracao, estado.competencia,
                                    estado.usuario);
 }

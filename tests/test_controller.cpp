@@ -2,6 +2,7 @@
 // lookup, the complementary-sheet table and the failure texts.
 #include "common/Falha.h"
 #include "db/Sql.h"
+#include "econtas/InsercaoEmBlocos.h"
 #include "econtas/TabelasTrabalho.h"
 #include "econtas/uEcontasController.h"
 #include "support/BancoTeste.h"
@@ -83,6 +84,8 @@ private slots:
     void descricaoDasTabelas_data();
     void descricaoDasTabelas();
     void linhaIncompletaNaoSeGrava();
+    void insercoesEmBlocos();
+    void falhaNoMeioDeUmBloco();
 };
 
 void TesteController::registrosComecamNosPadroes()
@@ -470,6 +473,64 @@ void TesteController::linhaIncompletaNaoSeGrava()
     linha("TIPO", "1");
     QCOMPARE(linha.valores().size(), 6);
     QCOMPARE(linha.valores({"UG", "TIPO"}), (QVariantList{"00101", "1"}));
+}
+
+// Grouped rows land exactly as single inserts land them, in the order given: full blocks, then the rest
+// when flushed; a statement of the controller that reads the table first sends what is kept.
+void TesteController::insercoesEmBlocos()
+{
+    OperadorTeste operador;
+    BancoTeste banco;
+    const int porBloco = TInsercaoEmBlocos::linhasPorBloco(TabelasTrabalho::Econtas043());
+    QVERIFY(porBloco > 1);
+    QList<Dinheiro> valoresLidos;
+    const auto gravar = [&](bool agrupar) -> QStringList {
+        Sql::Transacao transacao;
+        TEcontasController controller;
+        if (agrupar)
+            controller.AgruparInsercoes();
+        for (int i = 0; i < 2 * porBloco + 5; ++i) {
+            TEContas43 item = Item(QStringLiteral("%1").arg(i % 100, 2, 10, QLatin1Char('0')), "1.5");
+            item.Setmatricula(QString::number(1000 - i));
+            item.Settipograt(i % 3 == 0 ? -1 : 1);
+            controller.InserirEcontas_043(item);
+        }
+        const Dinheiro valor = controller.RetornaValorEventoCasoExista(
+            "032024", "11222333000144", "00101", "00201", QString::number(1000 - 2 * porBloco - 4), "1",
+            "03/31/2024", QStringLiteral("%1").arg((2 * porBloco + 4) % 100, 2, 10, QLatin1Char('0')));
+        valoresLidos << valor;
+        controller.DescarregarInsercoes();
+        transacao.commit();
+        const QStringList linhas = banco.linhas("SELECT * FROM ECONTAS_043 ORDER BY RDB$DB_KEY");
+        banco.executar("DELETE FROM ECONTAS_043");
+        return linhas;
+    };
+    const QStringList umaAUma = gravar(false);
+    QCOMPARE(umaAUma.size(), 2 * porBloco + 5);
+    QCOMPARE(gravar(true), umaAUma);
+    QCOMPARE(valoresLidos, (QList<Dinheiro>{D("1.5"), D("1.5")}));
+}
+
+// A refused row inside a block ends the work with the insert's message; the transaction keeps nothing.
+void TesteController::falhaNoMeioDeUmBloco()
+{
+    OperadorTeste operador;
+    BancoTeste banco;
+    QString mensagem;
+    try {
+        Sql::Transacao transacao;
+        TEcontasController controller;
+        controller.AgruparInsercoes();
+        for (int i = 0; i < 40; ++i)
+            controller.InserirEcontas_043(Item(i == 17 ? QStringLiteral("123") : QStringLiteral("01"), "1"));
+        controller.DescarregarInsercoes();
+        transacao.commit();
+    } catch (const Falha &f) {
+        mensagem = f.mensagem();
+    }
+    QVERIFY2(mensagem.startsWith(QStringLiteral("Error ao inserir e-contas. \r")), qPrintable(mensagem));
+    QVERIFY2(mensagem.contains(QStringLiteral("truncation")), qPrintable(mensagem));
+    QCOMPARE(banco.contar("ECONTAS_043"), 0);
 }
 
 QTEST_GUILESS_MAIN(TesteController)
