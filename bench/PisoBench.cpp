@@ -5,6 +5,7 @@
 #include "db/Dinheiro.h"
 #include "db/RowSet.h"
 #include "db/Sql.h"
+#include "econtas/InsercaoEmBlocos.h"
 #include "econtas/TabelasTrabalho.h"
 
 #include <QDateTime>
@@ -149,9 +150,10 @@ Medida PisoGeracao(const QString &mes, const QString &ano, const LinhasTrabalho 
         Sql::Transacao transacao;
         for (int t = 0; t < tabelasPiso().size(); ++t) {
             const TabelaPiso &tabela = tabelasPiso()[t];
-            Sql::Comando insercao(tabela.tabela.sqlInsercao());
+            TInsercaoEmBlocos insercao(tabela.tabela);
             for (qint64 i = 0; i < linhas.porTabela[t]; ++i)
-                insercao.executar(tabela.linha(i).valores());
+                insercao.adicionar(tabela.linha(i).valores());
+            insercao.descarregar();
         }
         transacao.commit();
     }

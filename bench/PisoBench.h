@@ -1,7 +1,8 @@
 #pragma once
-// The floors no implementation can beat on this machine: for the generation, reading the rows it
-// reads and inserting as many rows as it wrote, in one transaction with prepared statements; for the
-// export, reading every work-table row of the competence and writing as many bytes as it wrote.
+// The floors no implementation can beat on this machine: for the generation, reading the rows it reads
+// and inserting as many rows as it wrote, in one transaction, in blocks as the generation sends them
+// (blocks beat single prepared inserts embedded and through a server); for the export, reading every
+// work-table row of the competence and writing as many bytes as it wrote.
 #include "Medicao.h"
 
 #include "econtas/TabelasTrabalho.h"

@@ -12,6 +12,7 @@
 #include "db/Sql.h"
 #include "fixtures/lib/GeradorAmostra.h"
 #include "fixtures/lib/OperadorConsole.h"
+#include "fixtures/lib/ServidorTeste.h"
 
 #include "resumo/pdf/PdfResumo.h"
 
@@ -37,6 +38,7 @@ const QString FaseGeracao2 = QStringLiteral("geração (2ª)");
 const QString FasePisoGeracao = QStringLiteral("piso geração");
 const QString FaseExportacao = QStringLiteral("exportação");
 const QString FasePisoExportacao = QStringLiteral("piso exportação");
+const QString FaseGeracaoServidor = QStringLiteral("geração servidor");
 
 struct Resultado {
     int tamanho = 0;
@@ -110,7 +112,25 @@ QList<Resultado> medirMes(int tamanho, const QString &mes, const QString &pasta)
     return resultados;
 }
 
-QList<Resultado> medirTamanho(int tamanho)
+// The generation of each month again, through a Firebird server on this machine (loopback), so the
+// round trips a workstation pays show beside the embedded engine's time. The embedded connection is
+// closed meanwhile: the server must open the file alone.
+QList<Resultado> medirPeloServidor(int tamanho, const QString &banco, ServidorTeste *servidor)
+{
+    QList<Resultado> resultados;
+    if (!servidor)
+        return resultados;
+    Conectado conexao(servidor->endereco(banco));
+    for (const QString &mes : MesesBench) {
+        TEstadoEcontas estado = SelecionarMesBench(mes, AnoBench);
+        resultados.append(
+            {tamanho, mes, FaseGeracaoServidor, MaisRapida([&] { return MedirGeracao(estado); })});
+        imprimir(resultados.last());
+    }
+    return resultados;
+}
+
+QList<Resultado> medirTamanho(int tamanho, ServidorTeste *servidor)
 {
     QTemporaryDir pasta;
     if (!pasta.isValid())
@@ -125,11 +145,13 @@ QList<Resultado> medirTamanho(int tamanho)
     const ResumoAmostra resumo = CriarBancoAmostra(banco, parametros);
     std::printf("-- amostra de %d servidores: %lld linhas em %.1f s (não medido)\n", tamanho,
                 static_cast<long long>(resumo.linhas), relogio.elapsed() / 1000.0);
-    Conectado conexao(banco);
     QList<Resultado> resultados;
-    for (const QString &mes : MesesBench)
-        resultados += medirMes(tamanho, mes, pasta.path());
-    return resultados;
+    {
+        Conectado conexao(banco);
+        for (const QString &mes : MesesBench)
+            resultados += medirMes(tamanho, mes, pasta.path());
+    }
+    return resultados + medirPeloServidor(tamanho, banco, servidor);
 }
 
 double segundosDaLinha(const QList<Resultado> &todos, int tamanho, const QString &mes, const QString &fase)
@@ -160,6 +182,24 @@ void imprimirRazoes(const QList<Resultado> &todos, const QList<int> &tamanhos)
                         qPrintable(mes), pisoG > 0 ? segundos(todos, tamanho, mes, FaseGeracao) / pisoG : 0.0,
                         pisoE > 0 ? segundos(todos, tamanho, mes, FaseExportacao) / pisoE : 0.0);
         }
+    for (const int tamanho : tamanhos)
+        for (const QString &mes : MesesBench) {
+            const double embutido = segundos(todos, tamanho, mes, FaseGeracao);
+            const double servidor = segundosDaLinha(todos, tamanho, mes, FaseGeracaoServidor);
+            if (servidor > 0 && embutido > 0)
+                std::printf("  %6d %-3s servidor / embutido = %.2f\n", tamanho, qPrintable(mes),
+                            servidor / embutido);
+        }
+    if (tamanhos.contains(50000)) {
+        const double mes = segundos(todos, 50000, "DEZ", FaseCriticas) +
+                           segundos(todos, 50000, "DEZ", FaseGeracao) +
+                           segundos(todos, 50000, "DEZ", FaseExportacao);
+        const double pisos = segundos(todos, 50000, "DEZ", FasePisoGeracao) +
+                             segundos(todos, 50000, "DEZ", FasePisoExportacao);
+        std::printf(
+            "   50000 DEZ mês inteiro (críticas + geração + exportação) = %.1f s   soma dos pisos = %.1f s\n",
+            mes, pisos);
+    }
     if (!tamanhos.contains(5000) || !tamanhos.contains(20000)) {
         std::printf("  (o crescimento pede os tamanhos 5000 e 20000)\n");
         return;
@@ -214,9 +254,18 @@ int main(int argc, char *argv[])
                 "linhas/s", "pág. lid", "pág. grav", "pico RSS");
     int saida = 0;
     try {
+        // Without a server on this machine the bench still runs, embedded only.
+        ServidorTeste servidor;
+        const bool comServidor = servidor.iniciar();
+        if (comServidor) {
+            qputenv("ISC_USER", "SYSDBA");
+            qputenv("ISC_PASSWORD", ServidorTeste::senha().toUtf8());
+        } else {
+            std::printf("-- sem servidor Firebird: %s\n", qPrintable(servidor.erro()));
+        }
         QList<Resultado> todos;
         for (const int tamanho : tamanhos)
-            todos += medirTamanho(tamanho);
+            todos += medirTamanho(tamanho, comServidor ? &servidor : nullptr);
         std::printf("\nDuas gerações do mesmo mês gravam as mesmas linhas: %s\n",
                     g_diferencas.isEmpty() ? "sim" : qPrintable("NÃO (" + g_diferencas.join("; ") + ")"));
         imprimirRazoes(todos, tamanhos);

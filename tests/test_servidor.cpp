@@ -6,7 +6,7 @@
 #include "fixtures/lib/GeradorAmostra.h"
 #include "support/LoteTeste.h"
 #include "support/OperadorTeste.h"
-#include "support/ServidorTeste.h"
+#include "fixtures/lib/ServidorTeste.h"
 
 #include <QDeadlineTimer>
 #include <QDirIterator>
