@@ -27,6 +27,12 @@ void DefinirStatus(const QString &texto)
     Operador().progresso().definirStatus(texto);
 }
 
+void MostrarStatus(const QString &texto)
+{
+    DefinirStatus(texto);
+    ProcessarEventos();
+}
+
 bool OperadorInstalado()
 {
     return g_operador != nullptr;

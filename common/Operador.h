@@ -43,3 +43,5 @@ bool OperadorInstalado();
 // Shorthands used across the core.
 void ProcessarEventos();
 void DefinirStatus(const QString &texto);
+// Sets the status line and lets the window draw it before the work goes on.
+void MostrarStatus(const QString &texto);

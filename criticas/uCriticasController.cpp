@@ -26,8 +26,7 @@ public:
     explicit PassoDaCritica(const QString &status)
     {
         if (!status.isEmpty()) {
-            DefinirStatus(status);
-            ProcessarEventos();
+            MostrarStatus(status);
         }
     }
     ~PassoDaCritica() { avancarUmPasso(); }
@@ -89,8 +88,7 @@ TCriticasController::TCriticasController(const QString &pMes, const RowSet &pCli
                                          const QString &pSQLPadrao)
     : FCliente(pCliente)
 {
-    DefinirStatus(QStringLiteral("Aguarde, sistema iníciando críticas!"));
-    ProcessarEventos();
+    MostrarStatus(QStringLiteral("Aguarde, sistema iníciando críticas!"));
     FMes = pMes;
     FSQlPadrao = pSQLPadrao;
 }
@@ -102,8 +100,7 @@ QString TCriticasController::tabelaDoMes(const QString &prefixo) const
 
 bool TCriticasController::ValidaTabelaCargosEcontas()
 {
-    DefinirStatus(QStringLiteral("Aguarde, sistema verificando tabela de cargos e-contas!"));
-    ProcessarEventos();
+    MostrarStatus(QStringLiteral("Aguarde, sistema verificando tabela de cargos e-contas!"));
     return RowSet::abrir(QStringLiteral("SELECT FIRST 1 codigo FROM CARGO_ECONTAS")).recordCount() > 0;
 }
 

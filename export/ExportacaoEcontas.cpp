@@ -130,8 +130,7 @@ void gravarResumoEManifesto(const TEstadoEcontas &estado, const QString &pCaminh
 {
     if (arquivos.isEmpty())
         return;
-    DefinirStatus(QStringLiteral("Gravando o resumo da competência"));
-    ProcessarEventos();
+    MostrarStatus(QStringLiteral("Gravando o resumo da competência"));
     const QStringList resumo = GravarArquivosResumo(MontarDocumentoResumo(estado), pCaminho);
     GravarManifesto(pCaminho, arquivos + resumo);
 }

@@ -76,8 +76,7 @@ qint64 inteiro64OuZeroSeVazio(const QString &texto)
 
 void mensagemDoRegistro(const QString &texto)
 {
-    DefinirStatus(texto);
-    ProcessarEventos();
+    MostrarStatus(texto);
 }
 
 void avancar(TProgresso::Barra barra)

@@ -71,8 +71,7 @@ void Avancar041()
 
 void Gravar041(TEstadoEcontas &estado, TContextoGeracao &contexto, int pTipo, const QString &data)
 {
-    DefinirStatus(QStringLiteral("Geração do Econtas - arquivo 041"));
-    ProcessarEventos();
+    MostrarStatus(QStringLiteral("Geração do Econtas - arquivo 041"));
     const RowSet &pessoa = estado.Econtas043;
     const QString cnpj = estado.Econtas010.texto(QStringLiteral("CNPJ"));
     const QString ug = estado.Econtas010.texto(QStringLiteral("codundgestor")).mid(1, 5);
@@ -91,9 +90,8 @@ void Gravar041(TEstadoEcontas &estado, TContextoGeracao &contexto, int pTipo, co
         Avancar041();
         return;
     }
-    DefinirStatus(
+    MostrarStatus(
         QStringLiteral("Geração do Econtas - arquivo 041 %1 %2 %3").arg(matricula).arg(pTipo).arg(data));
-    ProcessarEventos();
 
     r.Setdtpagto(itens.first().dtpagto());
     Totalizar(r, itens);
