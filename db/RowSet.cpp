@@ -10,14 +10,21 @@
 #include <QSqlRecord>
 
 #include <algorithm>
+#include <bit>
+#include <cmath>
 #include <numeric>
 
 namespace {
 
-const QVariant &variantNulo()
+// Cells whose top 16 bits are this pattern (a NaN the hardware never produces) are boxed values; bits
+// 44 to 47 say which kind, the low bits carry it.
+constexpr quint64 Caixa = 0xFFF9000000000000ull;
+constexpr quint64 MascaraCaixa = 0xFFFF000000000000ull;
+constexpr quint64 TipoNulo = 0, TipoInteiro = 1, TipoOutro = 2;
+
+constexpr quint64 Encaixar(quint64 tipo, quint64 carga)
 {
-    static const QVariant nulo;
-    return nulo;
+    return Caixa | (tipo << 44) | (carga & 0xFFFFFFFFFFFull);
 }
 
 bool ehChar(const QSqlField &campo)
@@ -83,7 +90,7 @@ RowSet RowSet::carregar(QSqlQuery &consulta)
             QVariant v = consulta.value(i);
             if (aparar[i] && !v.isNull())
                 v = SemBrancosFinais(v.toString());
-            r.m_dados.push_back(std::move(v));
+            r.m_dados.push_back(r.guardar(std::move(v)));
         }
     }
     if (consulta.lastError().isValid())
@@ -152,11 +159,42 @@ void RowSet::irParaLinha(int linhaAbsoluta)
     m_cursor = int(it - m_visiveis.begin());
 }
 
-const QVariant &RowSet::valorEm(int linha, int coluna) const
+quint64 RowSet::guardar(QVariant valor)
+{
+    const int tipo = valor.metaType().id();
+    if (valor.isNull() && tipo >= 0)
+        return Encaixar(TipoNulo, quint64(quint32(tipo)));
+    if (tipo == QMetaType::Double) {
+        const double d = valor.toDouble();
+        if (!std::isnan(d))
+            return std::bit_cast<quint64>(d);
+    } else if (tipo == QMetaType::Int) {
+        return Encaixar(TipoInteiro, quint64(quint32(valor.toInt())));
+    }
+    m_outros.push_back(std::move(valor));
+    return Encaixar(TipoOutro, m_outros.size() - 1);
+}
+
+QVariant RowSet::ler(quint64 celula) const
+{
+    if ((celula & MascaraCaixa) != Caixa)
+        return QVariant(std::bit_cast<double>(celula));
+    const quint64 carga = celula & 0xFFFFFFFFFFFull;
+    switch ((celula >> 44) & 0xF) {
+    case TipoNulo:
+        return QVariant(QMetaType(int(quint32(carga))));
+    case TipoInteiro:
+        return QVariant(int(quint32(carga)));
+    default:
+        return m_outros[carga];
+    }
+}
+
+QVariant RowSet::valorEm(int linha, int coluna) const
 {
     if (linha < 0 || coluna < 0 || coluna >= quantidadeCampos())
-        return variantNulo();
-    return m_dados[size_t(linha) * m_campos.size() + coluna];
+        return QVariant();
+    return ler(m_dados[size_t(linha) * m_campos.size() + coluna]);
 }
 
 namespace {
@@ -300,12 +338,12 @@ void RowSet::ordenar(const QStringList &campos)
         }
         return false;
     });
-    std::vector<QVariant> novos;
+    std::vector<quint64> novos;
     novos.reserve(m_dados.size());
     const size_t largura = m_campos.size();
     for (int l : ordem)
         for (size_t c = 0; c < largura; ++c)
-            novos.push_back(std::move(m_dados[size_t(l) * largura + c]));
+            novos.push_back(m_dados[size_t(l) * largura + c]);
     m_dados = std::move(novos);
     semFiltro();
     reiniciarIndices();
@@ -315,7 +353,7 @@ void RowSet::ordenar(const QStringList &campos)
 void RowSet::adicionarLinha(const QVariantList &valores)
 {
     for (int c = 0; c < quantidadeCampos(); ++c)
-        m_dados.push_back(c < valores.size() ? valores[c] : QVariant());
+        m_dados.push_back(guardar(c < valores.size() ? valores[c] : QVariant()));
     reiniciarIndices();
 }
 

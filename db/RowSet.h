@@ -62,7 +62,7 @@ public:
 
     // Values of any row by absolute index.
     int quantidadeLinhas() const { return int(m_dados.size() / std::max<size_t>(1, m_campos.size())); }
-    const QVariant &valorEm(int linha, int coluna) const;
+    QVariant valorEm(int linha, int coluna) const;
     QString textoEm(int linha, int coluna) const;
 
     // From the first visible row, the first whose fields equal the values as text (exact, case-sensitive).
@@ -87,7 +87,13 @@ private:
     bool m_aberto = false;
     QStringList m_campos;
     QHash<QString, int> m_indicePorNome; // upper-case name -> first column of that name
-    std::vector<QVariant> m_dados;       // row-major
+    // Row-major cells of 8 bytes: a double as itself (the payroll sheets are mostly money columns), a
+    // NULL, an INTEGER or the index of a value kept whole in m_outros, boxed in a NaN pattern no stored
+    // double has (a NaN from the database is kept whole). Holds a large sheet in a quarter of the memory.
+    std::vector<quint64> m_dados;
+    std::vector<QVariant> m_outros;
+    quint64 guardar(QVariant valor);
+    QVariant ler(quint64 celula) const;
     bool m_filtrado = false;
     std::vector<int> m_visiveis;
     int m_cursor = 0; // index among the visible rows

@@ -15,7 +15,7 @@ class Linha {
 public:
     Linha(const RowSet &tabela, int linha) : m_tabela(tabela), m_linha(linha) {}
 
-    const QVariant &valor(const char *campo) const { return m_tabela.valorEm(m_linha, coluna(campo)); }
+    QVariant valor(const char *campo) const { return m_tabela.valorEm(m_linha, coluna(campo)); }
     QString texto(const char *campo) const { return m_tabela.textoEm(m_linha, coluna(campo)); }
     // Kind N: the column's text as a whole number; empty or not a number is a conversion error.
     int inteiro(const char *campo) const { return TextoParaInteiro(texto(campo)); }
