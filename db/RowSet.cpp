@@ -85,12 +85,22 @@ RowSet RowSet::carregar(QSqlQuery &consulta)
             r.m_indicePorNome.insert(nome, i);
         aparar[i] = ehChar(registro.field(i));
     }
+    // Codes, flags and names repeat down a column: equal texts share one kept value.
+    QHash<QString, quint64> textos;
     while (consulta.next()) {
         for (int i = 0; i < n; ++i) {
             QVariant v = consulta.value(i);
             if (aparar[i] && !v.isNull())
                 v = SemBrancosFinais(v.toString());
-            r.m_dados.push_back(r.guardar(std::move(v)));
+            if (v.metaType().id() != QMetaType::QString) {
+                r.m_dados.push_back(r.guardar(std::move(v)));
+                continue;
+            }
+            const QString texto = v.toString();
+            auto achado = textos.constFind(texto);
+            if (achado == textos.constEnd())
+                achado = textos.insert(texto, r.guardar(std::move(v)));
+            r.m_dados.push_back(*achado);
         }
     }
     if (consulta.lastError().isValid())

@@ -89,7 +89,8 @@ private:
     QHash<QString, int> m_indicePorNome; // upper-case name -> first column of that name
     // Row-major cells of 8 bytes: a double as itself (the payroll sheets are mostly money columns), a
     // NULL, an INTEGER or the index of a value kept whole in m_outros, boxed in a NaN pattern no stored
-    // double has (a NaN from the database is kept whole). Holds a large sheet in a quarter of the memory.
+    // double has (a NaN from the database is kept whole); cells never change, so equal texts of a loaded
+    // set share one kept value. Holds a large sheet in a fraction of the memory.
     std::vector<quint64> m_dados;
     std::vector<QVariant> m_outros;
     quint64 guardar(QVariant valor);
