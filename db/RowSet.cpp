@@ -92,7 +92,8 @@ RowSet RowSet::carregar(QSqlQuery &consulta)
             QVariant v = consulta.value(i);
             if (aparar[i] && !v.isNull())
                 v = SemBrancosFinais(v.toString());
-            if (v.metaType().id() != QMetaType::QString) {
+            // A NULL text is not shared with an empty one: QHash finds them equal.
+            if (v.metaType().id() != QMetaType::QString || v.isNull()) {
                 r.m_dados.push_back(r.guardar(std::move(v)));
                 continue;
             }

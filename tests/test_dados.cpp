@@ -126,6 +126,16 @@ void TesteDados::rowSetLeCharSemBrancosEVarcharComoEsta()
     QCOMPARE(r.texto("GERAL"), QString());
     QCOMPARE(r.inteiro("NUMMES"), 1);
     QVERIFY_THROWS_EXCEPTION(Falha, r.texto("NAO_EXISTE"));
+
+    // Equal texts share one kept value; an empty text and a NULL stay apart, whichever comes first.
+    banco.inserir("KVB020", {{"ANO", "2024"}, {"NUMMES", "2"}, {"MES", ""}, {"CNPJ", ""}, {"GERAL", ""}});
+    banco.inserir("KVB020", {{"ANO", "2024"}, {"NUMMES", "3"}, {"MES", QVariant()}, {"CNPJ", QVariant()}});
+    RowSet textos = RowSet::abrir(QStringLiteral("SELECT mes, cnpj, geral FROM KVB020 ORDER BY nummes"));
+    QStringList vistos;
+    for (int l = 0; l < textos.quantidadeLinhas(); ++l)
+        for (int c = 0; c < textos.quantidadeCampos(); ++c)
+            vistos << (textos.valorEm(l, c).isNull() ? QStringLiteral("NULL") : '[' + textos.textoEm(l, c) + ']');
+    QCOMPARE(vistos, (QStringList{"[ÇC1]", "[ab  ]", "NULL", "[]", "[]", "[]", "NULL", "NULL", "NULL"}));
 }
 
 void TesteDados::rowSetLocateFiltroEOrdem()
