@@ -84,7 +84,9 @@ RowSet RowSet::carregar(QSqlQuery &consulta)
         if (!r.m_indicePorNome.contains(nome))
             r.m_indicePorNome.insert(nome, i);
         aparar[i] = ehChar(registro.field(i));
+        r.m_tipos.push_back(registro.field(i).metaType());
     }
+    r.m_char = aparar;
     // Codes, flags and names repeat down a column: equal texts share one kept value.
     QHash<QString, quint64> textos;
     while (consulta.next()) {
@@ -130,6 +132,16 @@ void RowSet::fechar()
 int RowSet::indiceCampo(const QString &nome) const
 {
     return m_indicePorNome.value(nome.toUpper(), -1);
+}
+
+QMetaType RowSet::tipoCampo(int coluna) const
+{
+    return size_t(coluna) < m_tipos.size() ? m_tipos[coluna] : QMetaType();
+}
+
+bool RowSet::campoChar(int coluna) const
+{
+    return size_t(coluna) < m_char.size() && m_char[coluna];
 }
 
 int RowSet::recordCount() const

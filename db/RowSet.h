@@ -38,6 +38,10 @@ public:
     QStringList campos() const { return m_campos; }
     int indiceCampo(const QString &nome) const; // -1 when there is none
     bool temCampo(const QString &nome) const { return indiceCampo(nome) >= 0; }
+    // What the database declared for a loaded column: the type its values come in, and whether it is
+    // CHAR (its pad blanks were cut on loading). Sets built in memory know neither.
+    QMetaType tipoCampo(int coluna) const;
+    bool campoChar(int coluna) const;
 
     // Cursor over the visible rows (all rows, or those the filter keeps)
     int recordCount() const;
@@ -86,6 +90,8 @@ private:
 
     bool m_aberto = false;
     QStringList m_campos;
+    std::vector<QMetaType> m_tipos;
+    std::vector<bool> m_char;
     QHash<QString, int> m_indicePorNome; // upper-case name -> first column of that name
     // Row-major cells of 8 bytes: a double as itself (the payroll sheets are mostly money columns), a
     // NULL, an INTEGER or the index of a value kept whole in m_outros, boxed in a NaN pattern no stored

@@ -11,6 +11,8 @@
 #include "db/Sql.h"
 #include "econtas/EstadoEcontas.h"
 #include "generation/ContextoGeracao.h"
+#include "generation/FontesDerivadas.h"
+#include "common/Falha.h"
 #include "generation/GeracaoUnidades.h"
 
 namespace {
@@ -35,15 +37,12 @@ void ConfiguraEcontas2(TEstadoEcontas &estado)
     configurar(estado, true, 1);
 }
 
-void CarregarDadosEcontas(TEstadoEcontas &estado)
+namespace {
+
+// Every source from its own statement.
+void carregarFonteAFonte(TEstadoEcontas &estado)
 {
     using namespace TComandosSql;
-    // The sets of an earlier run go first, so that the old and the new never sit in memory together.
-    for (RowSet *fonte : {&estado.Econtas010, &estado.EContas020, &estado.Econtas030, &estado.Econtas040,
-                          &estado.Econtas042, &estado.Econtas043})
-        fonte->fechar();
-    estado.Econtas010 = AbrirTabelaECONTAS_010(estado.mes_cadastro);
-    ProcessarEventos();
     estado.EContas020 = AbrirTabelaECONTAS_020(estado.SQLPadrao);
     ProcessarEventos();
     estado.Econtas030 = AbrirTabelaECONTAS_030(estado.numero_mes_selecionado, estado.SQLPadrao);
@@ -53,6 +52,60 @@ void CarregarDadosEcontas(TEstadoEcontas &estado)
     estado.Econtas042 = AbrirTabelaECONTAS_042(estado.mes_cadastro, estado.ano_folha, estado.SQLPadrao);
     ProcessarEventos();
     estado.Econtas043 = AbrirTabelaECONTAS_043(estado.SQLPadrao);
+}
+
+// The source taken from 043's rows, or from its own statement when it cannot be (a table it joins that
+// cannot be read included: the statement then fails with its own message).
+RowSet derivadaOuDoBanco(const std::function<std::optional<RowSet>()> &derivar,
+                         const std::function<RowSet()> &abrir)
+{
+    ProcessarEventos();
+    std::optional<RowSet> derivada;
+    try {
+        derivada = derivar();
+    } catch (const Falha &) {
+        derivada.reset();
+    }
+    return derivada ? std::move(*derivada) : abrir();
+}
+
+} // namespace
+
+void CarregarDadosEcontas(TEstadoEcontas &estado)
+{
+    using namespace TComandosSql;
+    // The sets of an earlier run go first, so that the old and the new never sit in memory together.
+    for (RowSet *fonte : {&estado.Econtas010, &estado.EContas020, &estado.Econtas030, &estado.Econtas040,
+                          &estado.Econtas042, &estado.Econtas043})
+        fonte->fechar();
+    estado.Econtas010 = AbrirTabelaECONTAS_010(estado.mes_cadastro);
+    ProcessarEventos();
+    // The base selection is read once, by 043, and 020, 030 and 040 are taken from its rows wherever
+    // that gives their statements' rows and order. When 043 fails, the statements run in their usual
+    // order, so that the operator sees the failure of the first of them, as always.
+    RowSet fonte043;
+    try {
+        fonte043 = AbrirTabelaECONTAS_043(estado.SQLPadrao);
+    } catch (const Falha &) {
+        carregarFonteAFonte(estado);
+        return;
+    }
+    estado.EContas020 = derivadaOuDoBanco([&] { return FontesDerivadas::Unidades020(fonte043); },
+                                          [&] { return AbrirTabelaECONTAS_020(estado.SQLPadrao); });
+    estado.Econtas030 = derivadaOuDoBanco(
+        [&] {
+            return FontesDerivadas::Cargos030(fonte043, RetornaCargosEcontas(), estado.numero_mes_selecionado);
+        },
+        [&] { return AbrirTabelaECONTAS_030(estado.numero_mes_selecionado, estado.SQLPadrao); });
+    estado.Econtas040 = derivadaOuDoBanco(
+        [&] {
+            return FontesDerivadas::Servidores040(fonte043, FontesDerivadas::AbrirAfastamentos040(estado.ano_folha));
+        },
+        [&] { return AbrirTabelaECONTAS_040(estado.ano_folha, estado.SQLPadrao); });
+    ProcessarEventos();
+    estado.Econtas042 = AbrirTabelaECONTAS_042(estado.mes_cadastro, estado.ano_folha, estado.SQLPadrao);
+    ProcessarEventos();
+    estado.Econtas043 = std::move(fonte043);
 }
 
 void CargosEcontas(TEstadoEcontas &estado)

@@ -1,6 +1,11 @@
-// The record source queries: their statements, sort orders and joins on real data, their failure texts
-// and the parent tests of the work tables.
+// The record source queries: their statements, sort orders and joins on real data, their failure texts,
+// the sources taken from 043's rows against their own statements, and the parent tests of the work tables.
 #include "common/Falha.h"
+#include "common/uUtil.h"
+#include "db/Conexao.h"
+#include "db/Sql.h"
+#include "fixtures/lib/GeradorAmostra.h"
+#include "generation/FontesDerivadas.h"
 #include "generation/ComandosFontes.h"
 #include "econtas/EstadoEcontas.h"
 #include "generation/Geracao.h"
@@ -69,6 +74,54 @@ TEstadoEcontas CenarioDeFontes(BancoTeste &banco)
     return estado;
 }
 
+// What a set holds, cell by cell with the type of each value (NULLs included), under its column names.
+QStringList Retrato(const RowSet &conjunto)
+{
+    QStringList linhas = {conjunto.campos().join('|').toUpper()};
+    for (int l = 0; l < conjunto.quantidadeLinhas(); ++l) {
+        QStringList celulas;
+        for (int c = 0; c < conjunto.quantidadeCampos(); ++c) {
+            const QVariant v = conjunto.valorEm(l, c);
+            celulas << QString::fromLatin1(v.metaType().name()) + ':' +
+                           (v.isNull() ? QStringLiteral("NULL") : '[' + v.toString() + ']');
+        }
+        linhas << celulas.join('|');
+    }
+    return linhas;
+}
+
+// 020, 030 and 040 taken from 043's rows against their own statements: the ones named in derivaveis
+// must be taken, and give the statement's set exactly; the others must be refused. Whatever was taken
+// or refused, the load gives the statements' sets.
+void CompararComOsComandos(TEstadoEcontas &estado, const QStringList &derivaveis)
+{
+    const RowSet fonte043 = AbrirTabelaECONTAS_043(estado.SQLPadrao);
+    const struct {
+        QString registro;
+        std::optional<RowSet> derivada;
+        RowSet comando;
+        const RowSet &carregada;
+    } casos[] = {
+        {"020", FontesDerivadas::Unidades020(fonte043), AbrirTabelaECONTAS_020(estado.SQLPadrao),
+         estado.EContas020},
+        {"030",
+         FontesDerivadas::Cargos030(fonte043, RetornaCargosEcontas(), estado.numero_mes_selecionado),
+         AbrirTabelaECONTAS_030(estado.numero_mes_selecionado, estado.SQLPadrao), estado.Econtas030},
+        {"040",
+         FontesDerivadas::Servidores040(fonte043, FontesDerivadas::AbrirAfastamentos040(estado.ano_folha)),
+         AbrirTabelaECONTAS_040(estado.ano_folha, estado.SQLPadrao), estado.Econtas040},
+    };
+    CarregarDadosEcontas(estado);
+    for (const auto &caso : casos) {
+        QVERIFY2(caso.comando.quantidadeLinhas() > 0, qPrintable(caso.registro));
+        QCOMPARE(caso.derivada.has_value(), derivaveis.contains(caso.registro));
+        if (caso.derivada)
+            QCOMPARE(Retrato(*caso.derivada), Retrato(caso.comando));
+        QCOMPARE(Retrato(caso.carregada), Retrato(caso.comando));
+    }
+    QCOMPARE(Retrato(estado.Econtas043), Retrato(fonte043));
+}
+
 } // namespace
 
 class TesteFontes : public QObject {
@@ -79,6 +132,11 @@ private slots:
     void mesDasDiarias();
     void fontesNosDados();
     void falhasTrazemORegistro();
+    void derivadasComoOsComandos();
+    void derivadasNaAmostra_data();
+    void derivadasNaAmostra();
+    void derivacaoRecusada_data();
+    void derivacaoRecusada();
     void testesDeExistencia();
 };
 
@@ -225,6 +283,98 @@ void TesteFontes::falhasTrazemORegistro()
                      qPrintable(f.mensagem()));
         }
     }
+}
+
+void TesteFontes::derivadasComoOsComandos()
+{
+    OperadorTeste operador;
+    BancoTeste banco;
+    TEstadoEcontas estado = CenarioDeFontes(banco);
+    // Staff member 5 has two leave rows: the engine alone orders his two 040 rows.
+    CompararComOsComandos(estado, {"020", "030"});
+
+    // A base selection that fails: the statements run in their order and the first one names itself.
+    estado.SQLPadrao = QStringLiteral("SELECT x FROM");
+    try {
+        CarregarDadosEcontas(estado);
+        QFAIL("no failure");
+    } catch (const Falha &f) {
+        QVERIFY2(f.mensagem().startsWith("Error ao abrir a tabela e-Contas 020" + QString(QChar(13))),
+                 qPrintable(f.mensagem()));
+    }
+}
+
+void TesteFontes::derivadasNaAmostra_data()
+{
+    QTest::addColumn<QString>("mes");
+    QTest::newRow("fevereiro, com folha complementar") << "FEV";
+    QTest::newRow("dezembro, com as folhas do 13º") << "DEZ";
+}
+
+void TesteFontes::derivadasNaAmostra()
+{
+    QFETCH(QString, mes);
+    OperadorTeste operador;
+    QTemporaryDir pasta;
+    ParametrosAmostra parametros;
+    parametros.servidores = 120;
+    parametros.meses = QStringList{mes};
+    CriarBancoAmostra(pasta.filePath("amostra.fdb"), parametros);
+    {
+        TConexao conexao(pasta.filePath("amostra.fdb"));
+        QVERIFY(conexao.getConexao().isOpen());
+        TEstadoEcontas estado;
+        estado.ano_folha = "2024";
+        estado.mes_cadastro = mes;
+        estado.numero_mes_selecionado = NumeroMesDoCodigo(mes);
+        ConfiguraEcontas(estado);
+        CompararComOsComandos(estado, {"020", "030", "040"});
+    }
+    QSqlDatabase::database(Sql::NomeConexao, false).close();
+    QSqlDatabase::removeDatabase(Sql::NomeConexao);
+}
+
+void TesteFontes::derivacaoRecusada_data()
+{
+    QTest::addColumn<std::function<void(BancoTeste &)>>("acrescentar");
+    QTest::addColumn<QStringList>("derivaveis");
+    QTest::newRow("código orçamentário em minúsculas")
+        << std::function<void(BancoTeste &)>([](BancoTeste &banco) {
+               CenarioFolha c(banco);
+               c.lotacao("002", "002", {{"CODUNDORCA", "10000a"}});
+               c.servidor("00000003", "002", "002");
+           })
+        << QStringList();
+    // SUBSTRING keeps the blank: the engine keeps one of the two, which one is its own choice.
+    QTest::newRow("o mesmo código com e sem branco final")
+        << std::function<void(BancoTeste &)>([](BancoTeste &banco) {
+               CenarioFolha c(banco);
+               c.lotacao("001", "003", {{"CODUNDORCA", "30001 "}});
+               c.lotacao("001", "004", {{"CODUNDORCA", "30001"}});
+               c.servidor("00000003", "001", "003");
+               c.servidor("00000004", "001", "004");
+           })
+        << QStringList{"030", "040"};
+    QTest::newRow("um cargo com duas descrições na mesma unidade")
+        << std::function<void(BancoTeste &)>([](BancoTeste &banco) {
+               CenarioFolha c(banco);
+               c.cargo("C0001", "003", "01", {{"DESCRICAO", "OUTRA"}});
+               c.servidor("00000003", "001", "001", 1000.0, {{"FUNCAO", "003"}});
+           })
+        << QStringList{"020", "040"};
+}
+
+void TesteFontes::derivacaoRecusada()
+{
+    QFETCH(std::function<void(BancoTeste &)>, acrescentar);
+    QFETCH(QStringList, derivaveis);
+    OperadorTeste operador;
+    BancoTeste banco;
+    // Without the two leave rows of staff member 5, so that 040 is refused for the case's own reason.
+    TEstadoEcontas estado = CenarioDeFontes(banco);
+    banco.executar("DELETE FROM KVB017");
+    acrescentar(banco);
+    CompararComOsComandos(estado, derivaveis);
 }
 
 void TesteFontes::testesDeExistencia()
