@@ -2,6 +2,7 @@
 #include "app/Inicio.h"
 #include "app/OperadorJanelas.h"
 #include "common/Idioma.h"
+#include "db/FusoHorario.h"
 #include "windows/uEcontasCriticas.h"
 #include "resumo/pdf/PdfResumo.h"
 
@@ -9,6 +10,7 @@
 
 int main(int argc, char *argv[])
 {
+    FixarFusoHorarioDoProcesso();
     QApplication app(argc, argv);
     InstalarPortugues(app);
     InstalarPdfResumo();

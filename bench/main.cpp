@@ -9,6 +9,7 @@
 
 #include "common/Falha.h"
 #include "db/Conexao.h"
+#include "db/FusoHorario.h"
 #include "db/Sql.h"
 #include "fixtures/lib/GeradorAmostra.h"
 #include "fixtures/lib/OperadorConsole.h"
@@ -236,6 +237,7 @@ QList<int> tamanhosPedidos(const QStringList &args, bool &ok)
 
 int main(int argc, char *argv[])
 {
+    FixarFusoHorarioDoProcesso();
     UsarPlataformaSemTelaSeNenhumaEscolhida();
     QGuiApplication app(argc, argv);
     InstalarPdfResumo();

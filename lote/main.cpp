@@ -1,6 +1,7 @@
 // TvEcontasLote: the month's work of the e-Contas module without windows.
 #include "common/Falha.h"
 #include "common/Idioma.h"
+#include "db/FusoHorario.h"
 #include "db/RegistroSql.h"
 #include "lote/LinhaProgresso.h"
 #include "lote/Lote.h"
@@ -57,6 +58,7 @@ void acompanhar(Acompanhamento &a, const ArgumentosLote &args, TProgresso &progr
 
 int main(int argc, char *argv[])
 {
+    FixarFusoHorarioDoProcesso();
     // The summary report is drawn with Qt's PDF writer, which needs a graphics platform but no display.
     UsarPlataformaSemTelaSeNenhumaEscolhida();
     QGuiApplication app(argc, argv);

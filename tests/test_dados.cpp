@@ -2,6 +2,7 @@
 #include "common/Falha.h"
 #include "db/Conexao.h"
 #include "db/Dinheiro.h"
+#include "db/FusoHorario.h"
 #include "db/RegistroSql.h"
 #include "db/RowSet.h"
 #include "db/Sql.h"
@@ -10,6 +11,8 @@
 #include "support/OperadorTeste.h"
 
 #include <QtTest>
+
+#include <ctime>
 
 class TesteDados : public QObject {
     Q_OBJECT
@@ -30,6 +33,7 @@ private slots:
     void transacaoDesfeitaSemCommit();
     void verificaSeTabelaExiste();
     void conexaoFalhaMostraMensagensEmOrdem();
+    void fusoHorarioDoProcesso();
 };
 
 void TesteDados::dinheiroDeFloat_data()
@@ -278,6 +282,33 @@ void TesteDados::conexaoFalhaMostraMensagensEmOrdem()
     QCOMPARE(operador.mensagens[1],
              (OperadorTeste::Mensagem{"aviso", "Tovrin Sistemas - E-Contas",
                                       "Conexão não estabelecida, contate a Tovrin Sistemas!"}));
+}
+
+// The zone is named only when none is, and the C library's local time stays what it was.
+void TesteDados::fusoHorarioDoProcesso()
+{
+    const bool tinha = qEnvironmentVariableIsSet("TZ");
+    const QByteArray anterior = qgetenv("TZ");
+    const auto deslocamentoLocal = [] {
+        const std::time_t agora = std::time(nullptr);
+        std::tm local{};
+        localtime_r(&agora, &local);
+        return local.tm_gmtoff;
+    };
+    qunsetenv("TZ");
+    tzset();
+    const long semTZ = deslocamentoLocal();
+    FixarFusoHorarioDoProcesso();
+    QCOMPARE(qgetenv("TZ"), QByteArray(":/etc/localtime"));
+    QCOMPARE(deslocamentoLocal(), semTZ);
+    qputenv("TZ", QByteArrayLiteral("America/Belem"));
+    FixarFusoHorarioDoProcesso();
+    QCOMPARE(qgetenv("TZ"), QByteArray("America/Belem"));
+    if (tinha)
+        qputenv("TZ", anterior);
+    else
+        qunsetenv("TZ");
+    tzset();
 }
 
 QTEST_GUILESS_MAIN(TesteDados)
