@@ -1,6 +1,7 @@
 #include "econtas/InsercaoEmBlocos.h"
 
 #include <algorithm>
+#include <bit>
 
 namespace {
 
@@ -67,23 +68,32 @@ void TInsercaoEmBlocos::adicionar(const QVariantList &valores)
     m_pendentes.append(valores);
     if (m_pendentes.size() < m_linhasPorBloco)
         return;
-    if (!m_bloco)
-        m_bloco = std::make_unique<Sql::Comando>(sqlBloco(m_tabela, m_linhasPorBloco));
-    QVariantList todos;
-    todos.reserve(m_linhasPorBloco * m_tabela.colunas().size());
-    for (const QVariantList &linha : std::as_const(m_pendentes))
-        todos += linha;
-    m_pendentes.clear();
-    m_bloco->executar(todos);
+    enviar(std::exchange(m_pendentes, {}));
 }
 
 void TInsercaoEmBlocos::descarregar()
 {
-    if (m_pendentes.isEmpty())
-        return;
-    if (!m_linha)
-        m_linha = std::make_unique<Sql::Comando>(m_tabela.sqlInsercao());
     const QList<QVariantList> linhas = std::exchange(m_pendentes, {});
+    for (qsizetype feitas = 0; feitas < linhas.size();) {
+        const qsizetype tamanho = qsizetype(std::bit_floor(size_t(linhas.size() - feitas)));
+        enviar(linhas.mid(feitas, tamanho));
+        feitas += tamanho;
+    }
+}
+
+void TInsercaoEmBlocos::enviar(const QList<QVariantList> &linhas)
+{
+    QVariantList todos;
+    todos.reserve(linhas.size() * m_tabela.colunas().size());
     for (const QVariantList &linha : linhas)
-        m_linha->executar(linha);
+        todos += linha;
+    comandoPara(int(linhas.size())).executar(todos);
+}
+
+Sql::Comando &TInsercaoEmBlocos::comandoPara(int linhas)
+{
+    std::unique_ptr<Sql::Comando> &comando = m_comandos[linhas];
+    if (!comando)
+        comando = std::make_unique<Sql::Comando>(linhas == 1 ? m_tabela.sqlInsercao() : sqlBloco(m_tabela, linhas));
+    return *comando;
 }

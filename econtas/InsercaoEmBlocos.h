@@ -1,8 +1,9 @@
 #pragma once
 // Rows of one work table sent to the database several at a time: one EXECUTE BLOCK carries the values
 // of many rows and inserts them in the order they were given, so a generation through a server pays one
-// round trip per block instead of one per row. Rows that do not fill a block go one by one when the rows
-// are flushed. A block refused by the database raises the failure of its statement, like a single insert.
+// round trip per block instead of one per row. Rows that do not fill a block go, when the rows are
+// flushed, in smaller blocks of 16, 8, 4 and 2 rows and a last single insert, so a flush costs a few
+// statements however many rows it sends. A block refused by the database raises the failure of its statement, like a single insert.
 // Blocks run only inside the caller's transaction: the driver takes a block for a procedure call, which
 // it never commits by itself.
 #include "db/Sql.h"
@@ -11,6 +12,7 @@
 #include <QList>
 #include <QVariantList>
 
+#include <map>
 #include <memory>
 
 class TInsercaoEmBlocos {
@@ -30,9 +32,12 @@ public:
     static QString sqlBloco(const TabelaTrabalho &tabela, int linhas);
 
 private:
+    void enviar(const QList<QVariantList> &linhas);
+    // The prepared statement for blocks of this many rows (one row: the table's single insert).
+    Sql::Comando &comandoPara(int linhas);
+
     const TabelaTrabalho &m_tabela;
     const int m_linhasPorBloco;
     QList<QVariantList> m_pendentes;
-    std::unique_ptr<Sql::Comando> m_bloco;
-    std::unique_ptr<Sql::Comando> m_linha;
+    std::map<int, std::unique_ptr<Sql::Comando>> m_comandos;
 };
