@@ -8,7 +8,7 @@
 namespace {
 
 // The slot statement grouped for every staff member at once: the same UNION (equal rows of one staff
-// member still count once), summed per registration and event code.
+// member still count once), summed per registration and event code. uniao: the parts that hold a code.
 QString SqlSomasPorMatricula(const QString &uniao)
 {
     return Sql::Linhas({
@@ -30,7 +30,8 @@ const QList<SomaEvento> &TCacheItens::somasDosSlots(const QString &folha, const 
     auto conjunto = m_somas.find(uniao);
     if (conjunto == m_somas.end()) {
         QHash<QString, QList<SomaEvento>> porMatricula;
-        RowSet linhas = RowSet::abrir(SqlSomasPorMatricula(uniao));
+        RowSet linhas =
+            RowSet::abrir(SqlSomasPorMatricula(TComandosSql::SqlSlotsComCodigo(folha, complementares)));
         for (linhas.first(); !linhas.eof(); linhas.next())
             porMatricula[SemBrancosFinais(linhas.texto(QStringLiteral("MATRICULA")))].append(
                 {linhas.texto(QStringLiteral("CODIGO")), linhas.dinheiro(QStringLiteral("VALOR"))});

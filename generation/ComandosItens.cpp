@@ -222,7 +222,10 @@ const QList<int> &NumerosDosSlotsDeEventos()
     return NumerosDosSlots;
 }
 
-QString SqlSlotsDeEventos(const QString &pFolha, const QStringList &pComplementares)
+namespace {
+
+// soComCodigo: each part keeps only the slots that hold an event code.
+QString slotsDeEventos(const QString &pFolha, const QStringList &pComplementares, bool soComCodigo)
 {
     const QString folha = Sql::ValidarFolha(pFolha);
     QString texto;
@@ -233,8 +236,10 @@ QString SqlSlotsDeEventos(const QString &pFolha, const QStringList &pComplementa
     };
     for (int n : NumerosDosSlots) {
         const QString slot = QString::number(n);
+        const QString filtro =
+            soComCodigo ? QStringLiteral(" WHERE cod") + slot + QStringLiteral(" <> ") + Sql::Q(QString()) : QString();
         acrescentar(QStringLiteral(" SELECT matricula, ") + Sql::Q(QStringLiteral("N")) + " AS tpfolha, cod" +
-                    slot + " AS codigo, valor" + slot + " AS valor FROM KVBDXX02" + folha);
+                    slot + " AS codigo, valor" + slot + " AS valor FROM KVBDXX02" + folha + filtro);
         // One complementary sheet is marked "C"; with several, each is marked with its own code so that
         // equal slots of two sheets stay two payments.
         for (const QString &complementar : pComplementares) {
@@ -242,10 +247,22 @@ QString SqlSlotsDeEventos(const QString &pFolha, const QStringList &pComplementa
                 pComplementares.size() == 1 ? QStringLiteral("C") : QStringLiteral("C") + complementar;
             acrescentar(QStringLiteral(" SELECT matricula, ") + Sql::Q(marca) + " AS tpfolha, cod" + slot +
                         " AS codigo, " + " valor" + slot + " AS valor FROM KVBDXX02" +
-                        Sql::ValidarFolha(complementar));
+                        Sql::ValidarFolha(complementar) + filtro);
         }
     }
     return texto;
+}
+
+} // namespace
+
+QString SqlSlotsDeEventos(const QString &pFolha, const QStringList &pComplementares)
+{
+    return slotsDeEventos(pFolha, pComplementares, false);
+}
+
+QString SqlSlotsComCodigo(const QString &pFolha, const QStringList &pComplementares)
+{
+    return slotsDeEventos(pFolha, pComplementares, true);
 }
 
 QString SqlSomaDosSlots(const QString &pSlots, const QString &pMatricula)

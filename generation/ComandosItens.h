@@ -34,6 +34,10 @@ QStringList ColunasDoItemFixo(const QString &codigo);
 const QList<int> &NumerosDosSlotsDeEventos();
 
 QString SqlSlotsDeEventos(const QString &pFolha, const QStringList &pComplementares);
+// The same UNION with each part keeping only the slots that hold an event code, for sums that drop the
+// empty codes anyway: the same rows come out (a row's code decides alone whether it stays), and the
+// union sorts a fraction of them.
+QString SqlSlotsComCodigo(const QString &pFolha, const QStringList &pComplementares);
 // The slots of one staff member summed per event code.
 QString SqlSomaDosSlots(const QString &pSlots, const QString &pMatricula);
 // The event's definition in a month's events table.

@@ -451,6 +451,10 @@ void TestePagamentos::textosDasInstrucoes()
                          "KVBDXX02AC1 UNION  SELECT matricula, 'N' AS tpfolha, cod2 AS codigo"));
     QVERIFY(!uniao.contains("cod10 "));
     QVERIFY(uniao.endsWith("cod17 AS codigo,  valor17 AS valor FROM KVBDXX02AC1"));
+    const QString comCodigo = TComandosSql::SqlSlotsComCodigo("JAN", {"AC1"});
+    QVERIFY(comCodigo.startsWith(" SELECT matricula, 'N' AS tpfolha, cod1 AS codigo, valor1 AS valor FROM "
+                                 "KVBDXX02JAN WHERE cod1 <> '' UNION "));
+    QVERIFY(comCodigo.endsWith("valor17 AS valor FROM KVBDXX02AC1 WHERE cod17 <> ''"));
     QCOMPARE(TComandosSql::SqlFundeb("JAN"),
              QStringLiteral("SELECT fundebecontas\n  FROM KVB006JAN\n WHERE cdsecreta||cdsetor = (SELECT "
                             "cdsecreta||cdsetor\n                               FROM KVB001JAN\n"
