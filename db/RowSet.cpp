@@ -361,8 +361,7 @@ void RowSet::ordenar(const QStringList &campos)
         }
         return false;
     });
-    std::vector<quint64> novos;
-    novos.reserve(m_dados.size());
+    VetorEmPedacos<quint64> novos;
     const size_t largura = m_campos.size();
     for (int l : ordem)
         for (size_t c = 0; c < largura; ++c)

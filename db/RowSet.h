@@ -4,6 +4,7 @@
 // CHAR values arrive without their trailing pad blanks; NULL stays NULL (read as "", 0 or no date).
 #include "db/Datas.h"
 #include "db/Dinheiro.h"
+#include "db/VetorEmPedacos.h"
 
 #include <QHash>
 #include <QString>
@@ -97,8 +98,8 @@ private:
     // NULL, an INTEGER or the index of a value kept whole in m_outros, boxed in a NaN pattern no stored
     // double has (a NaN from the database is kept whole); cells never change, so equal texts of a loaded
     // set share one kept value. Holds a large sheet in a fraction of the memory.
-    std::vector<quint64> m_dados;
-    std::vector<QVariant> m_outros;
+    VetorEmPedacos<quint64> m_dados;
+    VetorEmPedacos<QVariant> m_outros;
     quint64 guardar(QVariant valor);
     QVariant ler(quint64 celula) const;
     bool m_filtrado = false;

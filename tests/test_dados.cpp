@@ -6,6 +6,7 @@
 #include "db/RegistroSql.h"
 #include "db/RowSet.h"
 #include "db/Sql.h"
+#include "db/VetorEmPedacos.h"
 #include "generation/ComandosTabelas.h"
 #include "support/BancoTeste.h"
 #include "support/OperadorTeste.h"
@@ -34,6 +35,7 @@ private slots:
     void verificaSeTabelaExiste();
     void conexaoFalhaMostraMensagensEmOrdem();
     void fusoHorarioDoProcesso();
+    void vetorEmPedacos();
 };
 
 void TesteDados::dinheiroDeFloat_data()
@@ -309,6 +311,17 @@ void TesteDados::fusoHorarioDoProcesso()
     else
         qunsetenv("TZ");
     tzset();
+}
+
+// Values stay where they were put across the pieces' edges, the first piece included.
+void TesteDados::vetorEmPedacos()
+{
+    VetorEmPedacos<qint64> v;
+    for (qint64 i = 0; i < 100000; ++i)
+        v.push_back(i * 3);
+    QCOMPARE(v.size(), size_t(100000));
+    for (qint64 i : {0, 1, 32767, 32768, 32769, 65535, 65536, 99999})
+        QCOMPARE(v[size_t(i)], i * 3);
 }
 
 QTEST_GUILESS_MAIN(TesteDados)
