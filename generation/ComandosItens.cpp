@@ -168,8 +168,8 @@ private:
         if (valorTeste > Dinheiro()) {
             r.Setvalor(valor + valorTeste);
             m_contexto.controlador.Atualizar_043(r);
-            if (TEContas43 *existente = m_contexto.escritos.item043(r))
-                existente->Setvalor(r.valor());
+            if (Dinheiro *existente = m_contexto.escritos.valor043(r))
+                *existente = r.valor();
             return;
         }
         const DefinicaoEvento evento = definicao(codigo);

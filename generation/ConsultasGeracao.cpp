@@ -16,8 +16,8 @@ DefinicaoEvento TConsultasEmMemoria::definicaoEvento(const QString &mes, const Q
 
 Dinheiro TConsultasEmMemoria::valorDoItemEscrito(const TEContas43 &item, const QDate &)
 {
-    const TEContas43 *existente = m_escritos.item043(item);
-    return existente ? existente->valor() : Dinheiro();
+    const Dinheiro *existente = m_escritos.valor043(item);
+    return existente ? *existente : Dinheiro();
 }
 
 QList<TEContas43> TConsultasEmMemoria::itensDoPagamento(const TEContas41 &p, const QDate &dataPagamento)

@@ -6,12 +6,15 @@ namespace {
 
 const QChar Separador(0x1f);
 
-QString Chave(const QStringList &partes)
+// Kept as UTF-8: a large generation holds hundreds of thousands of these keys.
+QByteArray Chave(const QStringList &partes)
 {
     QStringList limpas;
     for (const QString &p : partes)
         limpas << SemBrancosFinais(p);
-    return limpas.join(Separador);
+    QByteArray chave = limpas.join(Separador).toUtf8();
+    chave.squeeze(); // the conversion reserves three bytes per character
+    return chave;
 }
 
 qint64 MeiaNoite(const QDate &dia)
@@ -26,7 +29,7 @@ qint64 TEscritosGeracao::milissegundos(DataDias dias)
     return std::llround(dias * 86400000.0);
 }
 
-QString TEscritosGeracao::chavePagamento(const QString &competencia, const QString &cnpj, const QString &ug,
+QByteArray TEscritosGeracao::chavePagamento(const QString &competencia, const QString &cnpj, const QString &ug,
                                          const QString &uo, const QString &matricula, int tipopagto,
                                          qint64 milissegundos)
 {
@@ -106,30 +109,69 @@ bool TEscritosGeracao::tem042NoDia(const QString &competencia, const QString &cn
     return m_042.contains(Chave({competencia, cnpj, ug, uo, matricula, QString::number(MeiaNoite(dia))}));
 }
 
-void TEscritosGeracao::registrar043(const TEContas43 &r)
+QString TEscritosGeracao::compartilhado(const QString &texto)
 {
-    TEContas43 gravado = r;
-    gravado.Setdtpagto(std::floor(r.dtpagto()));
-    if (gravado.desconto().isEmpty())
-        gravado.Setdesconto(QStringLiteral("F"));
-    if (gravado.dtpagto() == 0)
-        return; // stored without a payment date: no key finds it
-    m_043PorPagamento[chavePagamento(r.competencia(), r.cnpj(), r.ug(), r.uo(), r.matricula(), r.tipopagto(),
-                                     milissegundos(gravado.dtpagto()))]
-        .append(gravado);
+    const auto achado = m_textos.constFind(texto);
+    return achado != m_textos.constEnd() ? *achado : *m_textos.insert(texto);
 }
 
-TEContas43 *TEscritosGeracao::item043(const TEContas43 &chave)
+namespace {
+
+bool mesmaForma(const TEContas43 &a, const TEContas43 &b)
 {
-    const auto itens = m_043PorPagamento.find(chavePagamento(chave.competencia(), chave.cnpj(), chave.ug(),
-                                                             chave.uo(), chave.matricula(), chave.tipopagto(),
-                                                             milissegundos(std::floor(chave.dtpagto()))));
-    if (itens == m_043PorPagamento.end())
+    return a.competencia() == b.competencia() && a.cnpj() == b.cnpj() && a.ug() == b.ug() && a.uo() == b.uo() &&
+           a.matricula() == b.matricula() && a.tipopagto() == b.tipopagto() && a.dtpagto() == b.dtpagto();
+}
+
+} // namespace
+
+int TEscritosGeracao::formaDoPagamento(PagamentoEscrito &pagamento, const TEContas43 &item)
+{
+    for (int f = 0; f < pagamento.formas.size(); ++f)
+        if (mesmaForma(pagamento.formas[f], item))
+            return f;
+    TEContas43 forma;
+    forma.Setcompetencia(compartilhado(item.competencia()));
+    forma.Setcnpj(compartilhado(item.cnpj()));
+    forma.Setug(compartilhado(item.ug()));
+    forma.Setuo(compartilhado(item.uo()));
+    forma.Setmatricula(compartilhado(item.matricula()));
+    forma.Settipopagto(item.tipopagto());
+    forma.Setdtpagto(item.dtpagto());
+    pagamento.formas.append(forma);
+    return int(pagamento.formas.size() - 1);
+}
+
+void TEscritosGeracao::registrar043(const TEContas43 &r)
+{
+    const DataDias dia = std::floor(r.dtpagto());
+    if (dia == 0)
+        return; // stored without a payment date: no key finds it
+    TEContas43 gravado = r;
+    gravado.Setdtpagto(dia);
+    PagamentoEscrito &pagamento = m_043PorPagamento[chavePagamento(
+        r.competencia(), r.cnpj(), r.ug(), r.uo(), r.matricula(), r.tipopagto(), milissegundos(dia))];
+    ItemEscrito item;
+    item.codevento = compartilhado(r.codevento());
+    item.desconto = compartilhado(r.desconto().isEmpty() ? QStringLiteral("F") : r.desconto());
+    item.valor = r.valor();
+    item.tipograt = r.tipograt();
+    item.codgrat = r.codgrat();
+    item.forma = formaDoPagamento(pagamento, gravado);
+    pagamento.itens.append(item);
+}
+
+Dinheiro *TEscritosGeracao::valor043(const TEContas43 &chave)
+{
+    const auto pagamento = m_043PorPagamento.find(chavePagamento(
+        chave.competencia(), chave.cnpj(), chave.ug(), chave.uo(), chave.matricula(), chave.tipopagto(),
+        milissegundos(std::floor(chave.dtpagto()))));
+    if (pagamento == m_043PorPagamento.end())
         return nullptr;
     const QString codigo = SemBrancosFinais(chave.codevento());
-    for (TEContas43 &item : *itens)
-        if (SemBrancosFinais(item.codevento()) == codigo)
-            return &item;
+    for (ItemEscrito &item : pagamento->itens)
+        if (SemBrancosFinais(item.codevento) == codigo)
+            return &item.valor;
     return nullptr;
 }
 
@@ -138,6 +180,20 @@ QList<TEContas43> TEscritosGeracao::itensDoPagamento(const QString &competencia,
                                                      const QString &matricula, int tipopagto,
                                                      const QDate &dia) const
 {
-    return m_043PorPagamento.value(
-        chavePagamento(competencia, cnpj, ug, uo, matricula, tipopagto, MeiaNoite(dia)));
+    const auto pagamento =
+        m_043PorPagamento.constFind(chavePagamento(competencia, cnpj, ug, uo, matricula, tipopagto, MeiaNoite(dia)));
+    QList<TEContas43> itens;
+    if (pagamento == m_043PorPagamento.constEnd())
+        return itens;
+    itens.reserve(pagamento->itens.size());
+    for (const ItemEscrito &item : pagamento->itens) {
+        TEContas43 r = pagamento->formas[item.forma];
+        r.Setcodevento(item.codevento);
+        r.Setdesconto(item.desconto);
+        r.Setvalor(item.valor);
+        r.Settipograt(item.tipograt);
+        r.Setcodgrat(item.codgrat);
+        itens.append(r);
+    }
+    return itens;
 }
