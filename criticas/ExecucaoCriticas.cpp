@@ -60,6 +60,7 @@ ListasCriticas VisualizarCriticas(TEstadoEcontas &estado)
         estado.ErroCritica = true;
         return {};
     }
+    controller.UsarSelecaoLida(&estado.Econtas043);
     const ListasCriticas listas = executarVerificacoes(controller, estado);
     estado.ErroCritica = false;
     TComandosSql::ConfiguracaoEContas(estado, false, 0, estado.mes_cadastro, estado.ano_folha,

@@ -274,6 +274,14 @@ QStringList TCriticasController::RetornaCriticasSobUnidadesOrcamentarias(RowSet 
 QSet<QString> TCriticasController::secretariasDaSelecao() const
 {
     QSet<QString> codigos;
+    const int lida =
+        FSelecaoLida && FSelecaoLida->aberto() ? FSelecaoLida->indiceCampo(QStringLiteral("cdsecreta")) : -1;
+    if (lida >= 0) {
+        for (int l = 0; l < FSelecaoLida->quantidadeLinhas(); ++l)
+            if (!FSelecaoLida->valorEm(l, lida).isNull())
+                codigos.insert(SemBrancosFinais(FSelecaoLida->textoEm(l, lida)));
+        return codigos;
+    }
     RowSet selecao = RowSet::abrir(SqlCriticas::SecretariasDaSelecao(FSQlPadrao));
     for (selecao.first(); !selecao.eof(); selecao.next())
         if (!selecao.nulo(QStringLiteral("cdsecreta")))

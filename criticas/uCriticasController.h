@@ -14,6 +14,10 @@ public:
     // pSQLPadrao: the base payroll selection.
     TCriticasController(const QString &pMes, const RowSet &pCliente, const QString &pSQLPadrao);
 
+    // The base selection's rows the run has already read (the record-043 source, not owned): the checks
+    // then take the selection's secretariats from them instead of reading the selection again.
+    void UsarSelecaoLida(const RowSet *pFonte043) { FSelecaoLida = pFonte043; }
+
     // True when the position table has at least one row. No progress step.
     bool ValidaTabelaCargosEcontas();
 
@@ -43,4 +47,5 @@ private:
     QString FMes;
     QString FSQlPadrao;
     const RowSet &FCliente;
+    const RowSet *FSelecaoLida = nullptr;
 };

@@ -375,6 +375,15 @@ void TesteCriticas::unidadesOrcamentariasEmDuasPassagens()
                      "Secretária: 001 - Setor: 002 - Código orçamentário: UO7 - Descrição: FORA DO 020"}));
     QCOMPARE(operador.progresso().posicao(TProgresso::Principal), 2);
 
+    // The same findings when the secretariats come from the selection's rows a run has already read.
+    const RowSet lida = RowSet::abrir(sqlPadrao);
+    QStringList setoresDaLida;
+    TCriticasController comLida("JAN", RowSet(), sqlPadrao);
+    comLida.UsarSelecaoLida(&lida);
+    QCOMPARE(comLida.RetornaCriticasSobUnidadesOrcamentarias(registro020, setoresDaLida),
+             (QStringList{"Código: 001 -  Descrição: SEC SEM UO", "Código: 004 -  Descrição: SEC NULA"}));
+    QCOMPARE(QStringList{"linha anterior"} + setoresDaLida, setores);
+
     // The check's two steps give the rows of the one-statement forms, in their order.
     QSet<QString> daSelecao;
     for (const QString &codigo : departamentos(SqlCriticas::SecretariasDaSelecao(sqlPadrao)))
