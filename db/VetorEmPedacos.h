@@ -7,8 +7,7 @@
 #include <utility>
 #include <vector>
 
-template <typename T>
-class VetorEmPedacos {
+template <typename T> class VetorEmPedacos {
 public:
     void push_back(T valor)
     {

@@ -94,6 +94,7 @@ Sql::Comando &TInsercaoEmBlocos::comandoPara(int linhas)
 {
     std::unique_ptr<Sql::Comando> &comando = m_comandos[linhas];
     if (!comando)
-        comando = std::make_unique<Sql::Comando>(linhas == 1 ? m_tabela.sqlInsercao() : sqlBloco(m_tabela, linhas));
+        comando =
+            std::make_unique<Sql::Comando>(linhas == 1 ? m_tabela.sqlInsercao() : sqlBloco(m_tabela, linhas));
     return *comando;
 }

@@ -3,9 +3,9 @@
 // of many rows and inserts them in the order they were given, so a generation through a server pays one
 // round trip per block instead of one per row. Rows that do not fill a block go, when the rows are
 // flushed, in smaller blocks of 16, 8, 4 and 2 rows and a last single insert, so a flush costs a few
-// statements however many rows it sends. A block refused by the database raises the failure of its statement, like a single insert.
-// Blocks run only inside the caller's transaction: the driver takes a block for a procedure call, which
-// it never commits by itself.
+// statements however many rows it sends. A block refused by the database raises the failure of its statement,
+// like a single insert. Blocks run only inside the caller's transaction: the driver takes a block for a
+// procedure call, which it never commits by itself.
 #include "db/Sql.h"
 #include "econtas/TabelasTrabalho.h"
 

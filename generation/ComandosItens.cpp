@@ -237,7 +237,8 @@ QString slotsDeEventos(const QString &pFolha, const QStringList &pComplementares
     for (int n : NumerosDosSlots) {
         const QString slot = QString::number(n);
         const QString filtro =
-            soComCodigo ? QStringLiteral(" WHERE cod") + slot + QStringLiteral(" <> ") + Sql::Q(QString()) : QString();
+            soComCodigo ? QStringLiteral(" WHERE cod") + slot + QStringLiteral(" <> ") + Sql::Q(QString())
+                        : QString();
         acrescentar(QStringLiteral(" SELECT matricula, ") + Sql::Q(QStringLiteral("N")) + " AS tpfolha, cod" +
                     slot + " AS codigo, valor" + slot + " AS valor FROM KVBDXX02" + folha + filtro);
         // One complementary sheet is marked "C"; with several, each is marked with its own code so that

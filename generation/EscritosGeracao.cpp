@@ -29,9 +29,9 @@ qint64 TEscritosGeracao::milissegundos(DataDias dias)
     return std::llround(dias * 86400000.0);
 }
 
-QByteArray TEscritosGeracao::chavePagamento(const QString &competencia, const QString &cnpj, const QString &ug,
-                                         const QString &uo, const QString &matricula, int tipopagto,
-                                         qint64 milissegundos)
+QByteArray TEscritosGeracao::chavePagamento(const QString &competencia, const QString &cnpj,
+                                            const QString &ug, const QString &uo, const QString &matricula,
+                                            int tipopagto, qint64 milissegundos)
 {
     return Chave(
         {competencia, cnpj, ug, uo, matricula, QString::number(tipopagto), QString::number(milissegundos)});
@@ -119,8 +119,9 @@ namespace {
 
 bool mesmaForma(const TEContas43 &a, const TEContas43 &b)
 {
-    return a.competencia() == b.competencia() && a.cnpj() == b.cnpj() && a.ug() == b.ug() && a.uo() == b.uo() &&
-           a.matricula() == b.matricula() && a.tipopagto() == b.tipopagto() && a.dtpagto() == b.dtpagto();
+    return a.competencia() == b.competencia() && a.cnpj() == b.cnpj() && a.ug() == b.ug() &&
+           a.uo() == b.uo() && a.matricula() == b.matricula() && a.tipopagto() == b.tipopagto() &&
+           a.dtpagto() == b.dtpagto();
 }
 
 } // namespace
@@ -163,9 +164,9 @@ void TEscritosGeracao::registrar043(const TEContas43 &r)
 
 Dinheiro *TEscritosGeracao::valor043(const TEContas43 &chave)
 {
-    const auto pagamento = m_043PorPagamento.find(chavePagamento(
-        chave.competencia(), chave.cnpj(), chave.ug(), chave.uo(), chave.matricula(), chave.tipopagto(),
-        milissegundos(std::floor(chave.dtpagto()))));
+    const auto pagamento = m_043PorPagamento.find(
+        chavePagamento(chave.competencia(), chave.cnpj(), chave.ug(), chave.uo(), chave.matricula(),
+                       chave.tipopagto(), milissegundos(std::floor(chave.dtpagto()))));
     if (pagamento == m_043PorPagamento.end())
         return nullptr;
     const QString codigo = SemBrancosFinais(chave.codevento());
@@ -180,8 +181,8 @@ QList<TEContas43> TEscritosGeracao::itensDoPagamento(const QString &competencia,
                                                      const QString &matricula, int tipopagto,
                                                      const QDate &dia) const
 {
-    const auto pagamento =
-        m_043PorPagamento.constFind(chavePagamento(competencia, cnpj, ug, uo, matricula, tipopagto, MeiaNoite(dia)));
+    const auto pagamento = m_043PorPagamento.constFind(
+        chavePagamento(competencia, cnpj, ug, uo, matricula, tipopagto, MeiaNoite(dia)));
     QList<TEContas43> itens;
     if (pagamento == m_043PorPagamento.constEnd())
         return itens;

@@ -53,8 +53,8 @@ public:
 
     // The key text of a payment (also used for the items of that payment).
     static QByteArray chavePagamento(const QString &competencia, const QString &cnpj, const QString &ug,
-                                  const QString &uo, const QString &matricula, int tipopagto,
-                                  qint64 milissegundos);
+                                     const QString &uo, const QString &matricula, int tipopagto,
+                                     qint64 milissegundos);
     // A stored date as whole milliseconds since 30 December 1899 (exact for database timestamps).
     static qint64 milissegundos(DataDias dias);
 

@@ -240,9 +240,9 @@ std::optional<RowSet> Unidades020(const RowSet &fonte043)
 
 std::optional<RowSet> Cargos030(const RowSet &fonte043, const RowSet &cargos, const QString &pNumeroMes)
 {
-    const QStringList colunasCargo = {QStringLiteral("CODIGO"),  QStringLiteral("DESCRICAO"),
+    const QStringList colunasCargo = {QStringLiteral("CODIGO"),    QStringLiteral("DESCRICAO"),
                                       QStringLiteral("TIPOCARGO"), QStringLiteral("NUMVAGAS"),
-                                      QStringLiteral("LEICRIA"), QStringLiteral("DATCRIA"),
+                                      QStringLiteral("LEICRIA"),   QStringLiteral("DATCRIA"),
                                       QStringLiteral("CODTCM")};
     std::vector<int> lidas;
     for (const QString &nome : colunasCargo)
@@ -254,7 +254,8 @@ std::optional<RowSet> Cargos030(const RowSet &fonte043, const RowSet &cargos, co
         colunasDaSelecao(fonte043, {QStringLiteral("funcao"), QStringLiteral("sistema")});
     if (!cargoDaSelecao || codcargo < 0 || codvinculo < 0 || quadrimestre < 0 ||
         std::find(lidas.begin(), lidas.end(), -1) != lidas.end() ||
-        !colunasDeTexto(cargos, {codcargo, codvinculo, quadrimestre}) || !colunasDeTexto(fonte043, *cargoDaSelecao))
+        !colunasDeTexto(cargos, {codcargo, codvinculo, quadrimestre}) ||
+        !colunasDeTexto(fonte043, *cargoDaSelecao))
         return std::nullopt;
 
     // "s.quadrimestre = '<mês>'": the period's rows only.
@@ -292,12 +293,13 @@ std::optional<RowSet> Cargos030(const RowSet &fonte043, const RowSet &cargos, co
 
 std::optional<RowSet> Servidores040(const RowSet &fonte043, const RowSet &afastamentos)
 {
-    const std::optional<std::vector<int>> lidas = colunasDaSelecao(
-        fonte043, {QStringLiteral("matricula"), QStringLiteral("nome"), QStringLiteral("sexo"),
-                   QStringLiteral("cpf"), QStringLiteral("dtnasc"), QStringLiteral("dtadmissao"),
-                   QStringLiteral("pispasep")});
+    const std::optional<std::vector<int>> lidas =
+        colunasDaSelecao(fonte043, {QStringLiteral("matricula"), QStringLiteral("nome"),
+                                    QStringLiteral("sexo"), QStringLiteral("cpf"), QStringLiteral("dtnasc"),
+                                    QStringLiteral("dtadmissao"), QStringLiteral("pispasep")});
     const int matricula1 = colunaDaSelecao(fonte043, QStringLiteral("matricula1"));
-    if (!lidas || matricula1 < 0 || !colunasDeTexto(fonte043, {matricula1}) || !colunasDeTexto(afastamentos, {0}))
+    if (!lidas || matricula1 < 0 || !colunasDeTexto(fonte043, {matricula1}) ||
+        !colunasDeTexto(afastamentos, {0}))
         return std::nullopt;
     Juncao juncao;
     if (!juncao.indexar(afastamentos, {0}))

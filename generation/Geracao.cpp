@@ -94,12 +94,14 @@ void CarregarDadosEcontas(TEstadoEcontas &estado)
                                           [&] { return AbrirTabelaECONTAS_020(estado.SQLPadrao); });
     estado.Econtas030 = derivadaOuDoBanco(
         [&] {
-            return FontesDerivadas::Cargos030(fonte043, RetornaCargosEcontas(), estado.numero_mes_selecionado);
+            return FontesDerivadas::Cargos030(fonte043, RetornaCargosEcontas(),
+                                              estado.numero_mes_selecionado);
         },
         [&] { return AbrirTabelaECONTAS_030(estado.numero_mes_selecionado, estado.SQLPadrao); });
     estado.Econtas040 = derivadaOuDoBanco(
         [&] {
-            return FontesDerivadas::Servidores040(fonte043, FontesDerivadas::AbrirAfastamentos040(estado.ano_folha));
+            return FontesDerivadas::Servidores040(fonte043,
+                                                  FontesDerivadas::AbrirAfastamentos040(estado.ano_folha));
         },
         [&] { return AbrirTabelaECONTAS_040(estado.ano_folha, estado.SQLPadrao); });
     ProcessarEventos();

@@ -140,7 +140,8 @@ void TesteDados::rowSetLeCharSemBrancosEVarcharComoEsta()
     QStringList vistos;
     for (int l = 0; l < textos.quantidadeLinhas(); ++l)
         for (int c = 0; c < textos.quantidadeCampos(); ++c)
-            vistos << (textos.valorEm(l, c).isNull() ? QStringLiteral("NULL") : '[' + textos.textoEm(l, c) + ']');
+            vistos << (textos.valorEm(l, c).isNull() ? QStringLiteral("NULL")
+                                                     : '[' + textos.textoEm(l, c) + ']');
     QCOMPARE(vistos, (QStringList{"[ÇC1]", "[ab  ]", "NULL", "[]", "[]", "[]", "NULL", "NULL", "NULL"}));
 }
 

@@ -104,8 +104,7 @@ void CompararComOsComandos(TEstadoEcontas &estado, const QStringList &derivaveis
     } casos[] = {
         {"020", FontesDerivadas::Unidades020(fonte043), AbrirTabelaECONTAS_020(estado.SQLPadrao),
          estado.EContas020},
-        {"030",
-         FontesDerivadas::Cargos030(fonte043, RetornaCargosEcontas(), estado.numero_mes_selecionado),
+        {"030", FontesDerivadas::Cargos030(fonte043, RetornaCargosEcontas(), estado.numero_mes_selecionado),
          AbrirTabelaECONTAS_030(estado.numero_mes_selecionado, estado.SQLPadrao), estado.Econtas030},
         {"040",
          FontesDerivadas::Servidores040(fonte043, FontesDerivadas::AbrirAfastamentos040(estado.ano_folha)),
