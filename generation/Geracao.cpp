@@ -71,13 +71,18 @@ RowSet derivadaOuDoBanco(const std::function<std::optional<RowSet>()> &derivar,
 
 } // namespace
 
+void LiberarFontes(TEstadoEcontas &estado)
+{
+    for (RowSet *fonte : {&estado.Econtas010, &estado.EContas020, &estado.Econtas030, &estado.Econtas040,
+                          &estado.Econtas042, &estado.Econtas043})
+        fonte->fechar();
+}
+
 void CarregarDadosEcontas(TEstadoEcontas &estado)
 {
     using namespace TComandosSql;
     // The sets of an earlier run go first, so that the old and the new never sit in memory together.
-    for (RowSet *fonte : {&estado.Econtas010, &estado.EContas020, &estado.Econtas030, &estado.Econtas040,
-                          &estado.Econtas042, &estado.Econtas043})
-        fonte->fechar();
+    LiberarFontes(estado);
     estado.Econtas010 = AbrirTabelaECONTAS_010(estado.mes_cadastro);
     ProcessarEventos();
     // The base selection is read once, by 043, and 020, 030 and 040 are taken from its rows wherever
@@ -185,6 +190,7 @@ bool btnGeracaoClick(TEstadoEcontas &estado)
         return false;
     LimparProgressoNaInterface();
     estado.relatorioGeracao.clear();
+    LiberarFontes(estado);
     ConfiguraEcontas2(estado);
     CarregarDadosEcontas(estado);
     GerarRegistros(estado);

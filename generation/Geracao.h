@@ -7,7 +7,9 @@ struct TEstadoEcontas;
 void ConfiguraEcontas(TEstadoEcontas &estado);
 // Generation: rebuilds SQLPadrao, asks the FUNDEB question and replaces the sheet sets.
 void ConfiguraEcontas2(TEstadoEcontas &estado);
-// Opens the six record source sets of the selected month from SQLPadrao.
+// Lets go of the six record source sets of an earlier run.
+void LiberarFontes(TEstadoEcontas &estado);
+// Opens the six record source sets of the selected month from SQLPadrao (the earlier ones go first).
 void CarregarDadosEcontas(TEstadoEcontas &estado);
 // Opens the positions table for the payment builder.
 void CargosEcontas(TEstadoEcontas &estado);
