@@ -98,7 +98,7 @@ QString SqlEcontas_030(const QString &pNumeroMes, const QString &pSqlPadrao)
 
 QString SqlEcontas_040(const QString &pAno, const QString &pSqlPadrao)
 {
-    return Sql::Linhas({
+    const QStringList linhas({
         QStringLiteral("SELECT DISTINCT padrao.matricula,          "),
         QStringLiteral("       TRIM(SUBSTRING(codundgestor FROM 1 FOR 6)) AS codundgestor, "),
         QStringLiteral("       TRIM(SUBSTRING(codundorca FROM 1 FOR 6)) AS codundorca,     "),
@@ -112,14 +112,22 @@ QString SqlEcontas_040(const QString &pAno, const QString &pSqlPadrao)
         QStringLiteral("  FROM (%1) padrao").arg(pSqlPadrao),
         QStringLiteral("  LEFT JOIN kvb017 afast                   "),
         QStringLiteral("    ON (afast.matricula = padrao.matricula1"),
+    });
+    QStringList condicoes = CondicoesAfastamento040(pAno);
+    condicoes.last() += QLatin1Char(')');
+    return Sql::Linhas(linhas + condicoes + QStringList{QStringLiteral(" ORDER BY 2, 3, 1")});
+}
+
+QStringList CondicoesAfastamento040(const QString &pAno)
+{
+    return {
         QStringLiteral("        AND afast.tipo = ") + Q(QStringLiteral("2")),
         QStringLiteral("        AND afast.codfol = ") + Q(QStringLiteral("22")),
         QStringLiteral("        AND afast.anoref = ") + Q(pAno),
-        QStringLiteral(" AND afast.mesref IN (%1, %2, %3, %4))")
+        QStringLiteral(" AND afast.mesref IN (%1, %2, %3, %4)")
             .arg(Q(QStringLiteral("01")), Q(QStringLiteral("02")), Q(QStringLiteral("03")),
                  Q(QStringLiteral("04"))),
-        QStringLiteral(" ORDER BY 2, 3, 1"),
-    });
+    };
 }
 
 QString SqlEcontas_042(const QString &pMes, const QString &pAno, const QString &pSqlPadrao)

@@ -12,6 +12,9 @@ QString SqlEcontas_010(const QString &pMes);
 QString SqlEcontas_020(const QString &pSqlPadrao);
 QString SqlEcontas_030(const QString &pNumeroMes, const QString &pSqlPadrao);
 QString SqlEcontas_040(const QString &pAno, const QString &pSqlPadrao);
+// The leave rows 040 joins, as its conditions on "afast" (type "2", payroll "22", year pAno, months 01
+// to 04), each line starting with its AND.
+QStringList CondicoesAfastamento040(const QString &pAno);
 QString SqlEcontas_042(const QString &pMes, const QString &pAno, const QString &pSqlPadrao);
 QString SqlEcontas_043(const QString &pSqlPadrao);
 

@@ -2,6 +2,7 @@
 
 #include "common/uUtil.h"
 #include "db/Sql.h"
+#include "generation/ComandosFontes.h"
 
 #include <QMultiHash>
 
@@ -9,8 +10,6 @@
 #include <numeric>
 
 namespace FontesDerivadas {
-
-using Sql::Q;
 
 namespace {
 
@@ -212,16 +211,11 @@ QVariant seisPrimeiros(const QVariant &valor)
 
 RowSet AbrirAfastamentos040(const QString &pAno)
 {
-    // The conditions of 040's join, word for word, so that they compare as they do there.
-    return RowSet::abrir(Sql::Linhas({
-        QStringLiteral("SELECT afast.matricula, afast.dtinicio FROM kvb017 afast"),
-        QStringLiteral(" WHERE afast.tipo = ") + Q(QStringLiteral("2")),
-        QStringLiteral("   AND afast.codfol = ") + Q(QStringLiteral("22")),
-        QStringLiteral("   AND afast.anoref = ") + Q(pAno),
-        QStringLiteral("   AND afast.mesref IN (%1, %2, %3, %4)")
-            .arg(Q(QStringLiteral("01")), Q(QStringLiteral("02")), Q(QStringLiteral("03")),
-                 Q(QStringLiteral("04"))),
-    }));
+    // 040's own conditions, so that they compare as they do there; a NULL registration joins nothing.
+    return RowSet::abrir(
+        Sql::Linhas(QStringList{QStringLiteral("SELECT afast.matricula, afast.dtinicio FROM kvb017 afast"),
+                                QStringLiteral(" WHERE afast.matricula IS NOT NULL")} +
+                    TComandosSql::CondicoesAfastamento040(pAno)));
 }
 
 std::optional<RowSet> Unidades020(const RowSet &fonte043)
