@@ -64,6 +64,7 @@ struct PartesRamo {
     QString juncaoLotacao;
     QString linhaMatricula = QStringLiteral("       pessoal.matricula AS matricula1,");
     QString recuo;
+    QString colunasFolha = QStringLiteral("folha.*");
 };
 
 QStringList cabecalhoDoRamo(const PartesRamo &p, const QString &mes)
@@ -81,13 +82,13 @@ QStringList cabecalhoDoRamo(const PartesRamo &p, const QString &mes)
         QStringLiteral("       pessoal.paramtcm,               "),
         QStringLiteral("       pessoal.numproc_pa,             "),
         QStringLiteral("       pessoal.sistema,                "),
-        QStringLiteral("       folha.*                         "),
     };
     QStringList linhas = {p.linhaSelect, p.linhaMes,
                           p.recuo + QStringLiteral("       lotacao.fechamento,             "),
                           p.recuo + p.linhaMatricula};
     for (const QString &coluna : colunas)
         linhas << p.recuo + coluna;
+    linhas << p.recuo + QStringLiteral("       ") + p.colunasFolha.leftJustified(32);
     linhas << p.recuo + QStringLiteral("  FROM kvb001") + mes + QStringLiteral(" pessoal      ")
            << p.recuo + p.juncaoFolha
            << p.recuo + QStringLiteral("    ON (pessoal.matricula = folha.matricula)")
@@ -117,9 +118,11 @@ QString linhaNumMes(const QString &nn)
     return QStringLiteral("SELECT ") + Q(nn) + QStringLiteral(" AS nummes,");
 }
 
-QStringList ramoFolhaMensal(const QString &nn, const QString &mes, const QString &exclusao)
+QStringList ramoFolhaMensal(const QString &nn, const QString &mes, const QString &exclusao,
+                            const QString &colunasFolha)
 {
     PartesRamo p;
+    p.colunasFolha = colunasFolha;
     p.linhaSelect = linhaNumMes(nn);
     p.linhaMes = QStringLiteral("       ") + Q(mes) + QStringLiteral(" AS mes,                ");
     p.juncaoFolha = QStringLiteral(" INNER JOIN kvbdxx02") + mes + QStringLiteral(" folha      ");
@@ -129,9 +132,10 @@ QStringList ramoFolhaMensal(const QString &nn, const QString &mes, const QString
 
 // Staff without earnings in the month who have a per-diem act dated in it.
 QStringList ramoDiarias(const QString &nn, const QString &mes, const QString &exclusao,
-                        const QString &periodo)
+                        const QString &periodo, const QString &colunasFolha)
 {
     PartesRamo p;
+    p.colunasFolha = colunasFolha;
     p.linhaSelect = linhaNumMes(nn);
     p.linhaMes = QStringLiteral("       ") + Q(mes) + QStringLiteral(" AS mes,                ");
     p.linhaMatricula = QStringLiteral("       pessoal.matricula as matricula1,");
@@ -283,6 +287,17 @@ void fecharListaDeGeracao(QStringList &lista, const QStringList &fechamento)
         lista.clear();
 }
 
+// The two branches of the base selection: the month's paying sheet and the staff paid only per-diems.
+QStringList ramosDaBase(const QString &nn, const QString &mes, const QString &ano, const QString &exclusao,
+                        const QString &colunasFolha)
+{
+    const QString periodo = QStringLiteral("   AND (EXTRACT(MONTH FROM dtato) IN (") + Q(nn) +
+                            QStringLiteral(") AND EXTRACT(YEAR FROM dtato) = ") + Q(ano) +
+                            QStringLiteral(") ");
+    return ramoFolhaMensal(nn, mes, exclusao, colunasFolha)
+           << QStringLiteral(" UNION ") << ramoDiarias(nn, mes, exclusao, periodo, colunasFolha);
+}
+
 } // namespace
 
 TextosSelecao MontarTextosSelecao(int pTipo, const QString &pMes, const QString &pAno)
@@ -296,13 +311,9 @@ TextosSelecao MontarTextosSelecao(int pTipo, const QString &pMes, const QString 
     QStringList complementar = {PrimeiraLinha};
     QStringList decimoAdiantamento = {PrimeiraLinha};
     QStringList decimoFinal = {PrimeiraLinha};
-    const QString periodo = QStringLiteral("   AND (EXTRACT(MONTH FROM dtato) IN (") + Q(nn) +
-                            QStringLiteral(") AND EXTRACT(YEAR FROM dtato) = ") + Q(pAno) +
-                            QStringLiteral(") ");
 
     if (VerificaSeTabelaExiste(QStringLiteral("kvb001") + mes)) {
-        base << ramoFolhaMensal(nn, mes, exclusao) << QStringLiteral(" UNION ")
-             << ramoDiarias(nn, mes, exclusao, periodo);
+        base << ramosDaBase(nn, mes, pAno, exclusao, QStringLiteral("folha.*"));
         if (pTipo == 1) {
             if (VerificaSeTabelaExiste(QStringLiteral("kvb001") + letra + QStringLiteral("Y1")))
                 decimoAdiantamento << ramoDecimoAdiantamento(nn, mes, letra + QStringLiteral("Y1"), exclusao);
@@ -319,6 +330,17 @@ TextosSelecao MontarTextosSelecao(int pTipo, const QString &pMes, const QString 
     base << fechamento;
     return {Sql::Linhas(base), Sql::Linhas(complementar), Sql::Linhas(decimoAdiantamento),
             Sql::Linhas(decimoFinal)};
+}
+
+QString SelecaoBaseDoPessoal(const QString &pMes, const QString &pAno)
+{
+    const QString mes = Sql::ValidarMes(pMes);
+    if (!VerificaSeTabelaExiste(QStringLiteral("kvb001") + mes))
+        return QString();
+    return Sql::Linhas(QStringList{PrimeiraLinha}
+                       << ramosDaBase(NumeroMesDoCodigo(mes), mes, pAno, SelecaoDasSecretarias(mes),
+                                      QStringLiteral("folha.matricula"))
+                       << linhasDeFechamento(mes));
 }
 
 void ConfiguracaoEContas(TEstadoEcontas &estado, bool pSenderGeracao, int pTipo, const QString &pMes,

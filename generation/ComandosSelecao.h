@@ -22,6 +22,11 @@ struct TextosSelecao {
 };
 TextosSelecao MontarTextosSelecao(int pTipo, const QString &pMes, const QString &pAno);
 
+// The base selection's rows with the staff columns and the sheet's registration only: the same staff
+// as the base selection (same branches, filters and unit join), without sorting every sheet column for
+// the UNION. Empty when the month has no personnel table.
+QString SelecaoBaseDoPessoal(const QString &pMes, const QString &pAno);
+
 // Builds the base selection into estado.SQLPadrao and checks that the database accepts it.
 // pSenderGeracao: the build was asked by the generation (the FUNDEB question is asked; a No aborts
 // silently after SQLPadrao is replaced). pTipo 1 also replaces the three sheet sets.

@@ -1,6 +1,5 @@
 #include "resumo/Reconciliacao.h"
 
-#include "generation/ComandosFontes.h"
 #include "generation/ComandosItens.h"
 #include "generation/ComandosSelecao.h"
 #include "common/uUtil.h"
@@ -102,17 +101,24 @@ QString motivoSemRegistro040(const RowSet &r)
     return QStringLiteral("não enviado (sem registro 040): unidade gestora ou orçamentária não gerada");
 }
 
-// The staff of the month's selection (the 040 source) and those who got a record 040: a staff member
-// of the selection without one is left out for the reason his data give.
-void lerSelecao(Servidores &s, const TEstadoEcontas &estado, const QString &selecaoBase)
+// The staff of the month's selection and those who got a record 040: a staff member of the selection
+// without one is left out for the reason his data give. The selection's staff and their data are read
+// without the sheet's columns, which only the generation needs.
+void lerSelecao(Servidores &s, const TEstadoEcontas &estado)
 {
+    const QString selecao = TComandosSql::SelecaoBaseDoPessoal(estado.mes_cadastro, estado.ano_folha);
+    if (selecao.isEmpty())
+        return;
     QSet<QString> enviados;
     RowSet e =
         RowSet::abrir(QStringLiteral("SELECT DISTINCT MATRICULA FROM ECONTAS_040 WHERE COMPETENCIA = ?"),
                       {estado.competencia});
     for (e.first(); !e.eof(); e.next())
         enviados.insert(chave(e.texto(QStringLiteral("MATRICULA"))));
-    RowSet r = RowSet::abrir(TComandosSql::SqlEcontas_040(estado.ano_folha, selecaoBase));
+    RowSet r = RowSet::abrir(
+        QStringLiteral(
+            "SELECT DISTINCT padrao.matricula, nome, sexo, cpf, pispasep FROM (%1) padrao ORDER BY 1")
+            .arg(selecao));
     for (r.first(); !r.eof(); r.next()) {
         Servidor &v = s[chave(r.texto(QStringLiteral("MATRICULA")))];
         v.foraDaSelecao = enviados.contains(chave(r.texto(QStringLiteral("MATRICULA"))))
@@ -315,7 +321,7 @@ Reconciliacao Reconciliar(const TEstadoEcontas &estado)
     // The selection as the generation builds it: the month's base and the sheets chosen beside it.
     const TComandosSql::TextosSelecao folhas =
         TComandosSql::MontarTextosSelecao(1, estado.mes_cadastro, estado.ano_folha);
-    lerSelecao(servidores, estado, folhas.base);
+    lerSelecao(servidores, estado);
     lerFolhaExtra(servidores, folhas.complementar, false);
     lerFolhaExtra(servidores, folhas.decimoAdiantamento, true);
     lerFolhaExtra(servidores, folhas.decimoFinal, true);

@@ -25,6 +25,7 @@ private slots:
     void resumoDoMesLimpoExplicaAsDiferencas();
     void eventoSemTipoApareceSobOServidorEOEvento();
     void totalDaFolhaAlteradoFicaSemExplicacao();
+    void servidorDaSelecaoSemRegistro040TemOMotivo();
 
 private:
     ExecucaoLote lote(const QStringList &argumentos);
@@ -195,6 +196,26 @@ void TesteProcessar::totalDaFolhaAlteradoFicaSemExplicacao()
     const ExecucaoLote resumo = lote({QStringLiteral("resumo"), QStringLiteral("022024")});
     QCOMPARE(semExplicacao(resumo.saidaPadrao).size(), 1);
     QCOMPARE(resumo.saida, 3);
+}
+
+// A staff member of the month's selection whom the work tables do not hold is listed with the reason
+// his data give: a missing CPF is named; with his data complete, the unit that was not generated.
+void TesteProcessar::servidorDaSelecaoSemRegistro040TemOMotivo()
+{
+    const QString dois = QStringLiteral("(SELECT FIRST 2 MATRICULA FROM ECONTAS_040 WHERE COMPETENCIA = "
+                                        "'022024' ORDER BY MATRICULA DESC)");
+    executarNaAmostra(
+        QStringLiteral("UPDATE KVB001FEV SET CPF = '' WHERE MATRICULA = "
+                       "(SELECT MAX(MATRICULA) FROM ECONTAS_040 WHERE COMPETENCIA = '022024')"));
+    for (const char *tabela : {"ECONTAS_043", "ECONTAS_041", "ECONTAS_040"})
+        executarNaAmostra(QStringLiteral("DELETE FROM %1 WHERE COMPETENCIA = '022024' AND MATRICULA IN %2")
+                              .arg(QLatin1String(tabela), dois));
+    const ExecucaoLote resumo = lote({QStringLiteral("resumo"), QStringLiteral("022024")});
+    QVERIFY2(resumo.saidaPadrao.contains(QStringLiteral("não enviado (sem registro 040): sem CPF")),
+             qPrintable(resumo.saidaPadrao));
+    QVERIFY2(resumo.saidaPadrao.contains(QStringLiteral(
+                 "não enviado (sem registro 040): unidade gestora ou orçamentária não gerada")),
+             qPrintable(resumo.saidaPadrao));
 }
 
 QTEST_GUILESS_MAIN(TesteProcessar)
