@@ -26,8 +26,8 @@ const QList<SomaEvento> &TCacheItens::somasDosSlots(const QString &folha, const 
                                                     const QString &matricula)
 {
     static const QList<SomaEvento> nenhuma;
-    const QString uniao = TComandosSql::SqlSlotsDeEventos(folha, complementares);
-    auto conjunto = m_somas.find(uniao);
+    const QString folhas = folha + QLatin1Char('|') + complementares.join(QLatin1Char(','));
+    auto conjunto = m_somas.find(folhas);
     if (conjunto == m_somas.end()) {
         QHash<QString, QList<SomaEvento>> porMatricula;
         RowSet linhas =
@@ -35,7 +35,7 @@ const QList<SomaEvento> &TCacheItens::somasDosSlots(const QString &folha, const 
         for (linhas.first(); !linhas.eof(); linhas.next())
             porMatricula[SemBrancosFinais(linhas.texto(QStringLiteral("MATRICULA")))].append(
                 {linhas.texto(QStringLiteral("CODIGO")), linhas.dinheiro(QStringLiteral("VALOR"))});
-        conjunto = m_somas.insert(uniao, porMatricula);
+        conjunto = m_somas.insert(folhas, porMatricula);
     }
     const auto somas = conjunto->constFind(SemBrancosFinais(matricula));
     return somas == conjunto->constEnd() ? nenhuma : *somas;

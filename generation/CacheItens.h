@@ -39,7 +39,7 @@ public:
     const QStringList &folhasDoConjunto(const RowSet &conjunto);
 
 private:
-    QHash<QString, QHash<QString, QList<SomaEvento>>> m_somas;    // union text -> matricula -> sums
+    QHash<QString, QHash<QString, QList<SomaEvento>>> m_somas; // "sheet|complementaries" -> matricula -> sums
     QHash<QString, QHash<QString, DefinicaoEvento>> m_definicoes; // month -> code -> definition
     QHash<QString, QHash<QString, QString>> m_licencas;           // month|year -> matricula -> code
     struct Fundeb {
