@@ -1,10 +1,16 @@
 #include "common/Operador.h"
 
+#include <QElapsedTimer>
 #include <QtGlobal>
 
 namespace {
 TOperador *g_operador = nullptr;
-}
+
+// A row loop lets events run about once per frame: often enough for the window to repaint and take a
+// click, rarely enough that a payroll of many thousand rows does not pay a trip through the event loop
+// per row.
+constexpr qint64 IntervaloNoLacoMs = 16;
+} // namespace
 
 TOperador &Operador()
 {
@@ -22,6 +28,15 @@ void ProcessarEventos()
     Operador().processarEventos();
 }
 
+void ProcessarEventosNoLaco()
+{
+    static QElapsedTimer desdeAUltima;
+    if (desdeAUltima.isValid() && desdeAUltima.elapsed() < IntervaloNoLacoMs)
+        return;
+    ProcessarEventos();
+    desdeAUltima.start();
+}
+
 void DefinirStatus(const QString &texto)
 {
     Operador().progresso().definirStatus(texto);
@@ -31,6 +46,12 @@ void MostrarStatus(const QString &texto)
 {
     DefinirStatus(texto);
     ProcessarEventos();
+}
+
+void MostrarStatusNoLaco(const QString &texto)
+{
+    DefinirStatus(texto);
+    ProcessarEventosNoLaco();
 }
 
 bool OperadorInstalado()

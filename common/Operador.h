@@ -45,3 +45,6 @@ void ProcessarEventos();
 void DefinirStatus(const QString &texto);
 // Sets the status line and lets the window draw it before the work goes on.
 void MostrarStatus(const QString &texto);
+// The same inside a loop over rows: pending events run at most about once per frame.
+void ProcessarEventosNoLaco();
+void MostrarStatusNoLaco(const QString &texto);

@@ -82,7 +82,7 @@ void mensagemDoRegistro(const QString &texto)
 void avancar(TProgresso::Barra barra)
 {
     Operador().progresso().avancarRegistro(barra);
-    ProcessarEventos();
+    ProcessarEventosNoLaco();
 }
 
 } // namespace

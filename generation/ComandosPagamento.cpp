@@ -66,12 +66,12 @@ void Totalizar(TEContas41 &r, const QList<TEContas43> &itens)
 void Avancar041()
 {
     Operador().progresso().avancarRegistro(TProgresso::R041);
-    ProcessarEventos();
+    ProcessarEventosNoLaco();
 }
 
 void Gravar041(TEstadoEcontas &estado, TContextoGeracao &contexto, int pTipo, const QString &data)
 {
-    MostrarStatus(QStringLiteral("Geração do Econtas - arquivo 041"));
+    MostrarStatusNoLaco(QStringLiteral("Geração do Econtas - arquivo 041"));
     const RowSet &pessoa = estado.Econtas043;
     const QString cnpj = estado.Econtas010.texto(QStringLiteral("CNPJ"));
     const QString ug = estado.Econtas010.texto(QStringLiteral("codundgestor")).mid(1, 5);
@@ -90,7 +90,7 @@ void Gravar041(TEstadoEcontas &estado, TContextoGeracao &contexto, int pTipo, co
         Avancar041();
         return;
     }
-    MostrarStatus(
+    MostrarStatusNoLaco(
         QStringLiteral("Geração do Econtas - arquivo 041 %1 %2 %3").arg(matricula).arg(pTipo).arg(data));
 
     r.Setdtpagto(itens.first().dtpagto());

@@ -80,7 +80,7 @@ void GerarArquivoEcontas43(TEstadoEcontas &estado, TContextoGeracao &contexto)
     itens.locate(chave, valores);
     while (!itens.eof() && itens.texto(chave[0]) == valores[0] && itens.texto(chave[1]) == valores[1] &&
            itens.texto(chave[2]) == valores[2]) {
-        MostrarStatus(QStringLiteral("Geração do Econtas - arquivo 043"));
+        MostrarStatusNoLaco(QStringLiteral("Geração do Econtas - arquivo 043"));
         const QString matricula = itens.texto(QStringLiteral("matricula"));
         if (!matricula.isEmpty()) {
             MarcarGestante(estado, contexto);
@@ -101,7 +101,7 @@ void GerarArquivoEcontas42(TEstadoEcontas &estado, TContextoGeracao &contexto)
     diarias.first();
     diarias.locate({QStringLiteral("MATRICULA")}, {matricula});
     while (!diarias.eof() && diarias.texto(QStringLiteral("matricula")) == matricula) {
-        MostrarStatus(QStringLiteral("Geração do Econtas - arquivo 042"));
+        MostrarStatusNoLaco(QStringLiteral("Geração do Econtas - arquivo 042"));
         const TEContas42 r = PerDiem(estado);
         if (!contexto.consultas->perDiemEscrito(r)) {
             if (TComandosSql::ExisteRegistro040(contexto, r.competencia(), r.cnpj(), r.ug(), r.uo(),

@@ -80,7 +80,7 @@ void GerarArquivoEcontas_30(TEstadoEcontas &estado, TContextoGeracao &contexto)
         return;
     const UnidadeDoRegistro u = UnidadeAtual(estado);
     for (; !cargos.eof() && cargos.texto(QStringLiteral("codundorca")) == orcamentaria; cargos.next()) {
-        MostrarStatus(QStringLiteral("Geração do Econtas - arquivo 030"));
+        MostrarStatusNoLaco(QStringLiteral("Geração do Econtas - arquivo 030"));
         const TEContas30 r = MontarRegistro30(u, cargos);
         if (contexto.escritos.tem020(u.competencia, u.cnpj, u.ug, u.uo) &&
             !contexto.escritos.tem030(u.competencia, u.cnpj, u.ug, u.uo, r.codigo())) {
@@ -105,7 +105,7 @@ void GerarArquivoEcontas_40(TEstadoEcontas &estado, TContextoGeracao &contexto)
     for (; !servidores.eof() && servidores.texto(QStringLiteral("codundgestor")) == gestora &&
            servidores.texto(QStringLiteral("codundorca")) == orcamentaria;
          servidores.next()) {
-        MostrarStatus(QStringLiteral("Geração do Econtas - arquivo 040"));
+        MostrarStatusNoLaco(QStringLiteral("Geração do Econtas - arquivo 040"));
         const TEContas40 r = MontarRegistro40(u, servidores);
         if (orcamentariaGravada && DadosCompletos(r) &&
             !contexto.escritos.tem040(u.competencia, u.cnpj, u.ug, u.uo, r.matricula())) {
