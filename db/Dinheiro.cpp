@@ -56,11 +56,21 @@ Dinheiro Dinheiro::deVariant(const QVariant &valor)
 
 QString Dinheiro::paraTexto() const
 {
-    const qint64 absoluto = m_valor < 0 ? -m_valor : m_valor;
-    return QStringLiteral("%1%2.%3")
-        .arg(m_valor < 0 ? QStringLiteral("-") : QString())
-        .arg(absoluto / 10000)
-        .arg(absoluto % 10000, 4, 10, QLatin1Char('0'));
+    // Written digit by digit: a generation binds every amount it inserts through this.
+    char texto[24];
+    char *const fim = texto + sizeof texto;
+    char *p = fim;
+    quint64 absoluto = m_valor < 0 ? 0 - quint64(m_valor) : quint64(m_valor);
+    for (int casa = 0; casa < 4; ++casa, absoluto /= 10)
+        *--p = char('0' + absoluto % 10);
+    *--p = '.';
+    do {
+        *--p = char('0' + absoluto % 10);
+        absoluto /= 10;
+    } while (absoluto != 0);
+    if (m_valor < 0)
+        *--p = '-';
+    return QString::fromLatin1(p, fim - p);
 }
 
 qint64 Dinheiro::centavosExportacao() const

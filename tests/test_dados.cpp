@@ -14,6 +14,7 @@
 #include <QtTest>
 
 #include <ctime>
+#include <limits>
 
 class TesteDados : public QObject {
     Q_OBJECT
@@ -92,6 +93,11 @@ void TesteDados::dinheiroIdaEVoltaNoBanco()
         QCOMPARE(r.dinheiro(QStringLiteral("VALOR")).dezMilesimos(), v);
     }
     QVERIFY_THROWS_EXCEPTION(Falha, Dinheiro::deTexto(QStringLiteral("1.23456")));
+    const QList<std::pair<qint64, QString>> textos = {
+        {0, "0.0000"}, {-1, "-0.0001"}, {12345, "1.2345"}, {-50000000000001LL, "-5000000000.0001"},
+        {std::numeric_limits<qint64>::min(), "-922337203685477.5808"}};
+    for (const auto &[valor, texto] : textos)
+        QCOMPARE(Dinheiro::deDezMilesimos(valor).paraTexto(), texto);
 }
 
 void TesteDados::datas()
