@@ -80,9 +80,7 @@ RowSet RowSet::carregar(QSqlQuery &consulta)
     std::vector<bool> aparar(n);
     for (int i = 0; i < n; ++i) {
         r.m_campos << registro.fieldName(i);
-        const QString nome = registro.fieldName(i).toUpper();
-        if (!r.m_indicePorNome.contains(nome))
-            r.m_indicePorNome.insert(nome, i);
+        r.indexarNome(registro.fieldName(i), i);
         aparar[i] = ehChar(registro.field(i));
         r.m_tipos.push_back(registro.field(i).metaType());
     }
@@ -118,8 +116,7 @@ RowSet RowSet::vazio(const QStringList &campos)
     r.m_aberto = true;
     r.m_campos = campos;
     for (int i = 0; i < campos.size(); ++i)
-        if (!r.m_indicePorNome.contains(campos[i].toUpper()))
-            r.m_indicePorNome.insert(campos[i].toUpper(), i);
+        r.indexarNome(campos[i], i);
     r.reiniciarIndices();
     return r;
 }
@@ -129,9 +126,22 @@ void RowSet::fechar()
     *this = RowSet();
 }
 
+// A column is found by its name in any case. The walks ask for the same few names row after row,
+// written all in capitals or all in small letters, so both spellings are kept and found as asked.
+void RowSet::indexarNome(const QString &nome, int coluna)
+{
+    const QString maiusculas = nome.toUpper();
+    if (!m_indicePorNome.contains(maiusculas))
+        m_indicePorNome.insert(maiusculas, coluna);
+    const QString minusculas = maiusculas.toLower();
+    if (minusculas.toUpper() == maiusculas && !m_indicePorNome.contains(minusculas))
+        m_indicePorNome.insert(minusculas, m_indicePorNome.value(maiusculas));
+}
+
 int RowSet::indiceCampo(const QString &nome) const
 {
-    return m_indicePorNome.value(nome.toUpper(), -1);
+    const auto achado = m_indicePorNome.constFind(nome);
+    return achado != m_indicePorNome.constEnd() ? *achado : m_indicePorNome.value(nome.toUpper(), -1);
 }
 
 QMetaType RowSet::tipoCampo(int coluna) const

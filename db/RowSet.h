@@ -87,13 +87,14 @@ public:
 
 private:
     void reiniciarIndices();
+    void indexarNome(const QString &nome, int coluna);
     int absoluta(int visivel) const { return m_filtrado ? m_visiveis[visivel] : visivel; }
 
     bool m_aberto = false;
     QStringList m_campos;
     std::vector<QMetaType> m_tipos;
     std::vector<bool> m_char;
-    QHash<QString, int> m_indicePorNome; // upper-case name -> first column of that name
+    QHash<QString, int> m_indicePorNome; // name in capitals and in small letters -> first column of that name
     // Row-major cells of 8 bytes: a double as itself (the payroll sheets are mostly money columns), a
     // NULL, an INTEGER or the index of a value kept whole in m_outros, boxed in a NaN pattern no stored
     // double has (a NaN from the database is kept whole); cells never change, so equal texts of a loaded

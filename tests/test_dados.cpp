@@ -28,6 +28,7 @@ private slots:
     void aspasECodigos();
     void rowSetLeCharSemBrancosEVarcharComoEsta();
     void rowSetLocateFiltroEOrdem();
+    void rowSetAchaColunaEmQualquerCaixa();
     void falhaAoLerLinhaChegaComoFalha();
     void falhaLevaComandoEValores_data();
     void falhaLevaComandoEValores();
@@ -94,7 +95,10 @@ void TesteDados::dinheiroIdaEVoltaNoBanco()
     }
     QVERIFY_THROWS_EXCEPTION(Falha, Dinheiro::deTexto(QStringLiteral("1.23456")));
     const QList<std::pair<qint64, QString>> textos = {
-        {0, "0.0000"}, {-1, "-0.0001"}, {12345, "1.2345"}, {-50000000000001LL, "-5000000000.0001"},
+        {0, "0.0000"},
+        {-1, "-0.0001"},
+        {12345, "1.2345"},
+        {-50000000000001LL, "-5000000000.0001"},
         {std::numeric_limits<qint64>::min(), "-922337203685477.5808"}};
     for (const auto &[valor, texto] : textos)
         QCOMPARE(Dinheiro::deDezMilesimos(valor).paraTexto(), texto);
@@ -182,6 +186,17 @@ void TesteDados::rowSetLocateFiltroEOrdem()
     r.next();
     QVERIFY(r.eof());
     QVERIFY(r.valor("UG").isNull());
+}
+
+// A name finds the first column so named whatever the case of either; a name no column has is -1.
+void TesteDados::rowSetAchaColunaEmQualquerCaixa()
+{
+    const RowSet r = RowSet::vazio({"Matricula", "NOME", "matricula", "Único"});
+    const QList<std::pair<QString, int>> casos = {{"matricula", 0}, {"MATRICULA", 0}, {"mAtRiCuLa", 0},
+                                                  {"nome", 1},      {"Nome", 1},      {"único", 3},
+                                                  {"ÚNICO", 3},     {"cpf", -1}};
+    for (const auto &[nome, coluna] : casos)
+        QCOMPARE(r.indiceCampo(nome), coluna);
 }
 
 void TesteDados::falhaAoLerLinhaChegaComoFalha()
