@@ -75,11 +75,15 @@ struct TEcontasController::Comandos {
     // Statements that read or change the work tables see every row given before them.
     void descarregar()
     {
-        comPrefixo(PrefixoInserir, [&] {
-            for (const TabelaTrabalho *tabela : TabelasTrabalho::Todas())
-                if (const auto b = blocos.find(tabela); b != blocos.end())
-                    b->second->descarregar();
-        });
+        for (const TabelaTrabalho *tabela : TabelasTrabalho::Todas())
+            descarregar(*tabela);
+    }
+    // An update of one work table reads and changes that table only: the rows held for the others
+    // stay for their blocks.
+    void descarregar(const TabelaTrabalho &tabela)
+    {
+        if (const auto b = blocos.find(&tabela); b != blocos.end())
+            comPrefixo(PrefixoInserir, [&] { b->second->descarregar(); });
     }
     static void atualizarPorPagamento(std::unique_ptr<Sql::Comando> &slot, const LinhaTrabalho &linha,
                                       const QStringList &valores)
@@ -144,14 +148,14 @@ void TEcontasController::DescarregarInsercoes()
 
 void TEcontasController::atualizar(const TEContas41 &r)
 {
-    m_comandos->descarregar();
+    m_comandos->descarregar(TabelasTrabalho::Econtas041());
     Comandos::atualizarPorPagamento(m_comandos->atualizar041, Linha(r), Valores041);
 }
 
 // The row was stored with the calendar day of its payment date, so the key uses that same day.
 void TEcontasController::atualizar(const TEContas43 &r)
 {
-    m_comandos->descarregar();
+    m_comandos->descarregar(TabelasTrabalho::Econtas043());
     Comandos::atualizarPorPagamento(m_comandos->atualizar043, Linha(r), Valores043);
 }
 

@@ -501,14 +501,26 @@ void TesteController::insercoesEmBlocos()
             "032024", "11222333000144", "00101", "00201", QString::number(1000 - (total - 1)), "1",
             "03/31/2024", QStringLiteral("%1").arg((total - 1) % 100, 2, 10, QLatin1Char('0')));
         valoresLidos << valor;
+        // Updates of rows still held: the item and the payment given last.
+        controller.InserirEcontas_041(Pagamento(Dia(2024, 3, 31)));
+        TEContas43 item = Item(QStringLiteral("%1").arg((total - 1) % 100, 2, 10, QLatin1Char('0')), "4");
+        item.Setmatricula(QString::number(1000 - (total - 1)));
+        controller.Atualizar_043(item);
+        TEContas41 pagamento = Pagamento(Dia(2024, 3, 31));
+        pagamento.Setremunbase(D("7"));
+        controller.Atualizar_041(pagamento);
         controller.DescarregarInsercoes();
         transacao.commit();
-        const QStringList linhas = banco.linhas("SELECT * FROM ECONTAS_043 ORDER BY RDB$DB_KEY");
+        const QStringList linhas = banco.linhas("SELECT * FROM ECONTAS_043 ORDER BY RDB$DB_KEY") +
+                                   banco.linhas("SELECT * FROM ECONTAS_041 ORDER BY RDB$DB_KEY");
         banco.executar("DELETE FROM ECONTAS_043");
+        banco.executar("DELETE FROM ECONTAS_041");
         return linhas;
     };
     const QStringList umaAUma = gravar(false);
-    QCOMPARE(umaAUma.size(), total);
+    QCOMPARE(umaAUma.size(), total + 1);
+    QVERIFY2(umaAUma[total - 1].contains("|VALOR=4|"), qPrintable(umaAUma[total - 1]));
+    QVERIFY2(umaAUma[total].contains("|REMUNBASE=7|"), qPrintable(umaAUma[total]));
     QCOMPARE(gravar(true), umaAUma);
     QCOMPARE(valoresLidos, (QList<Dinheiro>{D("1.5"), D("1.5")}));
 }
