@@ -1,19 +1,39 @@
 #include "generation/EscritosGeracao.h"
 
 #include <cmath>
+#include <initializer_list>
 
 namespace {
 
-const QChar Separador(0x1f);
+const char Separador = 0x1f;
 
-// Kept as UTF-8: a large generation holds hundreds of thousands of these keys.
-QByteArray Chave(const QStringList &partes)
+// The parts without their trailing blanks, joined by the separator, as UTF-8: a large generation
+// holds hundreds of thousands of these keys and builds one for every item it writes.
+QByteArray Chave(std::initializer_list<QStringView> partes)
 {
-    QStringList limpas;
-    for (const QString &p : partes)
-        limpas << SemBrancosFinais(p);
-    QByteArray chave = limpas.join(Separador).toUtf8();
-    chave.squeeze(); // the conversion reserves three bytes per character
+    qsizetype tamanho = 0;
+    for (QStringView p : partes)
+        tamanho += p.size() + 1;
+    QByteArray chave;
+    chave.reserve(tamanho);
+    bool primeira = true;
+    for (QStringView parte : partes) {
+        if (!primeira)
+            chave += Separador;
+        primeira = false;
+        while (!parte.isEmpty() && parte.back() == QLatin1Char(' '))
+            parte.chop(1);
+        bool ascii = true;
+        for (QChar c : parte)
+            ascii = ascii && c.unicode() < 0x80;
+        if (!ascii) {
+            chave += parte.toUtf8();
+            continue;
+        }
+        for (QChar c : parte)
+            chave += char(c.unicode());
+    }
+    chave.squeeze();
     return chave;
 }
 

@@ -4,6 +4,7 @@
 #include "common/Falha.h"
 #include "db/Sql.h"
 #include "econtas/EstadoEcontas.h"
+#include "generation/EscritosGeracao.h"
 #include "generation/Geracao.h"
 #include "generation/RegrasUnidades.h"
 #include "support/BancoTeste.h"
@@ -91,6 +92,8 @@ ResultadoAcao Gerar(TEstadoEcontas &estado, OperadorTeste &operador)
 class TesteGeracao : public QObject {
     Q_OBJECT
 private slots:
+    void escritosComparamChavesComoOBanco_data();
+    void escritosComparamChavesComoOBanco();
     void regrasDasUnidades_data();
     void regrasDasUnidades();
     void registrosDeUnidadesCargosEServidores();
@@ -102,6 +105,44 @@ private slots:
     void paradasAntesDeMudarQualquerCoisa();
     void verboGerar();
 };
+
+// What a generation wrote is looked up as the database compares its keys: trailing blanks do not count,
+// anything else does, accented letters included, and parts never run into each other.
+void TesteGeracao::escritosComparamChavesComoOBanco_data()
+{
+    QTest::addColumn<QStringList>("gravado");
+    QTest::addColumn<QStringList>("procurado");
+    QTest::addColumn<bool>("acha");
+    const QStringList base = {"022024", "11222333000144", "00101", "00201", "123"};
+    QTest::newRow("igual") << base << base << true;
+    QTest::newRow("brancos finais") << QStringList{"022024", "11222333000144 ", "00101", "00201", "123  "}
+                                    << base << true;
+    QTest::newRow("branco inicial conta")
+        << base << QStringList{"022024", "11222333000144", "00101", "00201", " 123"} << false;
+    QTest::newRow("acento") << QStringList{"022024", "11222333000144", "00101", "00201", "JOÃO "}
+                            << QStringList{"022024", "11222333000144", "00101", "00201", "JOÃO"} << true;
+    QTest::newRow("sem acento difere")
+        << QStringList{"022024", "11222333000144", "00101", "00201", "JOÃO"}
+        << QStringList{"022024", "11222333000144", "00101", "00201", "JOAO"} << false;
+    QTest::newRow("fronteira das partes")
+        << QStringList{"022024", "11222333000144", "00101", "0020", "1123"} << base << false;
+}
+
+void TesteGeracao::escritosComparamChavesComoOBanco()
+{
+    QFETCH(QStringList, gravado);
+    QFETCH(QStringList, procurado);
+    QFETCH(bool, acha);
+    TEscritosGeracao escritos;
+    TEContas40 r;
+    r.Setcompetencia(gravado[0]);
+    r.Setcnpj(gravado[1]);
+    r.Setug(gravado[2]);
+    r.Setuo(gravado[3]);
+    r.Setmatricula(gravado[4]);
+    escritos.registrar040(r);
+    QCOMPARE(escritos.tem040(procurado[0], procurado[1], procurado[2], procurado[3], procurado[4]), acha);
+}
 
 void TesteGeracao::regrasDasUnidades_data()
 {
