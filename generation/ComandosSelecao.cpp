@@ -54,6 +54,9 @@ QString SelecaoDasSecretarias(const QString &pMes)
 namespace {
 
 const QString PrimeiraLinha = QStringLiteral("SELECT  SECR.*, TAB.* FROM (");
+// What a branch takes from its sheet: every column (the generation's sets), or only the registration.
+const QString TodaAFolha = QStringLiteral("folha.*");
+const QString SoAMatriculaDaFolha = QStringLiteral("folha.matricula");
 
 // What changes between the branches of one sheet: the first two lines, the alias line of the
 // registration, the two joins of the sheet and whether every line carries one more leading blank.
@@ -64,7 +67,7 @@ struct PartesRamo {
     QString juncaoLotacao;
     QString linhaMatricula = QStringLiteral("       pessoal.matricula AS matricula1,");
     QString recuo;
-    QString colunasFolha = QStringLiteral("folha.*");
+    QString colunasFolha = TodaAFolha;
 };
 
 QStringList cabecalhoDoRamo(const PartesRamo &p, const QString &mes)
@@ -313,7 +316,7 @@ TextosSelecao MontarTextosSelecao(int pTipo, const QString &pMes, const QString 
     QStringList decimoFinal = {PrimeiraLinha};
 
     if (VerificaSeTabelaExiste(QStringLiteral("kvb001") + mes)) {
-        base << ramosDaBase(nn, mes, pAno, exclusao, QStringLiteral("folha.*"));
+        base << ramosDaBase(nn, mes, pAno, exclusao, TodaAFolha);
         if (pTipo == 1) {
             if (VerificaSeTabelaExiste(QStringLiteral("kvb001") + letra + QStringLiteral("Y1")))
                 decimoAdiantamento << ramoDecimoAdiantamento(nn, mes, letra + QStringLiteral("Y1"), exclusao);
@@ -339,7 +342,7 @@ QString SelecaoBaseDoPessoal(const QString &pMes, const QString &pAno)
         return QString();
     return Sql::Linhas(QStringList{PrimeiraLinha}
                        << ramosDaBase(NumeroMesDoCodigo(mes), mes, pAno, SelecaoDasSecretarias(mes),
-                                      QStringLiteral("folha.matricula"))
+                                      SoAMatriculaDaFolha)
                        << linhasDeFechamento(mes));
 }
 
