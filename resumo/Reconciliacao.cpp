@@ -12,6 +12,9 @@
 #include <QMap>
 #include <QSet>
 
+#include <algorithm>
+#include <optional>
+
 namespace {
 
 // Earning columns of a sheet that only the monthly payment turns into items: on a 13th-salary sheet
@@ -46,43 +49,139 @@ QString chave(const QString &matricula)
     return SemBrancosFinais(matricula);
 }
 
-QString motivoForaDaSelecao(const RowSet &r)
+// What the month's sheet says of a staff member: his exclusion mark, his department's and its
+// secretariat's "not sent" marks, his department's status and his earnings.
+struct DadosDaFolha {
+    QString tcm;
+    QString naoEnviaLotacao;
+    QString naoEnviaSecretaria;
+    QString status;
+    Dinheiro proventos;
+};
+
+QString motivoForaDaSelecao(const DadosDaFolha &d)
 {
-    if (r.texto(QStringLiteral("TCM")) == QLatin1String("T"))
+    if (d.tcm == QLatin1String("T"))
         return QStringLiteral("excluído do envio ao tribunal (TCM)");
-    if (r.texto(QStringLiteral("NAOENVTRIB")) == QLatin1String("T") ||
-        r.texto(QStringLiteral("NAOENVSECRETARIA")) == QLatin1String("T"))
+    if (d.naoEnviaLotacao == QLatin1String("T") || d.naoEnviaSecretaria == QLatin1String("T"))
         return QStringLiteral("lotação não enviada ao tribunal");
-    if (r.texto(QStringLiteral("STATUS")) != QLatin1String("1"))
+    if (d.status != QLatin1String("1"))
         return QStringLiteral("lotação inativa ou não cadastrada");
-    if (r.dinheiro(QStringLiteral("TOTPROV")) <= Dinheiro())
+    if (d.proventos <= Dinheiro())
         return QStringLiteral("sem proventos na folha");
     return QStringLiteral("fora da seleção da competência");
 }
 
+void somarFolha(Servidores &s, const RowSet &r, const DadosDaFolha &dados)
+{
+    Servidor &v = s[chave(r.texto(QStringLiteral("MATRICULA")))];
+    v.nome = r.texto(QStringLiteral("NOME"));
+    v.proventosFolha += r.dinheiro(QStringLiteral("TOTPROV"));
+    v.descontosFolha += r.dinheiro(QStringLiteral("TOTDESC"));
+    v.foraDaSelecao = motivoForaDaSelecao(dados);
+}
+
+QStringList folhaDoMes(const QString &m, const QString &colunas, const QStringList &juncoes)
+{
+    return QStringList{QStringLiteral("SELECT p.matricula, p.nome, p.tcm, f.totprov, f.totdesc") + colunas,
+                       QStringLiteral("  FROM kvb001%1 p").arg(m),
+                       QStringLiteral(" INNER JOIN kvbdxx02%1 f ON (f.matricula = p.matricula)").arg(m)} +
+           juncoes +
+           QStringList{QStringLiteral(" WHERE f.ativo = 'T' AND (f.totprov <> 0 OR f.totdesc <> 0)")};
+}
+
+// The month's sheet with each staff member's department joined by the engine.
+Servidores lerFolhaComLotacoesDoBanco(const QString &m)
+{
+    Servidores s;
+    RowSet r = RowSet::abrir(Sql::Linhas(folhaDoMes(
+        m, QStringLiteral(", l.naoenvtrib, l.status, sec.naoenvtrib AS naoenvsecretaria"),
+        {QStringLiteral("  LEFT JOIN kvb006%1 l ON (l.cdsecreta = p.cdsecreta AND l.cdsetor = p.cdsetor)")
+             .arg(m),
+         QStringLiteral("  LEFT JOIN kvb006%1 sec ON (sec.cdsecreta = p.cdsecreta AND sec.cdsetor = '000')")
+             .arg(m)})));
+    for (r.first(); !r.eof(); r.next())
+        somarFolha(s, r,
+                   {r.texto(QStringLiteral("TCM")), r.texto(QStringLiteral("NAOENVTRIB")),
+                    r.texto(QStringLiteral("NAOENVSECRETARIA")), r.texto(QStringLiteral("STATUS")),
+                    r.dinheiro(QStringLiteral("TOTPROV"))});
+    return s;
+}
+
+// A department code as the engine compares it under any character set and collation: a declared text
+// of digits and capital letters whose trailing blanks are padding. NULL is kept apart (it matches
+// nothing); any other code gives nothing.
+enum class Codigo { Comparavel, Nulo, Incerto };
+Codigo codigoComparavel(const RowSet &r, const QString &campo, QString &codigo)
+{
+    const QVariant valor = r.valor(campo);
+    if (valor.isNull())
+        return Codigo::Nulo;
+    if (r.tipoCampo(r.indiceCampo(campo)).id() != QMetaType::QString)
+        return Codigo::Incerto;
+    codigo = SemBrancosFinais(valor.toString());
+    const bool simples = std::all_of(codigo.cbegin(), codigo.cend(), [](QChar c) {
+        return (c >= QLatin1Char('0') && c <= QLatin1Char('9')) ||
+               (c >= QLatin1Char('A') && c <= QLatin1Char('Z'));
+    });
+    return simples ? Codigo::Comparavel : Codigo::Incerto;
+}
+
+struct Lotacao {
+    QString naoEnvia;
+    QString status;
+};
+using Lotacoes = QHash<QPair<QString, QString>, Lotacao>; // (secretariat, sector)
+
+// The month's departments by code, or nothing when a code may compare otherwise in the engine than
+// here, or when one code has two rows (the engine's join would then count its staff twice).
+std::optional<Lotacoes> lerLotacoes(const QString &m)
+{
+    RowSet d =
+        RowSet::abrir(QStringLiteral("SELECT cdsecreta, cdsetor, naoenvtrib, status FROM kvb006%1").arg(m));
+    Lotacoes lotacoes;
+    for (d.first(); !d.eof(); d.next()) {
+        QString secretaria, setor;
+        const Codigo a = codigoComparavel(d, QStringLiteral("CDSECRETA"), secretaria);
+        const Codigo b = codigoComparavel(d, QStringLiteral("CDSETOR"), setor);
+        if (a == Codigo::Incerto || b == Codigo::Incerto)
+            return std::nullopt;
+        if (a == Codigo::Nulo || b == Codigo::Nulo)
+            continue;
+        if (lotacoes.contains({secretaria, setor}))
+            return std::nullopt;
+        lotacoes.insert({secretaria, setor},
+                        {d.texto(QStringLiteral("NAOENVTRIB")), d.texto(QStringLiteral("STATUS"))});
+    }
+    return lotacoes;
+}
+
 // The month's own sheet: every active staff member with an amount, with what the selection would say
-// of him.
-void lerFolhaDoMes(Servidores &s, const QString &mes)
+// of him. The departments are read once and matched here when their codes allow it; otherwise the
+// engine joins them, looking through the departments once per staff member.
+Servidores lerFolhaDoMes(const QString &mes)
 {
     const QString m = Sql::ValidarMes(mes);
-    RowSet r = RowSet::abrir(Sql::Linhas({
-        QStringLiteral("SELECT p.matricula, p.nome, p.tcm, l.naoenvtrib, l.status,"),
-        QStringLiteral("       sec.naoenvtrib AS naoenvsecretaria, f.totprov, f.totdesc"),
-        QStringLiteral("  FROM kvb001%1 p").arg(m),
-        QStringLiteral(" INNER JOIN kvbdxx02%1 f ON (f.matricula = p.matricula)").arg(m),
-        QStringLiteral("  LEFT JOIN kvb006%1 l ON (l.cdsecreta = p.cdsecreta AND l.cdsetor = p.cdsetor)")
-            .arg(m),
-        QStringLiteral("  LEFT JOIN kvb006%1 sec ON (sec.cdsecreta = p.cdsecreta AND sec.cdsetor = '000')")
-            .arg(m),
-        QStringLiteral(" WHERE f.ativo = 'T' AND (f.totprov <> 0 OR f.totdesc <> 0)"),
-    }));
+    const std::optional<Lotacoes> lotacoes = lerLotacoes(m);
+    if (!lotacoes)
+        return lerFolhaComLotacoesDoBanco(m);
+    RowSet r = RowSet::abrir(Sql::Linhas(folhaDoMes(m, QStringLiteral(", p.cdsecreta, p.cdsetor"), {})));
+    Servidores s;
     for (r.first(); !r.eof(); r.next()) {
-        Servidor &v = s[chave(r.texto(QStringLiteral("MATRICULA")))];
-        v.nome = r.texto(QStringLiteral("NOME"));
-        v.proventosFolha += r.dinheiro(QStringLiteral("TOTPROV"));
-        v.descontosFolha += r.dinheiro(QStringLiteral("TOTDESC"));
-        v.foraDaSelecao = motivoForaDaSelecao(r);
+        QString secretaria, setor;
+        const Codigo a = codigoComparavel(r, QStringLiteral("CDSECRETA"), secretaria);
+        const Codigo b = codigoComparavel(r, QStringLiteral("CDSETOR"), setor);
+        if (a == Codigo::Incerto || b == Codigo::Incerto)
+            return lerFolhaComLotacoesDoBanco(m);
+        const bool temCodigo = a == Codigo::Comparavel && b == Codigo::Comparavel;
+        const Lotacao lotacao = temCodigo ? lotacoes->value({secretaria, setor}) : Lotacao();
+        const Lotacao daSecretaria =
+            a == Codigo::Comparavel ? lotacoes->value({secretaria, QStringLiteral("000")}) : Lotacao();
+        somarFolha(s, r,
+                   {r.texto(QStringLiteral("TCM")), lotacao.naoEnvia, daSecretaria.naoEnvia, lotacao.status,
+                    r.dinheiro(QStringLiteral("TOTPROV"))});
     }
+    return s;
 }
 
 QString motivoSemRegistro040(const RowSet &r)
@@ -316,8 +415,7 @@ int Reconciliacao::servidoresSemExplicacao() const
 
 Reconciliacao Reconciliar(const TEstadoEcontas &estado)
 {
-    Servidores servidores;
-    lerFolhaDoMes(servidores, estado.mes_cadastro);
+    Servidores servidores = lerFolhaDoMes(estado.mes_cadastro);
     // The selection as the generation builds it: the month's base and the sheets chosen beside it.
     const TComandosSql::TextosSelecao folhas =
         TComandosSql::MontarTextosSelecao(1, estado.mes_cadastro, estado.ano_folha);

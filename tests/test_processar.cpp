@@ -26,6 +26,7 @@ private slots:
     void eventoSemTipoApareceSobOServidorEOEvento();
     void totalDaFolhaAlteradoFicaSemExplicacao();
     void servidorDaSelecaoSemRegistro040TemOMotivo();
+    void lotacoesCasadasComoNaJuncaoDoBanco();
 
 private:
     ExecucaoLote lote(const QStringList &argumentos);
@@ -216,6 +217,25 @@ void TesteProcessar::servidorDaSelecaoSemRegistro040TemOMotivo()
     QVERIFY2(resumo.saidaPadrao.contains(QStringLiteral(
                  "não enviado (sem registro 040): unidade gestora ou orçamentária não gerada")),
              qPrintable(resumo.saidaPadrao));
+}
+
+// The summary matches each staff member to his department itself when the department codes allow it,
+// and leaves the join to the database otherwise (here: a lower-case code, which a collation may fold):
+// both give the same summary, an inactive department included.
+void TesteProcessar::lotacoesCasadasComoNaJuncaoDoBanco()
+{
+    executarNaAmostra(QStringLiteral(
+        "UPDATE KVB006FEV SET STATUS = '0' WHERE CDSETOR <> '000' AND CDSECRETA || CDSETOR = (SELECT "
+        "CDSECRETA || CDSETOR FROM KVB001FEV WHERE MATRICULA = (SELECT MIN(MATRICULA) FROM ECONTAS_041 "
+        "WHERE COMPETENCIA = '022024'))"));
+    const ExecucaoLote casadasAqui = lote({QStringLiteral("resumo"), QStringLiteral("022024")});
+    QVERIFY2(casadasAqui.saidaPadrao.contains(QStringLiteral("lotação inativa ou não cadastrada")),
+             qPrintable(casadasAqui.saidaPadrao));
+    executarNaAmostra(
+        QStringLiteral("INSERT INTO KVB006FEV (CDSECRETA, CDSETOR, STATUS) VALUES ('x1', '001', '1')"));
+    const ExecucaoLote casadasNoBanco = lote({QStringLiteral("resumo"), QStringLiteral("022024")});
+    QCOMPARE(casadasNoBanco.saidaPadrao, casadasAqui.saidaPadrao);
+    QCOMPARE(casadasNoBanco.saida, casadasAqui.saida);
 }
 
 QTEST_GUILESS_MAIN(TesteProcessar)
