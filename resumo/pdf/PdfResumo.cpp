@@ -3,6 +3,7 @@
 #include "resumo/FormatoValores.h"
 #include "resumo/TextoResumo.h"
 
+#include <QAbstractTextDocumentLayout>
 #include <QBuffer>
 #include <QDir>
 #include <QFile>
@@ -14,6 +15,24 @@
 #include <unistd.h>
 
 namespace {
+
+// QTextDocument::print() lays out and draws a copy of the document made for the page; the document
+// itself is only the copy's source. With its usual layout it would also be laid out whole first (a
+// pass over every cell of the differences table), for nothing: it gets a layout that does no work.
+// The report has no images or custom objects, whose handlers print() would take from this layout.
+class LayoutDaOrigem : public QAbstractTextDocumentLayout {
+public:
+    using QAbstractTextDocumentLayout::QAbstractTextDocumentLayout;
+    void draw(QPainter *, const PaintContext &) override {}
+    int hitTest(const QPointF &, Qt::HitTestAccuracy) const override { return -1; }
+    int pageCount() const override { return 1; }
+    QSizeF documentSize() const override { return {}; }
+    QRectF frameBoundingRect(QTextFrame *) const override { return {}; }
+    QRectF blockBoundingRect(const QTextBlock &) const override { return {}; }
+
+protected:
+    void documentChanged(int, int, int) override {}
+};
 
 // An amount in a table whose caption already says the currency.
 QString valor(Dinheiro v)
@@ -123,6 +142,7 @@ QByteArray PdfResumo(const DocumentoResumo &documento)
     escritor.setTitle(QStringLiteral("Resumo do envio e-Contas %1").arg(documento.competencia));
     escritor.setCreator(QStringLiteral("TvEcontas"));
     QTextDocument texto;
+    texto.setDocumentLayout(new LayoutDaOrigem(&texto));
     texto.setHtml(HtmlResumo(documento));
     texto.print(&escritor);
     buffer.close();
