@@ -240,9 +240,12 @@ void TesteLoteSaida::progressoSoNoTerminal()
     const QString saida = lote.saidaPadrao;
     QCOMPARE(saida.contains(LinhaDeProgresso), progresso);
     if (progresso) {
-        QVERIFY2(saida.contains(QRegularExpression("\\r\\x1b\\[KGeração do Econtas - arquivo 04\\d[^\\[\\r]* "
-                                                   "\\[[#-]{20}\\] +\\d+% \\d+:\\d\\d")),
-                 qPrintable(saida));
+        // The line is drawn at most ten times a second, so which records' lines a short run shows
+        // depends on the machine's speed; their form does not.
+        QVERIFY2(
+            saida.contains(QRegularExpression("\\r\\x1b\\[KGeração do Econtas - arquivo 0\\d\\d[^\\[\\r]* "
+                                              "\\[[#-]{20}\\] +\\d+% \\d+:\\d\\d")),
+            qPrintable(saida));
         // The line ends before the success message, and at the end of the run.
         QVERIFY2(
             saida.contains(QRegularExpression("\\d:\\d\\d[^\\r\\n]*\\r\\nGeração concluída com sucesso!")),
