@@ -3,6 +3,8 @@
 #include "common/Falha.h"
 #include "common/Operador.h"
 
+#include <algorithm>
+
 const QStringList ArrayMesNumero = {"JAN", "FEV", "MAR", "ABR", "MAI", "JUN",
                                     "JUL", "AGO", "SET", "OUT", "NOV", "DEZ"};
 const QStringList ArrayMesLetra = {"A", "B", "C", "D", "E", "F", "G", "H", "I", "J", "K", "L"};
@@ -50,6 +52,14 @@ QString SemBrancosFinais(const QString &texto)
     while (fim > 0 && texto.at(fim - 1) == QLatin1Char(' '))
         --fim;
     return fim == texto.size() ? texto : texto.left(fim);
+}
+
+bool SoDigitosEMaiusculas(const QString &texto)
+{
+    return std::all_of(texto.cbegin(), texto.cend(), [](QChar c) {
+        return (c >= QLatin1Char('0') && c <= QLatin1Char('9')) ||
+               (c >= QLatin1Char('A') && c <= QLatin1Char('Z'));
+    });
 }
 
 QString MaiusculasAscii(const QString &texto)

@@ -15,6 +15,10 @@ extern const QStringList PrefixosComplementar; // "AC" … "LC"
 // A text as the database compares CHAR values: trailing blanks do not count.
 QString SemBrancosFinais(const QString &texto);
 
+// A code of digits and capital letters A to Z only (empty included): two such codes are equal in the
+// database, under any character set and collation, exactly when they are equal here.
+bool SoDigitosEMaiusculas(const QString &texto);
+
 // Upper-cases only the ASCII letters a to z; accented letters stay as they are.
 QString MaiusculasAscii(const QString &texto);
 

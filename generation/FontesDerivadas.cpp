@@ -47,11 +47,7 @@ std::optional<Comparavel> comparavel(const QVariant &valor)
         return Comparavel{Comparavel::Numero, valor.toLongLong(), QString()};
     case QMetaType::QString: {
         const QString texto = SemBrancosFinais(valor.toString());
-        const bool simples = std::all_of(texto.begin(), texto.end(), [](QChar c) {
-            return (c >= QLatin1Char('0') && c <= QLatin1Char('9')) ||
-                   (c >= QLatin1Char('A') && c <= QLatin1Char('Z'));
-        });
-        if (simples)
+        if (SoDigitosEMaiusculas(texto))
             return Comparavel{Comparavel::Texto, 0, texto};
         return std::nullopt;
     }

@@ -120,11 +120,7 @@ Codigo codigoComparavel(const RowSet &r, const QString &campo, QString &codigo)
     if (r.tipoCampo(r.indiceCampo(campo)).id() != QMetaType::QString)
         return Codigo::Incerto;
     codigo = SemBrancosFinais(valor.toString());
-    const bool simples = std::all_of(codigo.cbegin(), codigo.cend(), [](QChar c) {
-        return (c >= QLatin1Char('0') && c <= QLatin1Char('9')) ||
-               (c >= QLatin1Char('A') && c <= QLatin1Char('Z'));
-    });
-    return simples ? Codigo::Comparavel : Codigo::Incerto;
+    return SoDigitosEMaiusculas(codigo) ? Codigo::Comparavel : Codigo::Incerto;
 }
 
 struct Lotacao {
