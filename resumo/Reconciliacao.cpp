@@ -123,6 +123,24 @@ Codigo codigoComparavel(const RowSet &r, const QString &campo, QString &codigo)
     return SoDigitosEMaiusculas(codigo) ? Codigo::Comparavel : Codigo::Incerto;
 }
 
+// The secretariat and sector codes of a row (a department's or a staff member's).
+struct CodigosDaLotacao {
+    QString secretaria;
+    QString setor;
+    Codigo comoSecretaria = Codigo::Nulo;
+    Codigo comoSetor = Codigo::Nulo;
+    bool incertos() const { return comoSecretaria == Codigo::Incerto || comoSetor == Codigo::Incerto; }
+    bool ambos() const { return comoSecretaria == Codigo::Comparavel && comoSetor == Codigo::Comparavel; }
+};
+
+CodigosDaLotacao codigosDaLotacao(const RowSet &r)
+{
+    CodigosDaLotacao c;
+    c.comoSecretaria = codigoComparavel(r, QStringLiteral("CDSECRETA"), c.secretaria);
+    c.comoSetor = codigoComparavel(r, QStringLiteral("CDSETOR"), c.setor);
+    return c;
+}
+
 struct Lotacao {
     QString naoEnvia;
     QString status;
@@ -137,16 +155,14 @@ std::optional<Lotacoes> lerLotacoes(const QString &m)
         RowSet::abrir(QStringLiteral("SELECT cdsecreta, cdsetor, naoenvtrib, status FROM kvb006%1").arg(m));
     Lotacoes lotacoes;
     for (d.first(); !d.eof(); d.next()) {
-        QString secretaria, setor;
-        const Codigo a = codigoComparavel(d, QStringLiteral("CDSECRETA"), secretaria);
-        const Codigo b = codigoComparavel(d, QStringLiteral("CDSETOR"), setor);
-        if (a == Codigo::Incerto || b == Codigo::Incerto)
+        const CodigosDaLotacao c = codigosDaLotacao(d);
+        if (c.incertos())
             return std::nullopt;
-        if (a == Codigo::Nulo || b == Codigo::Nulo)
+        if (!c.ambos()) // a NULL code matches no staff member
             continue;
-        if (lotacoes.contains({secretaria, setor}))
+        if (lotacoes.contains({c.secretaria, c.setor}))
             return std::nullopt;
-        lotacoes.insert({secretaria, setor},
+        lotacoes.insert({c.secretaria, c.setor},
                         {d.texto(QStringLiteral("NAOENVTRIB")), d.texto(QStringLiteral("STATUS"))});
     }
     return lotacoes;
@@ -164,15 +180,13 @@ Servidores lerFolhaDoMes(const QString &mes)
     RowSet r = RowSet::abrir(Sql::Linhas(folhaDoMes(m, QStringLiteral(", p.cdsecreta, p.cdsetor"), {})));
     Servidores s;
     for (r.first(); !r.eof(); r.next()) {
-        QString secretaria, setor;
-        const Codigo a = codigoComparavel(r, QStringLiteral("CDSECRETA"), secretaria);
-        const Codigo b = codigoComparavel(r, QStringLiteral("CDSETOR"), setor);
-        if (a == Codigo::Incerto || b == Codigo::Incerto)
+        const CodigosDaLotacao c = codigosDaLotacao(r);
+        if (c.incertos())
             return lerFolhaComLotacoesDoBanco(m);
-        const bool temCodigo = a == Codigo::Comparavel && b == Codigo::Comparavel;
-        const Lotacao lotacao = temCodigo ? lotacoes->value({secretaria, setor}) : Lotacao();
-        const Lotacao daSecretaria =
-            a == Codigo::Comparavel ? lotacoes->value({secretaria, QStringLiteral("000")}) : Lotacao();
+        const Lotacao lotacao = c.ambos() ? lotacoes->value({c.secretaria, c.setor}) : Lotacao();
+        const Lotacao daSecretaria = c.comoSecretaria == Codigo::Comparavel
+                                         ? lotacoes->value({c.secretaria, QStringLiteral("000")})
+                                         : Lotacao();
         somarFolha(s, r,
                    {r.texto(QStringLiteral("TCM")), lotacao.naoEnvia, daSecretaria.naoEnvia, lotacao.status,
                     r.dinheiro(QStringLiteral("TOTPROV"))});
