@@ -5,10 +5,14 @@
 #include "resumo/FormatoValores.h"
 #include "resumo/Manifesto.h"
 #include "resumo/ResumoCompetencia.h"
+#include "resumo/pdf/PdfResumo.h"
 #include "support/BancoTeste.h"
 #include "support/OperadorTeste.h"
 
+#include <QBuffer>
 #include <QDir>
+#include <QTextBlock>
+#include <QTextLayout>
 #include <QTemporaryDir>
 #include <QtTest>
 
@@ -79,6 +83,7 @@ private slots:
     void dinheiroComoOServidorLe();
     void manifestoNomeiaCadaArquivoDiferente_data();
     void manifestoNomeiaCadaArquivoDiferente();
+    void relatorioNaoParteAsDescricoesDeUmGrandeMunicipio();
 };
 
 void TesteResumo::totaisIguaisASomaDasLinhasDeTrabalho()
@@ -221,6 +226,50 @@ void TesteResumo::manifestoNomeiaCadaArquivoDiferente()
         QVERIFY(QFile::copy(txt, pasta.filePath(QStringLiteral("UG (0001)/copia.TXT"))));
     }
     QCOMPARE(VerificarManifesto(pasta.path()), esperado);
+}
+
+// Totals of a municipality of 50,000 staff: nine-digit amounts, five-digit counts. The report's unit
+// table must still give each description the width of its longest word, or the clerk reads
+// "SE/CR/ET/AR/IA" down the column.
+void TesteResumo::relatorioNaoParteAsDescricoesDeUmGrandeMunicipio()
+{
+    DocumentoResumo documento;
+    documento.competencia = Competencia;
+    const QStringList descricoes = {QStringLiteral("PREFEITURA MUNICIPAL DE SÃO JOÃO DAS PALMEIRAS"),
+                                    QStringLiteral("SECRETARIA MUNICIPAL DE ADMINISTRAÇÃO"),
+                                    QStringLiteral("FUNDO MUNICIPAL DE ASSISTÊNCIA SOCIAL")};
+    for (int i = 0; i < descricoes.size(); ++i) {
+        LinhaResumo linha;
+        linha.ug = QStringLiteral("00101");
+        linha.uo = i == 0 ? QString() : QStringLiteral("0%1001").arg(i);
+        linha.descricao = descricoes[i];
+        linha.totais.registros = {1, 4, 37, 46512, 46512, 466, 232706};
+        for (Dinheiro *valor :
+             {&linha.totais.remuneracaoBase, &linha.totais.gratificacoes, &linha.totais.outrasRemuneracoes,
+              &linha.totais.descontos, &linha.totais.contribuicaoPrevidenciaria, &linha.totais.irrf})
+            *valor = Dinheiro::deDezMilesimos(1234567890123LL);
+        linha.totais.diarias = 466;
+        linha.totais.valorDiarias = Dinheiro::deDezMilesimos(2077500000LL);
+        documento.resumo.linhas << linha;
+        documento.resumo.geral.somar(linha.totais);
+    }
+    QBuffer buffer;
+    buffer.open(QIODevice::WriteOnly);
+    QPdfWriter escritor(&buffer);
+    ConfigurarPaginasDoResumo(escritor, Competencia);
+    QTextDocument texto;
+    DiagramarResumo(texto, HtmlResumo(documento), escritor);
+    int vistas = 0;
+    for (QTextBlock bloco = texto.begin(); bloco.isValid(); bloco = bloco.next()) {
+        if (!descricoes.contains(bloco.text()))
+            continue;
+        ++vistas;
+        const QTextLayout *layout = bloco.layout();
+        for (int i = 1; i < layout->lineCount(); ++i)
+            QVERIFY2(bloco.text().at(layout->lineAt(i).textStart() - 1) == QLatin1Char(' '),
+                     qPrintable(bloco.text() + QStringLiteral(" partida na linha %1").arg(i)));
+    }
+    QCOMPARE(vistas, descricoes.size());
 }
 
 QTEST_MAIN(TesteResumo)

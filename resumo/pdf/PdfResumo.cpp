@@ -9,30 +9,13 @@
 #include <QFile>
 #include <QPageLayout>
 #include <QPageSize>
+#include <QPainter>
 #include <QPdfWriter>
 #include <QTextDocument>
 
 #include <unistd.h>
 
 namespace {
-
-// QTextDocument::print() lays out and draws a copy of the document made for the page; the document
-// itself is only the copy's source. With its usual layout it would also be laid out whole first (a
-// pass over every cell of the differences table), for nothing: it gets a layout that does no work.
-// The report has no images or custom objects, whose handlers print() would take from this layout.
-class LayoutDaOrigem : public QAbstractTextDocumentLayout {
-public:
-    using QAbstractTextDocumentLayout::QAbstractTextDocumentLayout;
-    void draw(QPainter *, const PaintContext &) override {}
-    int hitTest(const QPointF &, Qt::HitTestAccuracy) const override { return -1; }
-    int pageCount() const override { return 1; }
-    QSizeF documentSize() const override { return {}; }
-    QRectF frameBoundingRect(QTextFrame *) const override { return {}; }
-    QRectF blockBoundingRect(const QTextBlock &) const override { return {}; }
-
-protected:
-    void documentChanged(int, int, int) override {}
-};
 
 // An amount in a table whose caption already says the currency.
 QString valor(Dinheiro v)
@@ -79,11 +62,13 @@ QString tabelaResumo(const ResumoCompetencia &r)
     QStringList titulos = {QStringLiteral("UG"), QStringLiteral("UO"), QStringLiteral("Descrição")};
     for (const char *tipo : TiposDeRegistro)
         titulos << QLatin1String(tipo);
-    // Short captions leave the width to the descriptions; the amounts do not wrap.
+    // Short captions, a slightly smaller type and little padding leave the width to the descriptions
+    // (the amounts do not wrap): at a large municipality nine-digit amounts fill most of the page.
     titulos << QStringLiteral("Serv.") << QStringLiteral("Pagtos.") << QStringLiteral("Rem. base")
             << QStringLiteral("Gratif.") << QStringLiteral("Outras rem.") << QStringLiteral("Descontos")
             << QStringLiteral("Contrib. prev.") << QStringLiteral("IRRF") << QStringLiteral("Diárias");
-    QString html = QStringLiteral("<table border=\"1\" cellspacing=\"0\" cellpadding=\"2\" width=\"100%\">") +
+    QString html = QStringLiteral("<table border=\"1\" cellspacing=\"0\" cellpadding=\"1\" width=\"100%\" "
+                                  "style=\"font-size: 6.5pt\">") +
                    cabecalho(titulos);
     for (const LinhaResumo &l : r.linhas)
         html += linhaUnidade(l.ug, l.uo, l.descricao, l.totais, l.eUnidadeGestora());
@@ -115,6 +100,12 @@ QString tabelaDiferencas(const Reconciliacao &rec)
     return html;
 }
 
+// The page number sits at the bottom right, under the text.
+qreal AlturaDoRodape(const QFontMetricsF &medidas, const QPdfWriter &escritor)
+{
+    return medidas.height() + 5 * escritor.logicalDpiY() / 72.0;
+}
+
 } // namespace
 
 QString HtmlResumo(const DocumentoResumo &d)
@@ -130,21 +121,60 @@ QString HtmlResumo(const DocumentoResumo &d)
            tabelaDiferencas(d.reconciliacao) + QStringLiteral("</body></html>");
 }
 
+void ConfigurarPaginasDoResumo(QPdfWriter &escritor, const QString &competencia)
+{
+    escritor.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Landscape,
+                                       QMarginsF(12, 12, 12, 12), QPageLayout::Millimeter));
+    escritor.setResolution(300);
+    escritor.setTitle(QStringLiteral("Resumo do envio e-Contas %1").arg(competencia));
+    escritor.setCreator(QStringLiteral("TvEcontas"));
+}
+
+// Laid out once, for the writer's own resolution, over the whole width inside the page's margins: the
+// unit table needs every millimetre of it at a large municipality, or its description column is
+// squeezed to a letter a line. (QTextDocument::print() would add 2 cm more on each side and lay a copy
+// of the document out three times.)
+void DiagramarResumo(QTextDocument &texto, const QString &html, QPdfWriter &escritor)
+{
+    texto.documentLayout()->setPaintDevice(&escritor);
+    const QFontMetricsF medidas(texto.defaultFont(), &escritor);
+    texto.setDocumentMargin(0);
+    texto.setPageSize(QSizeF(escritor.width(), escritor.height() - AlturaDoRodape(medidas, escritor)));
+    texto.setHtml(html);
+}
+
 QByteArray PdfResumo(const DocumentoResumo &documento)
 {
     QByteArray bytes;
     QBuffer buffer(&bytes);
     buffer.open(QIODevice::WriteOnly);
     QPdfWriter escritor(&buffer);
-    escritor.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Landscape,
-                                       QMarginsF(12, 12, 12, 12), QPageLayout::Millimeter));
-    escritor.setResolution(300);
-    escritor.setTitle(QStringLiteral("Resumo do envio e-Contas %1").arg(documento.competencia));
-    escritor.setCreator(QStringLiteral("TvEcontas"));
+    ConfigurarPaginasDoResumo(escritor, documento.competencia);
     QTextDocument texto;
-    texto.setDocumentLayout(new LayoutDaOrigem(&texto));
-    texto.setHtml(HtmlResumo(documento));
-    texto.print(&escritor);
+    DiagramarResumo(texto, HtmlResumo(documento), escritor);
+    const QSizeF pagina = texto.pageSize();
+    const QFont fonte(texto.defaultFont());
+    const qreal baseDoNumero = escritor.height() - QFontMetricsF(fonte, &escritor).descent();
+    QPainter pintor(&escritor);
+    const int paginas = texto.pageCount();
+    for (int indice = 0; indice < paginas; ++indice) {
+        if (indice > 0)
+            escritor.newPage();
+        const QRectF vista(QPointF(0, indice * pagina.height()), pagina);
+        pintor.save();
+        pintor.translate(0, -vista.top());
+        pintor.setClipRect(vista);
+        QAbstractTextDocumentLayout::PaintContext contexto;
+        contexto.clip = vista;
+        contexto.palette.setColor(QPalette::Text, Qt::black);
+        texto.documentLayout()->draw(&pintor, contexto);
+        pintor.restore();
+        pintor.setFont(fonte);
+        const QString numero = QString::number(indice + 1);
+        pintor.drawText(qRound(pagina.width() - pintor.fontMetrics().horizontalAdvance(numero)),
+                        qRound(baseDoNumero), numero);
+    }
+    pintor.end();
     buffer.close();
     return bytes;
 }
