@@ -74,9 +74,10 @@ qint64 inteiro64OuZeroSeVazio(const QString &texto)
     return texto.trimmed().isEmpty() ? 0 : TextoParaInteiro64(texto);
 }
 
+// Shown for every record written, so the window's events run about once a frame, not once a record.
 void mensagemDoRegistro(const QString &texto)
 {
-    MostrarStatus(texto);
+    MostrarStatusNoLaco(texto);
 }
 
 void avancar(TProgresso::Barra barra)
