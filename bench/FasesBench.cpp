@@ -3,6 +3,8 @@
 #include "PisoBench.h"
 
 #include "common/Falha.h"
+#include "common/Operador.h"
+#include "common/Progresso.h"
 #include "db/RowSet.h"
 #include "criticas/ExecucaoCriticas.h"
 #include "export/ExportacaoEcontas.h"
@@ -74,8 +76,17 @@ Medida MedirExportacao(TEstadoEcontas &estado, const QString &pasta, qint64 &byt
     estado.caminhoArquivo = destino;
     const qint64 lidas = ContarLinhasTrabalho(estado.competencia).total();
     Cronometro cronometro;
+    double inicioDoResumo = 0;
+    const QMetaObject::Connection resumo =
+        QObject::connect(&Operador().progresso(), &TProgresso::statusMudou, [&](const QString &status) {
+            if (status == StatusDoResumo())
+                inicioDoResumo = cronometro.segundos();
+        });
     ExportarArquivos(estado);
+    QObject::disconnect(resumo);
     Medida medida = cronometro.parar(lidas, 0);
+    if (inicioDoResumo > 0)
+        medida.segundosResumo = medida.segundos - inicioDoResumo;
     const ConteudoPasta escrito = conteudo(destino);
     medida.escritas = escrito.linhas;
     bytes = escrito.bytes;

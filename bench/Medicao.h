@@ -13,6 +13,7 @@ struct Medida {
     qint64 paginasLidas = 0;
     qint64 paginasGravadas = 0;
     qint64 picoMemoriaKB = 0;
+    double segundosResumo = 0; // an export's: the part spent on the competence's summary and manifest
 
     double linhasPorSegundo() const { return segundos > 0 ? (lidas + escritas) / segundos : 0; }
 };
@@ -23,6 +24,7 @@ public:
     Cronometro();
     // Seconds since the start and the peak resident memory since then, with the given row counts.
     Medida parar(qint64 lidas, qint64 escritas) const;
+    double segundos() const { return m_relogio.nsecsElapsed() / 1e9; }
 
 private:
     QElapsedTimer m_relogio;

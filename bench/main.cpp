@@ -155,12 +155,17 @@ QList<Resultado> medirTamanho(int tamanho, ServidorTeste *servidor)
     return resultados + medirPeloServidor(tamanho, banco, servidor);
 }
 
-double segundosDaLinha(const QList<Resultado> &todos, int tamanho, const QString &mes, const QString &fase)
+Medida medida(const QList<Resultado> &todos, int tamanho, const QString &mes, const QString &fase)
 {
     for (const Resultado &r : todos)
         if (r.tamanho == tamanho && r.mes == mes && r.fase == fase)
-            return r.medida.segundos;
-    return 0;
+            return r.medida;
+    return {};
+}
+
+double segundosDaLinha(const QList<Resultado> &todos, int tamanho, const QString &mes, const QString &fase)
+{
+    return medida(todos, tamanho, mes, fase).segundos;
 }
 
 // The time of a phase; for the generation, the faster of its two runs.
@@ -179,9 +184,14 @@ void imprimirRazoes(const QList<Resultado> &todos, const QList<int> &tamanhos)
         for (const QString &mes : MesesBench) {
             const double pisoG = segundos(todos, tamanho, mes, FasePisoGeracao);
             const double pisoE = segundos(todos, tamanho, mes, FasePisoExportacao);
-            std::printf("  %6d %-3s geração / piso = %5.2f   exportação / piso = %5.2f\n", tamanho,
-                        qPrintable(mes), pisoG > 0 ? segundos(todos, tamanho, mes, FaseGeracao) / pisoG : 0.0,
-                        pisoE > 0 ? segundos(todos, tamanho, mes, FaseExportacao) / pisoE : 0.0);
+            const Medida exportacao = medida(todos, tamanho, mes, FaseExportacao);
+            const auto razao = [](double t, double piso) { return piso > 0 ? t / piso : 0.0; };
+            std::printf("  %6d %-3s geração / piso = %5.2f   exportação / piso = %5.2f   (arquivos / piso = "
+                        "%5.2f; resumo %.2f s)\n",
+                        tamanho, qPrintable(mes), razao(segundos(todos, tamanho, mes, FaseGeracao), pisoG),
+                        razao(exportacao.segundos, pisoE),
+                        razao(exportacao.segundos - exportacao.segundosResumo, pisoE),
+                        exportacao.segundosResumo);
         }
     for (const int tamanho : tamanhos)
         for (const QString &mes : MesesBench) {

@@ -130,12 +130,17 @@ void gravarResumoEManifesto(const TEstadoEcontas &estado, const QString &pCaminh
 {
     if (arquivos.isEmpty())
         return;
-    MostrarStatus(QStringLiteral("Gravando o resumo da competência"));
+    MostrarStatus(StatusDoResumo());
     const QStringList resumo = GravarArquivosResumo(MontarDocumentoResumo(estado), pCaminho);
     GravarManifesto(pCaminho, arquivos + resumo);
 }
 
 } // namespace
+
+QString StatusDoResumo()
+{
+    return QStringLiteral("Gravando o resumo da competência");
+}
 
 DestinoArquivo DestinoDaUnidadeGestora(const QString &pCaminho, const QString &descricao,
                                        const QString &codtcm)

@@ -13,6 +13,10 @@ struct TEstadoEcontas;
 // every case the base folder is emptied and the reset of the progress display is dispatched.
 void ExportarArquivos(TEstadoEcontas &estado);
 
+// The status shown once the submission files are in place, while the competence's summary (its
+// reconciliation with the payroll, PDF and CSV) and the manifest are written.
+QString StatusDoResumo();
+
 // Sizes the record bars by the rows of each work table and the overall bar by their sum.
 void AlimentaProgressExportacao(const TComandosSql::TabelasExportacao &tabelas);
 
