@@ -45,6 +45,20 @@ qint64 linhasDasFontes(const TEstadoEcontas &e)
     return total;
 }
 
+// What the summary adds to an export: reading it (from its status to the next) and, once the files are
+// in place, waiting for its PDF and writing it with the manifest (from its second status to the end).
+double segundosDoResumo(const QList<QPair<QString, double>> &statuses, double fim)
+{
+    double segundos = 0;
+    for (qsizetype i = 0; i < statuses.size(); ++i) {
+        if (statuses[i].first == StatusDaConferencia() && i + 1 < statuses.size())
+            segundos += statuses[i + 1].second - statuses[i].second;
+        if (statuses[i].first == StatusDoResumo())
+            segundos += fim - statuses[i].second;
+    }
+    return segundos;
+}
+
 } // namespace
 
 Medida MedirCriticas(TEstadoEcontas &estado, bool &bloqueou)
@@ -76,17 +90,15 @@ Medida MedirExportacao(TEstadoEcontas &estado, const QString &pasta, qint64 &byt
     estado.caminhoArquivo = destino;
     const qint64 lidas = ContarLinhasTrabalho(estado.competencia).total();
     Cronometro cronometro;
-    double inicioDoResumo = 0;
-    const QMetaObject::Connection resumo =
+    QList<QPair<QString, double>> statuses;
+    const QMetaObject::Connection registro =
         QObject::connect(&Operador().progresso(), &TProgresso::statusMudou, [&](const QString &status) {
-            if (status == StatusDoResumo())
-                inicioDoResumo = cronometro.segundos();
+            statuses.append({status, cronometro.segundos()});
         });
     ExportarArquivos(estado);
-    QObject::disconnect(resumo);
+    QObject::disconnect(registro);
     Medida medida = cronometro.parar(lidas, 0);
-    if (inicioDoResumo > 0)
-        medida.segundosResumo = medida.segundos - inicioDoResumo;
+    medida.segundosResumo = segundosDoResumo(statuses, medida.segundos);
     const ConteudoPasta escrito = conteudo(destino);
     medida.escritas = escrito.linhas;
     bytes = escrito.bytes;

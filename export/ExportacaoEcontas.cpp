@@ -10,14 +10,15 @@
 #include "econtas/EstadoEcontas.h"
 #include "export/RegistrosEcontas.h"
 #include "export/VerificacaoArquivo.h"
-#include "resumo/DocumentoResumo.h"
 #include "resumo/Manifesto.h"
+#include "resumo/ResumoEmPreparo.h"
 
 #include <QDir>
 #include <QFile>
 #include <QRandomGenerator>
 
 #include <filesystem>
+#include <optional>
 #include <system_error>
 
 namespace {
@@ -125,17 +126,21 @@ QString exportarUnidadeGestora(TArquivoEcontas &escritor, const TComandosSql::Ta
 
 // Beside the unit folders: the summary of the competence (PDF and CSV), then the manifest of every
 // file of the export, written last.
-void gravarResumoEManifesto(const TEstadoEcontas &estado, const QString &pCaminho,
+void gravarResumoEManifesto(std::optional<ResumoEmPreparo> &resumo, const QString &pCaminho,
                             const QStringList &arquivos)
 {
-    if (arquivos.isEmpty())
+    if (!resumo)
         return;
     MostrarStatus(StatusDoResumo());
-    const QStringList resumo = GravarArquivosResumo(MontarDocumentoResumo(estado), pCaminho);
-    GravarManifesto(pCaminho, arquivos + resumo);
+    GravarManifesto(pCaminho, arquivos + resumo->gravar(pCaminho));
 }
 
 } // namespace
+
+QString StatusDaConferencia()
+{
+    return QStringLiteral("Conferindo a competência com a folha");
+}
 
 QString StatusDoResumo()
 {
@@ -200,10 +205,16 @@ void ExportarArquivos(TEstadoEcontas &estado)
     TComandosSql::ReservarCompetencia(estado.competencia);
     const TComandosSql::TabelasExportacao tabelas =
         TComandosSql::CarregaArquivosExportaEcontas(estado.competencia);
+    // Read before the files are written, so that its PDF is drawn while they are.
+    std::optional<ResumoEmPreparo> resumo;
+    if (tabelas.TBL_EXP_010.quantidadeLinhas() > 0) {
+        MostrarStatus(StatusDaConferencia());
+        resumo.emplace(estado);
+    }
     AlimentaProgressExportacao(tabelas);
     DefinirStatus(QStringLiteral("Iniciando Exportação do Econtas"));
     const QStringList arquivos = Exporta_Econtas(estado, tabelas, estado.caminhoArquivo);
-    gravarResumoEManifesto(estado, estado.caminhoArquivo, arquivos);
+    gravarResumoEManifesto(resumo, estado.caminhoArquivo, arquivos);
     TComandosSql::CarimbarControle(TComandosSql::CarimboControle::Exportacao, estado.competencia,
                                    estado.usuario);
     transacao.commit();

@@ -13,8 +13,10 @@ struct TEstadoEcontas;
 // every case the base folder is emptied and the reset of the progress display is dispatched.
 void ExportarArquivos(TEstadoEcontas &estado);
 
-// The status shown once the submission files are in place, while the competence's summary (its
-// reconciliation with the payroll, PDF and CSV) and the manifest are written.
+// The statuses of the competence's summary: while it is read (its reconciliation with the payroll,
+// before the submission files are written) and, once the files are in place, while its PDF and CSV
+// and the manifest are written.
+QString StatusDaConferencia();
 QString StatusDoResumo();
 
 // Sizes the record bars by the rows of each work table and the overall bar by their sum.

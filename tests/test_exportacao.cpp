@@ -193,6 +193,8 @@ private slots:
     void semPastaEscolhida();
     void pastaQueNaoPodeSerCriada();
     void falhaNumRegistroNaoDeixaArquivoParcial();
+    void resumoQueFalhaNaoCarimba_data();
+    void resumoQueFalhaNaoCarimba();
     void verboVerificarAceitaOsArquivosExportados();
     void verboExportarPedeOMesGerado();
 };
@@ -390,6 +392,45 @@ void TesteExportacao::falhaNumRegistroNaoDeixaArquivoParcial()
     QCOMPARE(ler(base.filePath(ArquivoPrefeitura)), anterior);
     QCOMPARE(arquivosSob(base.path()), ArquivosExportados);
     QVERIFY(estado.caminhoArquivo.isEmpty());
+}
+
+// The summary is read before the submission files are written and its PDF drawn beside them on another
+// thread: a summary that cannot be read stops the export before any file, a PDF that cannot be drawn
+// fails it after the files (raised from the drawing thread), and neither leaves a manifest or a stamp.
+void TesteExportacao::resumoQueFalhaNaoCarimba_data()
+{
+    QTest::addColumn<bool>("semTabelaDaLicenca");
+    QTest::addColumn<QString>("erro");
+    QTest::addColumn<QStringList>("arquivos");
+    QTest::newRow("tabela que a conferência lê") << true << QStringLiteral("TB_GESTANTE") << QStringList();
+    QTest::newRow("sem quem desenhe o PDF")
+        << false << QStringLiteral("O gerador do relatório em PDF não está disponível neste programa.")
+        << QStringList{ArquivoCamara, ArquivoPrefeitura};
+}
+
+void TesteExportacao::resumoQueFalhaNaoCarimba()
+{
+    QFETCH(bool, semTabelaDaLicenca);
+    QFETCH(QString, erro);
+    QFETCH(QStringList, arquivos);
+    OperadorTeste operador;
+    BancoTeste banco;
+    preencherGeracao(banco);
+    if (semTabelaDaLicenca)
+        banco.executar("DROP TABLE TB_GESTANTE");
+    else
+        InstalarGeradorPdfResumo(nullptr);
+    QTemporaryDir base;
+    TEstadoEcontas estado = estadoDoMes(base.path());
+
+    const ResultadoAcao resultado = ExecutarAcaoLonga([&] { ExportarArquivos(estado); });
+    InstalarPdfResumo();
+
+    QCOMPARE(resultado, ResultadoAcao::Falhou);
+    QCOMPARE(operador.mensagens.size(), 1);
+    QVERIFY2(operador.mensagens[0].texto.contains(erro), qPrintable(operador.mensagens[0].texto));
+    QCOMPARE(arquivosSob(base.path()), arquivos);
+    QCOMPARE(carimbo(banco), QStringList{"DT_EXPORTACAO=NULL|USUARIO=NULL"});
 }
 
 // The batch command's check accepts what the export wrote and names each problem of a damaged file.
