@@ -46,7 +46,7 @@ qint64 linhasDasFontes(const TEstadoEcontas &e)
 }
 
 // What the summary adds to an export: reading it (from its status to the next) and, once the files are
-// in place, waiting for its PDF and writing it with the manifest (from its second status to the end).
+// in place, drawing its PDF and writing it with the manifest (from its second status to the end).
 double segundosDoResumo(const QList<QPair<QString, double>> &statuses, double fim)
 {
     double segundos = 0;

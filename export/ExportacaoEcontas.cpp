@@ -205,7 +205,7 @@ void ExportarArquivos(TEstadoEcontas &estado)
     TComandosSql::ReservarCompetencia(estado.competencia);
     const TComandosSql::TabelasExportacao tabelas =
         TComandosSql::CarregaArquivosExportaEcontas(estado.competencia);
-    // Read before the files are written, so that its PDF is drawn while they are.
+    // Read before the files are written: a summary that cannot be read leaves no file behind.
     std::optional<ResumoEmPreparo> resumo;
     if (tabelas.TBL_EXP_010.quantidadeLinhas() > 0) {
         MostrarStatus(StatusDaConferencia());

@@ -394,9 +394,9 @@ void TesteExportacao::falhaNumRegistroNaoDeixaArquivoParcial()
     QVERIFY(estado.caminhoArquivo.isEmpty());
 }
 
-// The summary is read before the submission files are written and its PDF drawn beside them on another
-// thread: a summary that cannot be read stops the export before any file, a PDF that cannot be drawn
-// fails it after the files (raised from the drawing thread), and neither leaves a manifest or a stamp.
+// The summary is read before the submission files are written and drawn once they are in place: a
+// summary that cannot be read stops the export before any file, a PDF that cannot be drawn fails it
+// after the files, and neither leaves a manifest or a stamp.
 void TesteExportacao::resumoQueFalhaNaoCarimba_data()
 {
     QTest::addColumn<bool>("semTabelaDaLicenca");
