@@ -126,7 +126,7 @@ QString exportarUnidadeGestora(TArquivoEcontas &escritor, const TComandosSql::Ta
 
 // Beside the unit folders: the summary of the competence (PDF and CSV), then the manifest of every
 // file of the export, written last.
-void gravarResumoEManifesto(std::optional<ResumoEmPreparo> &resumo, const QString &pCaminho,
+void gravarResumoEManifesto(const std::optional<ResumoEmPreparo> &resumo, const QString &pCaminho,
                             const QStringList &arquivos)
 {
     if (!resumo)

@@ -101,7 +101,7 @@ QString tabelaDiferencas(const Reconciliacao &rec)
 }
 
 // The page number sits at the bottom right, under the text.
-qreal AlturaDoRodape(const QFontMetricsF &medidas, const QPdfWriter &escritor)
+qreal alturaDoRodape(const QFontMetricsF &medidas, const QPdfWriter &escritor)
 {
     return medidas.height() + 5 * escritor.logicalDpiY() / 72.0;
 }
@@ -139,7 +139,7 @@ void DiagramarResumo(QTextDocument &texto, const QString &html, QPdfWriter &escr
     texto.documentLayout()->setPaintDevice(&escritor);
     const QFontMetricsF medidas(texto.defaultFont(), &escritor);
     texto.setDocumentMargin(0);
-    texto.setPageSize(QSizeF(escritor.width(), escritor.height() - AlturaDoRodape(medidas, escritor)));
+    texto.setPageSize(QSizeF(escritor.width(), escritor.height() - alturaDoRodape(medidas, escritor)));
     texto.setHtml(html);
 }
 
