@@ -10,8 +10,8 @@
 #include "econtas/EstadoEcontas.h"
 #include "export/RegistrosEcontas.h"
 #include "export/VerificacaoArquivo.h"
+#include "resumo/DocumentoResumo.h"
 #include "resumo/Manifesto.h"
-#include "resumo/ResumoEmPreparo.h"
 
 #include <QDir>
 #include <QFile>
@@ -126,13 +126,13 @@ QString exportarUnidadeGestora(TArquivoEcontas &escritor, const TComandosSql::Ta
 
 // Beside the unit folders: the summary of the competence (PDF and CSV), then the manifest of every
 // file of the export, written last.
-void gravarResumoEManifesto(const std::optional<ResumoEmPreparo> &resumo, const QString &pCaminho,
+void gravarResumoEManifesto(const std::optional<DocumentoResumo> &resumo, const QString &pCaminho,
                             const QStringList &arquivos)
 {
     if (!resumo)
         return;
     MostrarStatus(StatusDoResumo());
-    GravarManifesto(pCaminho, arquivos + resumo->gravar(pCaminho));
+    GravarManifesto(pCaminho, arquivos + GravarArquivosResumo(*resumo, pCaminho));
 }
 
 } // namespace
@@ -206,10 +206,10 @@ void ExportarArquivos(TEstadoEcontas &estado)
     const TComandosSql::TabelasExportacao tabelas =
         TComandosSql::CarregaArquivosExportaEcontas(estado.competencia);
     // Read before the files are written: a summary that cannot be read leaves no file behind.
-    std::optional<ResumoEmPreparo> resumo;
+    std::optional<DocumentoResumo> resumo;
     if (tabelas.TBL_EXP_010.quantidadeLinhas() > 0) {
         MostrarStatus(StatusDaConferencia());
-        resumo.emplace(estado);
+        resumo = MontarDocumentoResumo(estado);
     }
     AlimentaProgressExportacao(tabelas);
     DefinirStatus(QStringLiteral("Iniciando Exportação do Econtas"));

@@ -44,13 +44,12 @@ QString NomeBaseResumo(const QString &competencia)
     return QStringLiteral("RESUMO-") + competencia;
 }
 
-QStringList GravarArquivosResumo(const DocumentoResumo &documento, const QByteArray &pdf,
-                                 const QString &pasta)
+QStringList GravarArquivosResumo(const DocumentoResumo &documento, const QString &pasta)
 {
     const QString base = QDir(pasta).filePath(NomeBaseResumo(documento.competencia));
-    const QString arquivoPdf = base + QStringLiteral(".pdf");
-    const QString arquivoCsv = base + QStringLiteral(".csv");
-    GravarArquivoInteiro(arquivoPdf, pdf);
-    GravarArquivoInteiro(arquivoCsv, ConteudoCsvResumo(documento.resumo));
-    return {arquivoPdf, arquivoCsv};
+    const QString pdf = base + QStringLiteral(".pdf");
+    const QString csv = base + QStringLiteral(".csv");
+    GravarArquivoInteiro(pdf, GerarPdfResumo(documento));
+    GravarArquivoInteiro(csv, ConteudoCsvResumo(documento.resumo));
+    return {pdf, csv};
 }

@@ -32,7 +32,5 @@ QByteArray GerarPdfResumo(const DocumentoResumo &documento);
 // "RESUMO-MMYYYY"
 QString NomeBaseResumo(const QString &competencia);
 
-// Writes RESUMO-MMYYYY.pdf (the document's PDF, drawn already) and RESUMO-MMYYYY.csv into the folder;
-// returns their paths.
-QStringList GravarArquivosResumo(const DocumentoResumo &documento, const QByteArray &pdf,
-                                 const QString &pasta);
+// Writes RESUMO-MMYYYY.pdf and RESUMO-MMYYYY.csv of the document into the folder; returns their paths.
+QStringList GravarArquivosResumo(const DocumentoResumo &documento, const QString &pasta);
