@@ -230,6 +230,12 @@ QVariant RowSet::valorEm(int linha, int coluna) const
     return ler(m_dados[size_t(linha) * m_campos.size() + coluna]);
 }
 
+bool RowSet::mesmaCelula(int linhaA, int linhaB, int coluna) const
+{
+    const size_t largura = m_campos.size();
+    return m_dados[size_t(linhaA) * largura + coluna] == m_dados[size_t(linhaB) * largura + coluna];
+}
+
 namespace {
 // A typed NULL (an INTEGER column, say) would read as "0" through QVariant::toString.
 QString textoDe(const QVariant &v)

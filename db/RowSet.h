@@ -69,6 +69,10 @@ public:
     int quantidadeLinhas() const { return int(m_dados.size() / std::max<size_t>(1, m_campos.size())); }
     QVariant valorEm(int linha, int coluna) const;
     QString textoEm(int linha, int coluna) const;
+    // Two rows hold the very value in the column: a NULL of one type, one number, or one text of a set
+    // as loaded (a loaded set keeps each text once). False says nothing: dates, and texts of rows added
+    // in memory, are kept apart even when equal.
+    bool mesmaCelula(int linhaA, int linhaB, int coluna) const;
 
     // From the first visible row, the first whose fields equal the values as text (exact, case-sensitive).
     // Found: the cursor moves there and the result is true. Not found: the cursor stays where it was.

@@ -183,8 +183,7 @@ void AlimentaProgressExportacao(const TComandosSql::TabelasExportacao &tabelas)
 QStringList Exporta_Econtas(const TEstadoEcontas &estado, const TComandosSql::TabelasExportacao &tabelas,
                             const QString &pCaminho)
 {
-    const FilhosExportacao filhos(tabelas);
-    TArquivoEcontas escritor(estado, tabelas, filhos);
+    TArquivoEcontas escritor(estado, tabelas);
     const int unidades = tabelas.TBL_EXP_010.quantidadeLinhas();
     QStringList arquivos;
     for (int linha010 = 0; linha010 < unidades; ++linha010)

@@ -1,7 +1,7 @@
 #pragma once
-// The rows of each work table grouped under their parent's key, built in one pass over rows that
-// already come in file order: the export finds a parent's children without searching the table.
-#include "export/ComandosExportacao.h"
+// The rows of each work table grouped under their parent's key, so that the export finds a parent's
+// children without searching the table, each group in the order of the file.
+#include "db/RowSet.h"
 
 #include <QHash>
 #include <QString>
@@ -12,23 +12,27 @@
 class GrupoFilhos {
 public:
     GrupoFilhos() = default;
-    // Groups the rows of the table by the values of these key columns, keeping their order.
-    GrupoFilhos(const RowSet &tabela, const QStringList &chave);
+    // Groups the rows of the table by the values (as texts) of these key columns, which the parent
+    // table has too; each group keeps the table's order.
+    GrupoFilhos(const RowSet &tabela, const RowSet &pai, const QStringList &chave);
 
-    // The child rows (absolute indexes, in order) whose key equals the parent row's values of the
-    // same columns.
+    // Puts each group in the order the engine gives it for ORDER BY ordem. False when the program cannot
+    // be sure of that order: two rows of a group compare in a way only the engine knows, or tie on every
+    // column of the order while differing elsewhere (the engine's order among them is its own). The
+    // groups are then in no particular order.
+    bool ordenar(const RowSet &tabela, const QStringList &ordem);
+
+    // The child rows (absolute indexes, in order) whose key equals the parent row's.
     const std::vector<int> &filhos(const RowSet &pai, int linhaPai) const;
 
 private:
     static QString chaveDaLinha(const RowSet &tabela, const QList<int> &colunas, int linha);
 
-    QStringList m_chave;
+    QList<int> m_colunasPai;
     QHash<QString, std::vector<int>> m_grupos;
 };
 
 struct FilhosExportacao {
-    explicit FilhosExportacao(const TComandosSql::TabelasExportacao &tabelas);
-
     GrupoFilhos unidadesOrcamentarias; // 020 under a 010
     GrupoFilhos cargos;                // 030 under a 020
     GrupoFilhos servidores;            // 040 under a 020

@@ -88,9 +88,8 @@ void avancar(TProgresso::Barra barra)
 
 } // namespace
 
-TArquivoEcontas::TArquivoEcontas(const TEstadoEcontas &estado, const TComandosSql::TabelasExportacao &tabelas,
-                                 const FilhosExportacao &filhos)
-    : m_estado(estado), m_tabelas(tabelas), m_filhos(filhos)
+TArquivoEcontas::TArquivoEcontas(const TEstadoEcontas &estado, const TComandosSql::TabelasExportacao &tabelas)
+    : m_estado(estado), m_tabelas(tabelas), m_filhos(tabelas.filhos)
 {
 }
 

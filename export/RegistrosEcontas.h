@@ -2,7 +2,7 @@
 // The record writers of one submission file: header 000, the managing unit 010 with everything below
 // it (020, 030, 040, 041, 042, 043) and the trailer 999, each a fixed-width line written through
 // TTovrinTXT, numbered from 1 in columns 4-13 and closed by "*" in its last column.
-#include "export/FilhosExportacao.h"
+#include "export/ComandosExportacao.h"
 #include "export/TovrinTXT.h"
 
 #include <QString>
@@ -13,8 +13,7 @@ struct TEstadoEcontas;
 
 class TArquivoEcontas {
 public:
-    TArquivoEcontas(const TEstadoEcontas &estado, const TComandosSql::TabelasExportacao &tabelas,
-                    const FilhosExportacao &filhos);
+    TArquivoEcontas(const TEstadoEcontas &estado, const TComandosSql::TabelasExportacao &tabelas);
     ~TArquivoEcontas();
 
     // Opens the file and resets the counters.

@@ -4,10 +4,12 @@
 #include "common/Falha.h"
 #include "common/Relogio.h"
 #include "db/RowSet.h"
+#include "export/ComandosExportacao.h"
 #include "export/ExportacaoEcontas.h"
 #include "resumo/Manifesto.h"
 #include "resumo/pdf/PdfResumo.h"
 #include "econtas/EstadoEcontas.h"
+#include "econtas/TabelasTrabalho.h"
 #include "support/BancoTeste.h"
 #include "support/LoteTeste.h"
 #include "support/OperadorTeste.h"
@@ -189,6 +191,8 @@ private slots:
     void arquivosIguaisAosEscritosAMao();
     void segundaExportacaoSubstituiOsArquivosComOsMesmosBytes();
     void mesmoTipoDePagamentoTrazOsMesmosItensEmOrdem();
+    void itensNaOrdemDoBanco_data();
+    void itensNaOrdemDoBanco();
     void semUnidadesGestorasNaoGravaNadaEConclui();
     void semPastaEscolhida();
     void pastaQueNaoPodeSerCriada();
@@ -311,6 +315,76 @@ void TesteExportacao::mesmoTipoDePagamentoTrazOsMesmosItensEmOrdem()
              QStringList({"000", "010", "020", "040", "041 11501202008", "043 00101 100", "043 00112 200",
                           "041 13101202007", "043 00101 100", "043 00112 200", "041 22001202009",
                           "043 00121 500", "042 08012020 C", "042 09012020 A", "042 09012020 B", "999"}));
+}
+
+void TesteExportacao::itensNaOrdemDoBanco_data()
+{
+    QTest::addColumn<QList<QVariantMap>>("itens"); // inserted in this order
+    QTest::addColumn<bool>("programaOrdena");
+    const auto item = [](const QString &evento, int d, const QString &valor, const QVariantMap &mais = {}) {
+        return com({{"CODEVENTO", evento}, {"DTPAGTO", dia(2020, 1, d)}, {"VALOR", valor}}, mais);
+    };
+    QTest::newRow("NULL first, numbers, dates, digits before capitals")
+        << QList<QVariantMap>{item("B2", 31, "1"),
+                              item("A1", 31, "3"),
+                              item("A1", 15, "2", {{"TIPOGRAT", 0}}),
+                              item("A1", 15, "9"),
+                              item("10", 31, "0.5"),
+                              item("10", 31, "-0.5"),
+                              item("1", 31, "7")}
+        << true;
+    QTest::newRow("copies of one item")
+        << QList<QVariantMap>{item("B2", 31, "1"), item("A1", 31, "3"), item("B2", 31, "1")} << true;
+    // The rows below tie where the program cannot say how the engine orders them: read in its order.
+    QTest::newRow("tie on the whole order, DESCONTO apart")
+        << QList<QVariantMap>{item("A1", 31, "3", {{"DESCONTO", "T"}}), item("B2", 31, "1"),
+                              item("A1", 31, "3", {{"DESCONTO", "F"}})}
+        << false;
+    QTest::newRow("small letters") << QList<QVariantMap>{item("b1", 31, "1"), item("A1", 31, "3"),
+                                                         item("a1", 31, "2")}
+                                   << false;
+    QTest::newRow("trailing blank") << QList<QVariantMap>{item("A", 31, "1"), item("A ", 31, "0.5"),
+                                                          item("A", 31, "0.7")}
+                                    << false;
+}
+
+// A payment's items as the engine's ORDER BY gives them, whether the program put them in order or read
+// them again in the engine's order.
+void TesteExportacao::itensNaOrdemDoBanco()
+{
+    QFETCH(QList<QVariantMap>, itens);
+    QFETCH(bool, programaOrdena);
+    OperadorTeste operador;
+    BancoTeste banco;
+    const QVariantMap pagamento = com(chaveServidor("00000001"), {{"TIPOPAGTO", 1}});
+    banco.inserir("ECONTAS_041", com(pagamento, {{"DTPAGTO", dia(2020, 1, 31)}}));
+    for (const QVariantMap &mais : itens)
+        banco.inserir("ECONTAS_043", com(pagamento, mais));
+    const QString colunas = TabelasTrabalho::Econtas043().nomesColunas().join(", ");
+    const QString itensDaCompetencia =
+        QStringLiteral("SELECT %1 FROM ECONTAS_043 WHERE COMPETENCIA = '%2'").arg(colunas, Competencia);
+    const auto comoTexto = [](const RowSet &r, int linha) {
+        QStringList valores;
+        for (int c = 0; c < r.quantidadeCampos(); ++c)
+            valores << (r.valorEm(linha, c).isNull() ? QStringLiteral("NULL") : r.textoEm(linha, c));
+        return valores.join(QLatin1Char('|'));
+    };
+
+    const RowSet doBanco = RowSet::abrir(itensDaCompetencia + " ORDER BY " +
+                                         TabelasTrabalho::Econtas043().ordemExportacao().join(", "));
+    QStringList esperados;
+    for (int l = 0; l < doBanco.quantidadeLinhas(); ++l)
+        esperados << comoTexto(doBanco, l);
+    const TComandosSql::TabelasExportacao t = TComandosSql::CarregaArquivosExportaEcontas(Competencia);
+    QStringList lidos;
+    for (int l : t.filhos.itens.filhos(t.TBL_EXP_041, 0))
+        lidos << comoTexto(t.TBL_EXP_043, l);
+    QCOMPARE(lidos, esperados);
+
+    const RowSet comoEstao = RowSet::abrir(itensDaCompetencia);
+    GrupoFilhos grupos(comoEstao, t.TBL_EXP_041,
+                       {"COMPETENCIA", "CNPJ", "UG", "UO", "MATRICULA", "TIPOPAGTO"});
+    QCOMPARE(grupos.ordenar(comoEstao, TabelasTrabalho::Econtas043().ordemExportacao()), programaOrdena);
 }
 
 void TesteExportacao::semUnidadesGestorasNaoGravaNadaEConclui()
