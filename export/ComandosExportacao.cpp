@@ -36,6 +36,8 @@ void abrirFilhos(const TabelaTrabalho &tabela, const QString &pCompetencia, cons
     grupos = GrupoFilhos(linhas, pai, chave);
     if (grupos.ordenar(linhas, tabela.ordemExportacao()))
         return;
+    grupos = GrupoFilhos();
+    linhas.fechar();
     linhas = abrirTabela(tabela, pCompetencia, Ordem::DoBanco);
     grupos = GrupoFilhos(linhas, pai, chave);
 }

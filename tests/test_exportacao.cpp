@@ -324,7 +324,7 @@ void TesteExportacao::itensNaOrdemDoBanco_data()
     const auto item = [](const QString &evento, int d, const QString &valor, const QVariantMap &mais = {}) {
         return com({{"CODEVENTO", evento}, {"DTPAGTO", dia(2020, 1, d)}, {"VALOR", valor}}, mais);
     };
-    QTest::newRow("NULL first, numbers, dates, digits before capitals")
+    QTest::newRow("NULL primeiro, números, datas, dígitos antes de maiúsculas")
         << QList<QVariantMap>{item("B2", 31, "1"),
                               item("A1", 31, "3"),
                               item("A1", 15, "2", {{"TIPOGRAT", 0}}),
@@ -333,19 +333,19 @@ void TesteExportacao::itensNaOrdemDoBanco_data()
                               item("10", 31, "-0.5"),
                               item("1", 31, "7")}
         << true;
-    QTest::newRow("copies of one item")
+    QTest::newRow("cópias de um item")
         << QList<QVariantMap>{item("B2", 31, "1"), item("A1", 31, "3"), item("B2", 31, "1")} << true;
     // The rows below tie where the program cannot say how the engine orders them: read in its order.
-    QTest::newRow("tie on the whole order, DESCONTO apart")
+    QTest::newRow("empate em toda a ordem, DESCONTO à parte")
         << QList<QVariantMap>{item("A1", 31, "3", {{"DESCONTO", "T"}}), item("B2", 31, "1"),
                               item("A1", 31, "3", {{"DESCONTO", "F"}})}
         << false;
-    QTest::newRow("small letters") << QList<QVariantMap>{item("b1", 31, "1"), item("A1", 31, "3"),
-                                                         item("a1", 31, "2")}
-                                   << false;
-    QTest::newRow("trailing blank") << QList<QVariantMap>{item("A", 31, "1"), item("A ", 31, "0.5"),
-                                                          item("A", 31, "0.7")}
-                                    << false;
+    QTest::newRow("minúsculas") << QList<QVariantMap>{item("b1", 31, "1"), item("A1", 31, "3"),
+                                                      item("a1", 31, "2")}
+                                << false;
+    QTest::newRow("branco final") << QList<QVariantMap>{item("A", 31, "1"), item("A ", 31, "0.5"),
+                                                        item("A", 31, "0.7")}
+                                  << false;
 }
 
 // A payment's items as the engine's ORDER BY gives them, whether the program put them in order or read
