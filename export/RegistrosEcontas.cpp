@@ -13,7 +13,10 @@ namespace {
 // One row of a work table, its columns found by name.
 class Linha {
 public:
-    Linha(const RowSet &tabela, int linha) : m_tabela(tabela), m_linha(linha) {}
+    Linha(const ColunasPorNome &colunas, int linha)
+        : m_colunas(colunas), m_tabela(colunas.tabela()), m_linha(linha)
+    {
+    }
 
     QVariant valor(const char *campo) const { return m_tabela.valorEm(m_linha, coluna(campo)); }
     QString texto(const char *campo) const { return m_tabela.textoEm(m_linha, coluna(campo)); }
@@ -30,14 +33,9 @@ public:
     }
 
 private:
-    int coluna(const char *campo) const
-    {
-        const int c = m_tabela.indiceCampo(QLatin1String(campo));
-        if (c < 0)
-            throw Falha(QStringLiteral("Campo '%1' não encontrado").arg(QLatin1String(campo)));
-        return c;
-    }
+    int coluna(const char *campo) const { return m_colunas.coluna(campo); }
 
+    const ColunasPorNome &m_colunas;
     const RowSet &m_tabela;
     int m_linha;
 };
@@ -88,8 +86,22 @@ void avancar(TProgresso::Barra barra)
 
 } // namespace
 
+int ColunasPorNome::coluna(const char *campo) const
+{
+    for (const auto &[nome, coluna] : m_achadas)
+        if (nome == campo)
+            return coluna;
+    const int c = m_tabela.indiceCampo(QLatin1String(campo));
+    if (c < 0)
+        throw Falha(QStringLiteral("Campo '%1' não encontrado").arg(QLatin1String(campo)));
+    m_achadas.emplace_back(campo, c);
+    return c;
+}
+
 TArquivoEcontas::TArquivoEcontas(const TEstadoEcontas &estado, const TComandosSql::TabelasExportacao &tabelas)
-    : m_estado(estado), m_tabelas(tabelas), m_filhos(tabelas.filhos)
+    : m_estado(estado), m_tabelas(tabelas), m_filhos(tabelas.filhos), m_colunas010(tabelas.TBL_EXP_010),
+      m_colunas020(tabelas.TBL_EXP_020), m_colunas030(tabelas.TBL_EXP_030), m_colunas040(tabelas.TBL_EXP_040),
+      m_colunas041(tabelas.TBL_EXP_041), m_colunas042(tabelas.TBL_EXP_042), m_colunas043(tabelas.TBL_EXP_043)
 {
 }
 
@@ -123,7 +135,7 @@ void TArquivoEcontas::gravarRegistro()
 void TArquivoEcontas::ExportaArquivo000(int linha010)
 {
     mensagemDoRegistro(QStringLiteral("Exportando arquivo 000 do Econtas"));
-    const Linha ug(m_tabelas.TBL_EXP_010, linha010);
+    const Linha ug(m_colunas010, linha010);
     iniciarRegistro(QStringLiteral("000"), 106);
     ArqTxtPAG->AddNum(TextoParaInteiro(m_estado.ano_folha), 15, 4);
     ArqTxtPAG->AddNum(
@@ -140,7 +152,7 @@ void TArquivoEcontas::ExportaArquivo010(int linha010)
     ExportaArquivo000(linha010);
     mensagemDoRegistro(QStringLiteral("Exportando unidades gestoras do econtas..."));
     const RowSet &t = m_tabelas.TBL_EXP_010;
-    const Linha ug(t, linha010);
+    const Linha ug(m_colunas010, linha010);
     iniciarRegistro(QStringLiteral("010"), 104);
     ArqTxtPAG->AddNum(ug.inteiro("UG"), 15, 5);
     ArqTxtPAG->AddStr(ug.texto("DESCRICAO"), 20, 60);
@@ -159,7 +171,7 @@ void TArquivoEcontas::ExportaArquivo020(int linha020)
 {
     mensagemDoRegistro(QStringLiteral("Exportando unidades orçamentarias do econtas..."));
     const RowSet &t = m_tabelas.TBL_EXP_020;
-    const Linha uo(t, linha020);
+    const Linha uo(m_colunas020, linha020);
     iniciarRegistro(QStringLiteral("020"), 87);
     ArqTxtPAG->AddNum(uo.inteiro("UO"), 15, 5);
     ArqTxtPAG->AddStr(uo.texto("DESCRICAO"), 20, 60);
@@ -179,7 +191,7 @@ void TArquivoEcontas::ExportaArquivo020(int linha020)
 void TArquivoEcontas::ExportaArquivo030(int linha030)
 {
     mensagemDoRegistro(QStringLiteral("Exportando arquivo de lotaciograma..."));
-    const Linha cargo(m_tabelas.TBL_EXP_030, linha030);
+    const Linha cargo(m_colunas030, linha030);
     iniciarRegistro(QStringLiteral("030"), 106);
     ArqTxtPAG->AddNum(cargo.inteiro("CODIGO"), 15, 5);
     ArqTxtPAG->AddStr(cargo.texto("DESCRICAO"), 20, 60);
@@ -194,7 +206,7 @@ void TArquivoEcontas::ExportaArquivo040(int linha040)
 {
     mensagemDoRegistro(QStringLiteral("Exportando arquivo de funcionários e agentes politicos..."));
     const RowSet &t = m_tabelas.TBL_EXP_040;
-    const Linha servidor(t, linha040);
+    const Linha servidor(m_colunas040, linha040);
     iniciarRegistro(QStringLiteral("040"), 128);
     ++SEQ_040;
     ArqTxtPAG->AddNum(SEQ_040, 15, 5);
@@ -228,7 +240,7 @@ void TArquivoEcontas::ExportaArquivo041(int linha041)
 {
     mensagemDoRegistro(QStringLiteral("Exportando arquivos de informações de pagametos..."));
     const RowSet &t = m_tabelas.TBL_EXP_041;
-    const Linha pagamento(t, linha041);
+    const Linha pagamento(m_colunas041, linha041);
     iniciarRegistro(QStringLiteral("041"), 119);
     ArqTxtPAG->AddNum(pagamento.inteiro("TIPOPAGTO"), 15, 1);
     ArqTxtPAG->AddDate(pagamento.data("DTPAGTO"), QStringLiteral("DMA"), 16);
@@ -254,7 +266,7 @@ void TArquivoEcontas::ExportaArquivo041(int linha041)
 void TArquivoEcontas::ExportaArquivo042(int linha042)
 {
     mensagemDoRegistro(QStringLiteral("Exportando arquivos de diárias..."));
-    const Linha diaria(m_tabelas.TBL_EXP_042, linha042);
+    const Linha diaria(m_colunas042, linha042);
     iniciarRegistro(QStringLiteral("042"), 219);
     ArqTxtPAG->AddDate(diaria.data("DTPAGTO"), QStringLiteral("DMA"), 15);
     ArqTxtPAG->AddStr(textoValor(diaria.dinheiro("VALOR")), 23, 12);
@@ -270,7 +282,7 @@ void TArquivoEcontas::ExportaArquivo042(int linha042)
 void TArquivoEcontas::ExportaArquivo043(int linha043)
 {
     mensagemDoRegistro(QStringLiteral("Exportando arquivos de detalhamentos das gratificações..."));
-    const Linha item(m_tabelas.TBL_EXP_043, linha043);
+    const Linha item(m_colunas043, linha043);
     const QString tipograt = item.texto("TIPOGRAT");
     if (tipograt != QLatin1String("0") && tipograt != QLatin1String("1"))
         return;

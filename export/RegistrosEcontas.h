@@ -8,8 +8,24 @@
 #include <QString>
 
 #include <memory>
+#include <utility>
+#include <vector>
 
 struct TEstadoEcontas;
+
+// One work table with its columns found by name the first time a record writer asks: the writers name
+// the same few columns, by the same literals, record after record.
+class ColunasPorNome {
+public:
+    explicit ColunasPorNome(const RowSet &tabela) : m_tabela(tabela) {}
+    const RowSet &tabela() const { return m_tabela; }
+    // campo: a string literal; raises "Campo '<campo>' não encontrado" when the table has no such column
+    int coluna(const char *campo) const;
+
+private:
+    const RowSet &m_tabela;
+    mutable std::vector<std::pair<const char *, int>> m_achadas;
+};
 
 class TArquivoEcontas {
 public:
@@ -43,5 +59,7 @@ private:
     const TEstadoEcontas &m_estado;
     const TComandosSql::TabelasExportacao &m_tabelas;
     const FilhosExportacao &m_filhos;
+    const ColunasPorNome m_colunas010, m_colunas020, m_colunas030, m_colunas040, m_colunas041, m_colunas042,
+        m_colunas043;
     std::unique_ptr<TTovrinTXT> ArqTxtPAG;
 };
