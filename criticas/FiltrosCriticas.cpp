@@ -1,7 +1,5 @@
 #include "criticas/FiltrosCriticas.h"
 
-#include "common/Falha.h"
-
 namespace FiltrosCriticas {
 
 namespace {
@@ -33,20 +31,12 @@ bool foraDeUmEDois(const QVariant &valor)
 
 } // namespace
 
-int ColunaObrigatoria(const RowSet &conjunto, const QString &campo)
-{
-    const int coluna = conjunto.indiceCampo(campo);
-    if (coluna < 0)
-        throw Falha(QStringLiteral("Campo '%1' não encontrado").arg(campo));
-    return coluna;
-}
-
 RowSet::Predicado EventoNaoConfigurado(const RowSet &eventos)
 {
-    const int natureza = ColunaObrigatoria(eventos, QStringLiteral("NATUREZA"));
-    const int status = ColunaObrigatoria(eventos, QStringLiteral("STATUS"));
-    const int tipoGrat = ColunaObrigatoria(eventos, QStringLiteral("TIPOGRAT"));
-    const int numGrat = ColunaObrigatoria(eventos, QStringLiteral("NUMGRAT"));
+    const int natureza = eventos.indiceCampoObrigatorio(QStringLiteral("NATUREZA"));
+    const int status = eventos.indiceCampoObrigatorio(QStringLiteral("STATUS"));
+    const int tipoGrat = eventos.indiceCampoObrigatorio(QStringLiteral("TIPOGRAT"));
+    const int numGrat = eventos.indiceCampoObrigatorio(QStringLiteral("NUMGRAT"));
     return [=](const RowSet &r, int l) {
         const QVariant tipo = r.valorEm(l, tipoGrat);
         const QVariant numero = r.valorEm(l, numGrat);
@@ -59,8 +49,8 @@ RowSet::Predicado EventoNaoConfigurado(const RowSet &eventos)
 
 RowSet::Predicado SetorEnviadoAoTribunal(const RowSet &setores)
 {
-    const int cdsetor = ColunaObrigatoria(setores, QStringLiteral("CDSETOR"));
-    const int naoEnvTrib = ColunaObrigatoria(setores, QStringLiteral("NAOENVTRIB"));
+    const int cdsetor = setores.indiceCampoObrigatorio(QStringLiteral("CDSETOR"));
+    const int naoEnvTrib = setores.indiceCampoObrigatorio(QStringLiteral("NAOENVTRIB"));
     return [=](const RowSet &r, int l) {
         return diferente(r.valorEm(l, cdsetor), QStringLiteral("000")) &&
                igual(r.valorEm(l, naoEnvTrib), QStringLiteral("F"));
@@ -69,18 +59,18 @@ RowSet::Predicado SetorEnviadoAoTribunal(const RowSet &setores)
 
 RowSet::Predicado CargoSemNumeroLeiCriacao(const RowSet &cargos)
 {
-    const int leiCria = ColunaObrigatoria(cargos, QStringLiteral("LEICRIA"));
+    const int leiCria = cargos.indiceCampoObrigatorio(QStringLiteral("LEICRIA"));
     return [=](const RowSet &r, int l) { return igual(r.valorEm(l, leiCria), QString()); };
 }
 
 RowSet::Predicado FuncionarioComDadosIncompletos(const RowSet &funcionarios)
 {
-    const int cpf = ColunaObrigatoria(funcionarios, QStringLiteral("CPF"));
-    const int nome = ColunaObrigatoria(funcionarios, QStringLiteral("NOME"));
-    const int sexo = ColunaObrigatoria(funcionarios, QStringLiteral("SEXO"));
-    const int dtNasc = ColunaObrigatoria(funcionarios, QStringLiteral("DTNASC"));
-    const int dtAdmissao = ColunaObrigatoria(funcionarios, QStringLiteral("DTADMISSAO"));
-    const int pisPasep = ColunaObrigatoria(funcionarios, QStringLiteral("PISPASEP"));
+    const int cpf = funcionarios.indiceCampoObrigatorio(QStringLiteral("CPF"));
+    const int nome = funcionarios.indiceCampoObrigatorio(QStringLiteral("NOME"));
+    const int sexo = funcionarios.indiceCampoObrigatorio(QStringLiteral("SEXO"));
+    const int dtNasc = funcionarios.indiceCampoObrigatorio(QStringLiteral("DTNASC"));
+    const int dtAdmissao = funcionarios.indiceCampoObrigatorio(QStringLiteral("DTADMISSAO"));
+    const int pisPasep = funcionarios.indiceCampoObrigatorio(QStringLiteral("PISPASEP"));
     return [=](const RowSet &r, int l) {
         return vazioOuNulo(r.valorEm(l, cpf)) || vazioOuNulo(r.valorEm(l, nome)) ||
                foraDeUmEDois(r.valorEm(l, sexo)) || r.valorEm(l, dtNasc).isNull() ||

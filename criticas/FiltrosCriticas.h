@@ -26,7 +26,4 @@ RowSet::Predicado FuncionarioComDadosIncompletos(const RowSet &funcionarios);
 // tested on the trimmed text values, the whole text trimmed.
 QString CriticasDoFuncionario(const RowSet &funcionarios);
 
-// Column index of a field that the check needs; a missing one raises like any bad column.
-int ColunaObrigatoria(const RowSet &conjunto, const QString &campo);
-
 } // namespace FiltrosCriticas

@@ -9,8 +9,6 @@
 #include <QHash>
 #include <QSet>
 
-using FiltrosCriticas::ColunaObrigatoria;
-
 namespace {
 
 void avancarUmPasso()
@@ -55,7 +53,7 @@ private:
 // finds anything.
 QHash<QString, int> primeiraLinhaPorValor(const RowSet &conjunto, const QString &campo)
 {
-    const int coluna = ColunaObrigatoria(conjunto, campo);
+    const int coluna = conjunto.indiceCampoObrigatorio(campo);
     QHash<QString, int> indice;
     for (int l = conjunto.quantidadeLinhas() - 1; l >= 0; --l) {
         const QVariant &v = conjunto.valorEm(l, coluna);
@@ -212,7 +210,7 @@ QStringList TCriticasController::RetornaCriticasSobUnidadesGestoras(RowSet &pTab
     QStringList criticas;
     pTabela.first();
     const QHash<QString, int> unidades = primeiraLinhaPorValor(pTabela, QStringLiteral("CODUNDGESTOR"));
-    const int tipoOrgao = ColunaObrigatoria(pTabela, QStringLiteral("tipoorgao"));
+    const int tipoOrgao = pTabela.indiceCampoObrigatorio(QStringLiteral("tipoorgao"));
     RowSet secretarias = RowSet::abrir(SqlCriticas::SecretariasDasUnidadesGestoras(FMes));
     for (secretarias.first(); !secretarias.eof(); secretarias.next()) {
         const int linha = linhaDoValor(unidades, secretarias.valor(QStringLiteral("codundgestor")));

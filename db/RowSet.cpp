@@ -144,6 +144,14 @@ int RowSet::indiceCampo(const QString &nome) const
     return achado != m_indicePorNome.constEnd() ? *achado : m_indicePorNome.value(nome.toUpper(), -1);
 }
 
+int RowSet::indiceCampoObrigatorio(const QString &nome) const
+{
+    const int c = indiceCampo(nome);
+    if (c < 0)
+        throw Falha(QStringLiteral("Campo '%1' não encontrado").arg(nome));
+    return c;
+}
+
 QMetaType RowSet::tipoCampo(int coluna) const
 {
     return size_t(coluna) < m_tipos.size() ? m_tipos[coluna] : QMetaType();
@@ -256,10 +264,7 @@ QVariant RowSet::valor(int coluna) const
 
 QVariant RowSet::valor(const QString &campo) const
 {
-    const int c = indiceCampo(campo);
-    if (c < 0)
-        throw Falha(QStringLiteral("Campo '%1' não encontrado").arg(campo));
-    return valor(c);
+    return valor(indiceCampoObrigatorio(campo));
 }
 
 QString RowSet::texto(const QString &campo) const
@@ -300,12 +305,8 @@ DataDias RowSet::data(const QString &campo) const
 bool RowSet::locate(const QStringList &campos, const QStringList &valores)
 {
     QList<int> colunas;
-    for (const QString &c : campos) {
-        const int i = indiceCampo(c);
-        if (i < 0)
-            throw Falha(QStringLiteral("Campo '%1' não encontrado").arg(c));
-        colunas << i;
-    }
+    for (const QString &c : campos)
+        colunas << indiceCampoObrigatorio(c);
     if (m_filtrado) {
         for (int v = 0; v < recordCount(); ++v) {
             bool igual = true;

@@ -38,6 +38,8 @@ public:
     int quantidadeCampos() const { return int(m_campos.size()); }
     QStringList campos() const { return m_campos; }
     int indiceCampo(const QString &nome) const; // -1 when there is none
+    // A column the caller cannot do without: raises "Campo '<nome>' não encontrado" when there is none.
+    int indiceCampoObrigatorio(const QString &nome) const;
     bool temCampo(const QString &nome) const { return indiceCampo(nome) >= 0; }
     // What the database declared for a loaded column: the type its values come in, and whether it is
     // CHAR (its pad blanks were cut on loading). Sets built in memory know neither.

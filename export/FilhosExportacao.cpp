@@ -1,6 +1,5 @@
 #include "export/FilhosExportacao.h"
 
-#include "common/Falha.h"
 #include "db/OrdemDoBanco.h"
 
 #include <algorithm>
@@ -10,12 +9,8 @@ namespace {
 QList<int> colunasDe(const RowSet &tabela, const QStringList &nomes)
 {
     QList<int> colunas;
-    for (const QString &nome : nomes) {
-        const int c = tabela.indiceCampo(nome);
-        if (c < 0)
-            throw Falha(QStringLiteral("Campo '%1' não encontrado").arg(nome));
-        colunas << c;
-    }
+    for (const QString &nome : nomes)
+        colunas << tabela.indiceCampoObrigatorio(nome);
     return colunas;
 }
 

@@ -1,6 +1,5 @@
 #include "export/RegistrosEcontas.h"
 
-#include "common/Falha.h"
 #include "common/Operador.h"
 #include "common/uUtil.h"
 #include "econtas/EstadoEcontas.h"
@@ -13,13 +12,10 @@ namespace {
 // One row of a work table, its columns found by name.
 class Linha {
 public:
-    Linha(const ColunasPorNome &colunas, int linha)
-        : m_colunas(colunas), m_tabela(colunas.tabela()), m_linha(linha)
-    {
-    }
+    Linha(const ColunasPorNome &colunas, int linha) : m_colunas(colunas), m_linha(linha) {}
 
-    QVariant valor(const char *campo) const { return m_tabela.valorEm(m_linha, coluna(campo)); }
-    QString texto(const char *campo) const { return m_tabela.textoEm(m_linha, coluna(campo)); }
+    QVariant valor(const char *campo) const { return m_colunas.tabela().valorEm(m_linha, coluna(campo)); }
+    QString texto(const char *campo) const { return m_colunas.tabela().textoEm(m_linha, coluna(campo)); }
     // Kind N: the column's text as a whole number; empty or not a number is a conversion error.
     int inteiro(const char *campo) const { return TextoParaInteiro(texto(campo)); }
     qint64 inteiro64(const char *campo) const { return TextoParaInteiro64(texto(campo)); }
@@ -36,7 +32,6 @@ private:
     int coluna(const char *campo) const { return m_colunas.coluna(campo); }
 
     const ColunasPorNome &m_colunas;
-    const RowSet &m_tabela;
     int m_linha;
 };
 
@@ -91,9 +86,7 @@ int ColunasPorNome::coluna(const char *campo) const
     for (const auto &[nome, coluna] : m_achadas)
         if (nome == campo)
             return coluna;
-    const int c = m_tabela.indiceCampo(QLatin1String(campo));
-    if (c < 0)
-        throw Falha(QStringLiteral("Campo '%1' não encontrado").arg(QLatin1String(campo)));
+    const int c = m_tabela.indiceCampoObrigatorio(QLatin1String(campo));
     m_achadas.emplace_back(campo, c);
     return c;
 }
