@@ -104,10 +104,25 @@ void Preparar(QSqlQuery &consulta, const QString &sql, const QVariantList &valor
         LancarFalha(consulta.lastError(), sql, valores);
 }
 
+namespace {
+
+// Every value a documented statement pastes is a quoted text, never NULL: pasted, an empty text is
+// '' and `mes = ''` finds the rows of an empty month. Qt's driver would send a null QString as SQL
+// NULL, which finds nothing, so a null QString goes as the empty text. SQL NULL is bound only where
+// a caller asks for it: Nulo(), or a null value of another type (a date, a number).
+QVariant ValorLigado(const QVariant &valor)
+{
+    if (valor.metaType().id() == QMetaType::QString && valor.toString().isNull())
+        return QVariant(QStringLiteral(""));
+    return valor;
+}
+
+} // namespace
+
 void Rodar(QSqlQuery &consulta, const QVariantList &valores)
 {
     for (int i = 0; i < valores.size(); ++i)
-        consulta.bindValue(i, valores[i]);
+        consulta.bindValue(i, ValorLigado(valores[i]));
     QElapsedTimer relogio;
     relogio.start();
     const bool executou = consulta.exec();

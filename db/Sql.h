@@ -16,6 +16,12 @@ inline const QString NomeConexao = QStringLiteral("FDConn");
 // The one connection of the process, found by name.
 QSqlDatabase Conexao();
 
+// SQL NULL, for a caller that means it: a null QString is bound as the empty text (see Rodar).
+inline QVariant Nulo()
+{
+    return QVariant();
+}
+
 // An SQL string literal: single quotes around the value, inner single quotes doubled.
 QString Q(const QString &valor);
 

@@ -9,12 +9,6 @@ using namespace TabelasTrabalho;
 
 namespace {
 
-// Text is written as text: an empty property is an empty string, never NULL.
-QVariant Texto(const QString &valor)
-{
-    return valor.isNull() ? QVariant(QStringLiteral("")) : QVariant(valor);
-}
-
 QVariant Valor(const Dinheiro &valor)
 {
     return valor.paraTexto();
@@ -43,14 +37,14 @@ QVariant NuloSeMenosUm(int valor)
 template <typename Registro> LinhaTrabalho Unidades(const TabelaTrabalho &tabela, const Registro &r)
 {
     LinhaTrabalho linha(tabela);
-    linha("COMPETENCIA", Texto(r.competencia()))("CNPJ", Texto(r.cnpj()))("UG", Texto(r.ug()));
+    linha("COMPETENCIA", r.competencia())("CNPJ", r.cnpj())("UG", r.ug());
     return linha;
 }
 
 template <typename Registro> LinhaTrabalho DoServidor(const TabelaTrabalho &tabela, const Registro &r)
 {
     LinhaTrabalho linha = Unidades(tabela, r);
-    linha("UO", Texto(r.uo()))("MATRICULA", Texto(r.matricula()));
+    linha("UO", r.uo())("MATRICULA", r.matricula());
     return linha;
 }
 
@@ -59,33 +53,31 @@ template <typename Registro> LinhaTrabalho DoServidor(const TabelaTrabalho &tabe
 LinhaTrabalho Linha(const TEContas10 &r)
 {
     LinhaTrabalho linha = Unidades(Econtas010(), r);
-    linha("DESCRICAO", Texto(r.descricao()))("TIPO", Texto(r.tipo()))("CODTCM", Texto(r.codtcm()));
+    linha("DESCRICAO", r.descricao())("TIPO", r.tipo())("CODTCM", r.codtcm());
     return linha;
 }
 
 LinhaTrabalho Linha(const TEContas20 &r)
 {
     LinhaTrabalho linha = Unidades(Econtas020(), r);
-    linha("UO", Texto(r.uo()))("DESCRICAO", Texto(r.descricao()))("TIPO", Texto(r.tipo()))("CODTCM",
-                                                                                           Texto(r.codtcm()));
+    linha("UO", r.uo())("DESCRICAO", r.descricao())("TIPO", r.tipo())("CODTCM", r.codtcm());
     return linha;
 }
 
 LinhaTrabalho Linha(const TEContas30 &r)
 {
     LinhaTrabalho linha = Unidades(Econtas030(), r);
-    linha("UO", Texto(r.uo()))("CODIGO", Texto(r.codigo()))("DESCRICAO", Texto(r.descricao()))(
-        "TIPO", Texto(r.tipo()))("TOTVAGAS", r.totvagas())("NUMATO",
-                                                           Texto(r.numato()))("DTATO", DataSempre(r.dtato()));
+    linha("UO", r.uo())("CODIGO", r.codigo())("DESCRICAO", r.descricao())("TIPO", r.tipo())(
+        "TOTVAGAS", r.totvagas())("NUMATO", r.numato())("DTATO", DataSempre(r.dtato()));
     return linha;
 }
 
 LinhaTrabalho Linha(const TEContas40 &r)
 {
     LinhaTrabalho linha = DoServidor(Econtas040(), r);
-    linha("CPF", Texto(r.cpf()))("NOME", Texto(r.nome()))("SEXO", r.sexo())(
-        "DTNASC", DiasParaParametro(r.dtnasc()))("DTADMISSAO", DiasParaParametro(r.dtadmissao()))(
-        "DTDEMISSAO", DiasParaParametro(r.dtdemissao()))("PISPASEP", Texto(r.pispasep()));
+    linha("CPF", r.cpf())("NOME", r.nome())("SEXO", r.sexo())("DTNASC", DiasParaParametro(r.dtnasc()))(
+        "DTADMISSAO", DiasParaParametro(r.dtadmissao()))("DTDEMISSAO", DiasParaParametro(r.dtdemissao()))(
+        "PISPASEP", r.pispasep());
     return linha;
 }
 
@@ -96,16 +88,15 @@ LinhaTrabalho Linha(const TEContas41 &r)
         "REMUNBASE", Valor(r.remunbase()))("TOTGRATFUNC", Valor(r.totgratfunc()))(
         "TOTOUTREMU", Valor(r.totoutremu()))("TOTDESC", Valor(r.totdesc()))(
         "CONTRIBPREV", Valor(r.contribprev()))("IRRF", Valor(r.irrf()))("DEPIR", r.depir())(
-        "FUNDEB", r.fundeb())("SITUACAO", r.situacao())("CODCARGO", Texto(r.codcargo()))("NUMPROC",
-                                                                                         Texto(r.numproc()));
+        "FUNDEB", r.fundeb())("SITUACAO", r.situacao())("CODCARGO", r.codcargo())("NUMPROC", r.numproc());
     return linha;
 }
 
 LinhaTrabalho Linha(const TEContas42 &r)
 {
     LinhaTrabalho linha = DoServidor(Econtas042(), r);
-    linha("DTPAGTO", DiasParaParametro(r.dtpagto()))("VALOR", Valor(r.valor()))("NUMATO", Texto(r.numato()))(
-        "DTATO", DiasParaParametro(r.dtato()))("MOTIVO", Texto(r.motivo()))("DESTINO", Texto(r.destino()))(
+    linha("DTPAGTO", DiasParaParametro(r.dtpagto()))("VALOR", Valor(r.valor()))("NUMATO", r.numato())(
+        "DTATO", DiasParaParametro(r.dtato()))("MOTIVO", r.motivo())("DESTINO", r.destino())(
         "INICIO", DiasParaParametro(r.inicio()))("FIM", DiasParaParametro(r.fim()));
     return linha;
 }
@@ -113,9 +104,9 @@ LinhaTrabalho Linha(const TEContas42 &r)
 LinhaTrabalho Linha(const TEContas43 &r)
 {
     LinhaTrabalho linha = DoServidor(Econtas043(), r);
-    linha("TIPOPAGTO", r.tipopagto())("DTPAGTO", DiaDoPagamento(r.dtpagto()))(
-        "CODEVENTO", Texto(r.codevento()))("TIPOGRAT", NuloSeMenosUm(r.tipograt()))(
-        "VALOR", Valor(r.valor()))("CODGRAT", NuloSeMenosUm(r.codgrat()))(
-        "DESCONTO", r.desconto().isEmpty() ? QStringLiteral("F") : r.desconto());
+    linha("TIPOPAGTO", r.tipopagto())("DTPAGTO", DiaDoPagamento(r.dtpagto()))("CODEVENTO", r.codevento())(
+        "TIPOGRAT", NuloSeMenosUm(r.tipograt()))("VALOR", Valor(r.valor()))(
+        "CODGRAT", NuloSeMenosUm(r.codgrat()))("DESCONTO",
+                                               r.desconto().isEmpty() ? QStringLiteral("F") : r.desconto());
     return linha;
 }

@@ -26,12 +26,6 @@ QString Condicao(const QStringList &colunas)
     return partes.join(QStringLiteral(" AND "));
 }
 
-// Text is written as text: an empty property is an empty string, never NULL.
-QVariant Texto(const QString &valor)
-{
-    return valor.isNull() ? QVariant(QStringLiteral("")) : QVariant(valor);
-}
-
 const QStringList ColunasComplementares = {"ANO", "NUMMES", "MES", "CNPJ", "GERAL"};
 
 const QStringList Valores041 = {"REMUNBASE", "TOTGRATFUNC", "TOTOUTREMU", "TOTDESC",  "CONTRIBPREV", "IRRF",
@@ -162,18 +156,18 @@ void TEcontasController::atualizar(const TEContas43 &r)
 void TEcontasController::inserir(const TEcontasComplementares &r)
 {
     m_comandos->descarregar();
-    const QVariantList chave = {Texto(r.ano()), Texto(r.nummes()), Texto(r.mes()), Texto(r.cnpj())};
+    const QVariantList chave = {r.ano(), r.nummes(), r.mes(), r.cnpj()};
     comPrefixo(PrefixoInserir, [&] {
         Sql::Comando &atualizar = Comandos::preparado(
             m_comandos->atualizarComplementar,
             QStringLiteral("UPDATE KVB020 SET GERAL = ? WHERE %1 ROWS 1").arg(Condicao(ChaveComplementares)));
-        atualizar.executar(QVariantList{Texto(r.geral())} + chave);
+        atualizar.executar(QVariantList{r.geral()} + chave);
         if (atualizar.consulta().numRowsAffected() > 0)
             return;
         Comandos::preparado(m_comandos->inserirComplementar,
                             QStringLiteral("INSERT INTO KVB020 (%1) VALUES (?, ?, ?, ?, ?)")
                                 .arg(ColunasComplementares.join(", ")))
-            .executar(chave + QVariantList{Texto(r.geral())});
+            .executar(chave + QVariantList{r.geral()});
     });
 }
 
@@ -184,7 +178,7 @@ void TEcontasController::Deletar(const TEcontasComplementares &r)
         Comandos::preparado(
             m_comandos->deletarComplementar,
             QStringLiteral("DELETE FROM KVB020 WHERE %1 ROWS 1").arg(Condicao(ChaveComplementares)))
-            .executar({Texto(r.ano()), Texto(r.nummes()), Texto(r.mes()), Texto(r.cnpj())});
+            .executar({r.ano(), r.nummes(), r.mes(), r.cnpj()});
     });
 }
 

@@ -27,6 +27,7 @@ private slots:
     void datas();
     void aspasECodigos();
     void rowSetLeCharSemBrancosEVarcharComoEsta();
+    void textoNuloLigadoComoVazio();
     void rowSetLocateFiltroEOrdem();
     void rowSetAchaColunaEmQualquerCaixa();
     void falhaAoLerLinhaChegaComoFalha();
@@ -153,6 +154,30 @@ void TesteDados::rowSetLeCharSemBrancosEVarcharComoEsta()
             vistos << (textos.valorEm(l, c).isNull() ? QStringLiteral("NULL")
                                                      : '[' + textos.textoEm(l, c) + ']');
     QCOMPARE(vistos, (QStringList{"[ÇC1]", "[ab  ]", "NULL", "[]", "[]", "[]", "NULL", "NULL", "NULL"}));
+}
+
+// A documented statement pastes every value as a quoted text: bound, a null QString must still be the
+// empty text ('' finds a row of an empty CHAR, NULL finds nothing). SQL NULL is bound only on request.
+void TesteDados::textoNuloLigadoComoVazio()
+{
+    OperadorTeste operador;
+    BancoTeste banco;
+    banco.inserir("KVB020", {{"ANO", "2024"}, {"NUMMES", "1"}, {"MES", ""}});
+    banco.inserir("KVB020", {{"ANO", "2024"}, {"NUMMES", "2"}, {"MES", Sql::Nulo()}});
+    const auto contar = [](const QString &condicao, const QVariantList &valores) {
+        RowSet r = RowSet::abrir("SELECT COUNT(*) FROM KVB020 WHERE " + condicao, valores);
+        r.first();
+        return r.inteiro("COUNT");
+    };
+    QCOMPARE(contar("MES = ?", {QString()}), 1);
+    QCOMPARE(contar("MES = ?", {QVariant(QMetaType(QMetaType::QString))}), 1);
+    QCOMPARE(contar("MES = ?", {QStringLiteral("")}), 1);
+    QCOMPARE(contar("MES = ?", {Sql::Nulo()}), 0);
+    QCOMPARE(contar("MES IS NOT DISTINCT FROM ?", {Sql::Nulo()}), 1);
+    QCOMPARE(contar("MES IS NULL AND NUMMES = ?", {QStringLiteral("2")}), 1);
+    Sql::Comando("INSERT INTO KVB020 (ANO, NUMMES, MES) VALUES (?, ?, ?)")
+        .executar({QStringLiteral("2024"), QStringLiteral("3"), QString()});
+    QCOMPARE(contar("MES = '' AND NUMMES = ?", {QStringLiteral("3")}), 1);
 }
 
 void TesteDados::rowSetLocateFiltroEOrdem()

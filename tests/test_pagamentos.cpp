@@ -31,6 +31,10 @@ void InserirLicencas(BancoTeste &banco)
                              {"DTINICIO", Data(2023, 12, 20)},
                              {"DTFIM", Data(2024, 2, 10)}});
     banco.inserir("KVB017", {{"MATRICULA", "005"}, {"CODFOL", "14"}, {"DTINICIO", Data(2024, 1, 5)}});
+    banco.inserir("KVB017", {{"MATRICULA", "007"},
+                             {"CODFOL", "14"},
+                             {"DTINICIO", Data(2023, 11, 1)},
+                             {"DTFIM", Data(2024, 2, 28)}});
     banco.inserir("KVB017", {{"MATRICULA", "005"},
                              {"CODFOL", "03"},
                              {"DTINICIO", Data(2024, 1, 1)},
@@ -50,14 +54,16 @@ void InserirEvento(BancoTeste &banco, const QString &codigo, const QString &tipo
                                 {"STATUS", "1"}});
 }
 
-// A TB_GESTANTE value of January 2024 for 004.
-void InserirGestante(BancoTeste &banco, const QString &evento, double valor)
+// A TB_GESTANTE value of 2024. The payroll system leaves the month empty on the rows of a 13th-salary
+// sheet, whose code names no month.
+void InserirGestante(BancoTeste &banco, const QString &evento, double valor, const QString &matricula = "004",
+                     const QString &folha = "JAN", const QString &mes = "01")
 {
     banco.inserir("TB_GESTANTE", {{"ANO", "2024"},
-                                  {"MES", "01"},
-                                  {"MATRICULA", "004"},
+                                  {"MES", mes},
+                                  {"MATRICULA", matricula},
                                   {"EVENTO", evento},
-                                  {"TPFOLHA", "JAN"},
+                                  {"TPFOLHA", folha},
                                   {"VALOR", QString::number(valor, 'f', 4)}});
 }
 
@@ -68,6 +74,7 @@ void InserirGestante(BancoTeste &banco, const QString &evento, double valor)
 //  004 maternity leave crossing the month, values from TB_GESTANTE
 //  005 maternity leave without end date (not counted), department missing
 //  006 no record 040: his items are written, his payment is not
+//  007 maternity leave with both 13th-salary payments valued from TB_GESTANTE rows of an empty month
 class Cenario {
 public:
     Cenario() : banco({"JAN", "AC1", "AC2", "AY1", "AZ1"}) { preencher(); }
@@ -100,7 +107,11 @@ public:
     {
         InserirEvento(banco, codigo, tipograt, numgrat, natureza, obs, partevent);
     }
-    void gestante(const QString &evento, double valor) { InserirGestante(banco, evento, valor); }
+    void gestante(const QString &evento, double valor, const QString &matricula = "004",
+                  const QString &folha = "JAN", const QString &mes = "01")
+    {
+        InserirGestante(banco, evento, valor, matricula, folha, mes);
+    }
 
     void preencher()
     {
@@ -110,6 +121,7 @@ public:
         pessoal("004", "01", "001", "001", "01", "1", "");
         pessoal("005", "02", "000", "003", "01", "3", "");
         pessoal("006", "01", "001", "001", "01", "1", "");
+        pessoal("007", "01", "001", "001", "01", "1", "");
         banco.inserir("KVB006JAN", {{"CDSECRETA", "01"}, {"CDSETOR", "001"}, {"FUNDEBECONTAS", "T"}});
         banco.inserir("KVB006JAN", {{"CDSECRETA", "01"}, {"CDSETOR", "002"}, {"FUNDEBECONTAS", "F"}});
 
@@ -125,11 +137,14 @@ public:
         folha("JAN", "004", {{"SALARIO", 1500.0}, {"NUMDEPIR", 1}, {"COD1", "G1"}, {"VALOR1", 1500.0}});
         folha("JAN", "005", {{"SALARIO", 100.0}, {"NUMDEPIR", 0}});
         folha("JAN", "006", {{"SALARIO", 10.0}});
+        folha("JAN", "007", {{"SALARIO", 2000.0}, {"NUMDEPIR", 1}});
         folha("AC1", "001", {{"VALAULAS", 30.0}, {"COD1", "05"}, {"VALOR1", 80.0}});
         folha("AC2", "001", {{"VALAULAS", 5.0}, {"COD1", "05"}, {"VALOR1", 80.0}});
         folha("AY1", "001", {{"SALARIO", 500.0}, {"INSS13", 15.0}, {"COD1", "05"}, {"VALOR1", 60.0}});
         folha("AY1", "002", {{"IRRF", 3.0}});
         folha("AZ1", "001", {{"IRRF13", 7.0}});
+        folha("AY1", "007", {{"INSS13", 50.0}, {"COD1", "05"}, {"VALOR1", 700.0}});
+        folha("AZ1", "007", {{"IRRF13", 30.0}, {"COD1", "05"}, {"VALOR1", 600.0}});
 
         evento("K1", "99", "1", "P", "#FIXO#");
         evento("K3", "0", "3", "P");
@@ -146,6 +161,11 @@ public:
         gestante("G1", 100);
         gestante("G1", 200);
         gestante("G1", 300);
+        gestante("K1", 1800, "007");
+        gestante("Y2", 50, "007", "AY1", "");
+        gestante("05", 700, "007", "AY1", "");
+        gestante("Y5", 30, "007", "AZ1", "");
+        gestante("05", 600, "007", "AZ1", "");
 
         banco.inserir("CARGO_ECONTAS",
                       {{"CODCARGO", "001"}, {"CODVINCULO", "01"}, {"CODTCM", ""}, {"CODIGO", "00010"}});
@@ -183,7 +203,7 @@ public:
         estado.EContas020.adicionarLinha({"00101", "200201"});
         estado.EContas020.first();
         estado.Econtas040 = RowSet::vazio({"matricula", "codundgestor", "codundorca"});
-        for (const QString matricula : {"001", "002", "003", "004", "005", "006"})
+        for (const QString matricula : {"001", "002", "003", "004", "005", "006", "007"})
             estado.Econtas040.adicionarLinha({matricula, "00101", "00201"});
         estado.Econtas043 =
             RowSet::abrir("SELECT p.matricula, '" + Cnpj +
@@ -197,7 +217,7 @@ public:
         estado.CDS_DECADIANT = RowSet::abrir("SELECT 'AY1' AS MES, f.* FROM KVBDXX02AY1 f");
         estado.CDS_DECFINAL =
             RowSet::abrir("SELECT 'AZ1' AS MES, f.* FROM KVBDXX02AZ1 f ORDER BY f.matricula");
-        for (const QString matricula : {"001", "002", "004", "005"}) {
+        for (const QString matricula : {"001", "002", "004", "005", "007"}) {
             TEContas40 r;
             r.Setcompetencia(estado.competencia);
             r.Setcnpj(Cnpj);
@@ -306,6 +326,11 @@ void TestePagamentos::geracaoDoCenario()
             "MATRICULA=004|TIPOPAGTO=1|CODEVENTO=K1|VALOR=750.0000|TIPOGRAT=99|CODGRAT=NULL|DESCONTO=F",
             "MATRICULA=005|TIPOPAGTO=1|CODEVENTO=K1|VALOR=100.0000|TIPOGRAT=99|CODGRAT=NULL|DESCONTO=F",
             "MATRICULA=006|TIPOPAGTO=1|CODEVENTO=K1|VALOR=10.0000|TIPOGRAT=99|CODGRAT=NULL|DESCONTO=F",
+            "MATRICULA=007|TIPOPAGTO=1|CODEVENTO=K1|VALOR=1800.0000|TIPOGRAT=99|CODGRAT=NULL|DESCONTO=F",
+            "MATRICULA=007|TIPOPAGTO=2|CODEVENTO=05|VALOR=700.0000|TIPOGRAT=1|CODGRAT=12|DESCONTO=F",
+            "MATRICULA=007|TIPOPAGTO=2|CODEVENTO=Y2|VALOR=50.0000|TIPOGRAT=NULL|CODGRAT=0|DESCONTO=F",
+            "MATRICULA=007|TIPOPAGTO=3|CODEVENTO=05|VALOR=600.0000|TIPOGRAT=1|CODGRAT=12|DESCONTO=F",
+            "MATRICULA=007|TIPOPAGTO=3|CODEVENTO=Y5|VALOR=30.0000|TIPOGRAT=NULL|CODGRAT=NULL|DESCONTO=T",
         }));
     QCOMPARE(
         cenario.banco.contar("ECONTAS_043", "DTPAGTO <> '2024-01-31 00:00:00' OR COMPETENCIA <> '012024' "
@@ -331,6 +356,12 @@ void TestePagamentos::geracaoDoCenario()
             "IR=0.0000|DEPIR=1|FUNDEB=2|SITUACAO=1|CODCARGO=00010|NUMPROC=",
             "MATRICULA=005|TIPOPAGTO=1|RB=100.0000|GF=0.0000|OUTRAS=0.0000|DESCONTOS=0.0000|PREV=0.0000|"
             "IR=0.0000|DEPIR=0|FUNDEB=1|SITUACAO=3|CODCARGO=|NUMPROC=",
+            "MATRICULA=007|TIPOPAGTO=1|RB=1800.0000|GF=0.0000|OUTRAS=0.0000|DESCONTOS=0.0000|PREV=0.0000|"
+            "IR=0.0000|DEPIR=1|FUNDEB=2|SITUACAO=1|CODCARGO=00010|NUMPROC=",
+            "MATRICULA=007|TIPOPAGTO=2|RB=0.0000|GF=0.0000|OUTRAS=700.0000|DESCONTOS=0.0000|PREV=0.0000|"
+            "IR=0.0000|DEPIR=1|FUNDEB=2|SITUACAO=1|CODCARGO=00010|NUMPROC=",
+            "MATRICULA=007|TIPOPAGTO=3|RB=0.0000|GF=0.0000|OUTRAS=600.0000|DESCONTOS=30.0000|PREV=0.0000|"
+            "IR=0.0000|DEPIR=1|FUNDEB=2|SITUACAO=1|CODCARGO=00010|NUMPROC=",
         }));
     QCOMPARE(cenario.banco.contar("ECONTAS_041", "DTPAGTO <> '2024-01-31 00:00:00'"), 0);
 
@@ -349,10 +380,10 @@ void TestePagamentos::geracaoDoCenario()
 
     // Every payment moves the 041 bar (003's and 006's too), every 043 row and every per-diem their own bars.
     const TProgresso &progresso = operador.progresso();
-    QCOMPARE(progresso.posicao(TProgresso::R041), 9);
-    QCOMPARE(progresso.posicao(TProgresso::R043), 6);
+    QCOMPARE(progresso.posicao(TProgresso::R041), 12);
+    QCOMPARE(progresso.posicao(TProgresso::R043), 7);
     QCOMPARE(progresso.posicao(TProgresso::R042), 4);
-    QVERIFY(!estado.gestante); // the staff after 004 are not on maternity leave
+    QVERIFY(estado.gestante); // 007, the last, is; 005 and 006 between were not (their K1 are the sheet's)
 }
 
 void TestePagamentos::caminhosDaoAsMesmasLinhas()
@@ -371,7 +402,7 @@ void TestePagamentos::caminhosDaoAsMesmasLinhas()
         Cenario::percorrer(estado, contexto);
         resultados[porItem] = cenario.tudo();
     }
-    QCOMPARE(resultados[0].size(), 7 + 2 + 18);
+    QCOMPARE(resultados[0].size(), 10 + 2 + 23);
     QCOMPARE(resultados[0], resultados[1]);
 }
 
