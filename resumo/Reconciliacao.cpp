@@ -13,6 +13,8 @@
 #include <QSet>
 
 #include <algorithm>
+#include <map>
+#include <tuple>
 #include <optional>
 
 namespace {
@@ -39,7 +41,8 @@ struct Servidor {
     QString foraDaSelecao;           // why the month's selection leaves him out, empty when it takes him
     QList<ValorNomeado> naoContados; // items sent that no payment total counts
     QList<ValorNomeado> colunasNaoLevadas;
-    QList<ValorNomeado> maternidade; // what TB_GESTANTE gives beyond the sheet, per event
+    QList<ValorNomeado> maternidade;    // what TB_GESTANTE gives beyond the sheet, per event
+    QList<ValorNomeado> slotsRepetidos; // copies of an equal event slot, which are not sent
 };
 
 using Servidores = QMap<QString, Servidor>; // by registration, in order
@@ -303,6 +306,16 @@ void lerItensNaoContados(Servidores &s, const QString &competencia, const QStrin
     }
 }
 
+QSet<QString> codigosDeDesconto(const QString &mes)
+{
+    QSet<QString> descontos;
+    RowSet d = RowSet::abrir(
+        QStringLiteral("SELECT CODIGO FROM KVB010%1 WHERE NATUREZA = 'D'").arg(Sql::ValidarMes(mes)));
+    for (d.first(); !d.eof(); d.next())
+        descontos.insert(d.texto(QStringLiteral("CODIGO")));
+    return descontos;
+}
+
 // Staff on maternity leave: each event valued from TB_GESTANTE beside what the month's sheet holds for
 // it (its event slots and, for a fixed event, its columns); the gap is what the leave explains.
 void lerGestantes(Servidores &s, const TEstadoEcontas &estado)
@@ -318,10 +331,7 @@ void lerGestantes(Servidores &s, const TEstadoEcontas &estado)
             g.dinheiro(QStringLiteral("VALOR"));
     if (valores.isEmpty())
         return;
-    QSet<QString> descontos;
-    RowSet d = RowSet::abrir(QStringLiteral("SELECT CODIGO FROM KVB010%1 WHERE NATUREZA = 'D'").arg(mes));
-    for (d.first(); !d.eof(); d.next())
-        descontos.insert(d.texto(QStringLiteral("CODIGO")));
+    const QSet<QString> descontos = codigosDeDesconto(mes);
     RowSet folha =
         RowSet::abrir(QStringLiteral("SELECT * FROM KVBDXX02%1 WHERE MATRICULA IN (SELECT MATRICULA FROM "
                                      "TB_GESTANTE WHERE ANO = ? AND MES = ? AND TPFOLHA = ?)")
@@ -359,6 +369,70 @@ void lerGestantes(Servidores &s, const TEstadoEcontas &estado)
             {texto.arg(evento, FormatarReais(it.value()), FormatarReais(naFolha)),
              Dinheiro::deDezMilesimos(enviado.dezMilesimos() - naFolha.dezMilesimos()),
              descontos.contains(evento)});
+    }
+}
+
+// The sheets a generation of the month read event slots from: the month's, its complementary sheets
+// and the 13th-salary sheets of the selection.
+QStringList folhasDosSlots(const TEstadoEcontas &estado, const TComandosSql::TextosSelecao &textos)
+{
+    QStringList folhas{estado.mes_cadastro};
+    for (const QString &texto : {textos.complementar, textos.decimoAdiantamento, textos.decimoFinal}) {
+        if (texto.isEmpty())
+            continue;
+        RowSet r = RowSet::abrir(QStringLiteral("SELECT DISTINCT folhas.mes FROM (%1) folhas").arg(texto));
+        for (r.first(); !r.eof(); r.next()) {
+            const QString folha = r.texto(QStringLiteral("MES"));
+            const bool complementar = &texto == &textos.complementar;
+            if (!complementar || MesDaLetra(folha.left(1)) == estado.mes_cadastro)
+                folhas << folha;
+        }
+    }
+    return folhas;
+}
+
+// Staff on maternity leave in the month: their items are valued from TB_GESTANTE, not from the slots.
+QSet<QString> emLicencaMaternidade(const TEstadoEcontas &estado)
+{
+    QSet<QString> gestantes;
+    RowSet r = RowSet::abrir(TComandosSql::SqlLicencasDoMes(estado.numero_mes_selecionado, estado.ano_folha));
+    for (r.first(); !r.eof(); r.next())
+        if (r.texto(QStringLiteral("CODIGO")) == QLatin1String("14"))
+            gestantes.insert(chave(r.texto(QStringLiteral("MATRICULA"))));
+    return gestantes;
+}
+
+// Two event slots of one staff member in one sheet with the same event and the same value are one row
+// of the generation's UNION: the item counts that value once. Each copy left out is named.
+void lerSlotsRepetidos(Servidores &s, const TEstadoEcontas &estado, const TComandosSql::TextosSelecao &textos)
+{
+    const QSet<QString> gestantes = emLicencaMaternidade(estado);
+    const QSet<QString> descontos = codigosDeDesconto(estado.mes_cadastro);
+    QStringList colunas{QStringLiteral("matricula")};
+    for (int n : TComandosSql::NumerosDosSlotsDeEventos())
+        colunas << QStringLiteral("cod%1").arg(n) << QStringLiteral("valor%1").arg(n);
+    for (const QString &folha : folhasDosSlots(estado, textos)) {
+        std::map<std::tuple<QString, QString, double>, int> vezes; // (registration, event, value)
+        RowSet r = RowSet::abrir(QStringLiteral("SELECT %1 FROM KVBDXX02%2")
+                                     .arg(colunas.join(QStringLiteral(", ")), Sql::ValidarFolha(folha)));
+        for (r.first(); !r.eof(); r.next()) {
+            const QString matricula = chave(r.texto(0));
+            if (!s.contains(matricula) || gestantes.contains(matricula))
+                continue;
+            for (int c = 1; c < colunas.size(); c += 2)
+                if (!r.texto(c).isEmpty())
+                    ++vezes[{matricula, r.texto(c), r.valor(c + 1).toDouble()}];
+        }
+        for (const auto &[linha, quantas] : vezes) {
+            if (quantas < 2)
+                continue;
+            const auto &[matricula, evento, valor] = linha;
+            s[matricula].slotsRepetidos.append(
+                {QStringLiteral("evento %1 repetido com o mesmo valor na folha %2: conta uma vez no item")
+                     .arg(evento, folha),
+                 Dinheiro::deDezMilesimos(Dinheiro::deFloat(valor).dezMilesimos() * (quantas - 1)),
+                 descontos.contains(evento)});
+        }
     }
 }
 
@@ -400,6 +474,12 @@ DiferencaServidor explicar(const QString &matricula, const Servidor &v)
         Dinheiro &lado = n.desconto ? d.descontosSemExplicacao : d.proventosSemExplicacao;
         lado = lado + n.valor;
     }
+    for (const ValorNomeado &n : v.slotsRepetidos) {
+        d.motivos << comValor(n.texto, n.valor);
+        // The sheet's total counts every copy, what is sent only one.
+        Dinheiro &lado = n.desconto ? d.descontosSemExplicacao : d.proventosSemExplicacao;
+        lado = Dinheiro::deDezMilesimos(lado.dezMilesimos() - n.valor.dezMilesimos());
+    }
     if (d.semExplicacao())
         d.motivos << TextoSemExplicacao;
     return d;
@@ -436,6 +516,7 @@ Reconciliacao Reconciliar(const TEstadoEcontas &estado)
     lerPagamentos(servidores, estado.competencia);
     lerItensNaoContados(servidores, estado.competencia, estado.mes_cadastro);
     lerGestantes(servidores, estado);
+    lerSlotsRepetidos(servidores, estado, folhas);
 
     Reconciliacao rec;
     for (auto it = servidores.cbegin(); it != servidores.cend(); ++it) {
