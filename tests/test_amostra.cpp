@@ -5,6 +5,7 @@
 #include "criticas/uCriticasController.h"
 #include "db/Conexao.h"
 #include "generation/ComandosFontes.h"
+#include "generation/ComandosItens.h"
 #include "generation/ComandosSelecao.h"
 #include "db/RowSet.h"
 #include "db/Sql.h"
@@ -364,13 +365,27 @@ void TesteAmostra::todoSetorEnviadoTemServidorPago()
 
 void TesteAmostra::casosEspeciais()
 {
-    // Maternity leave from January to May, with its values for each month of the leave.
-    const QStringList gestantes = coluna("SELECT matricula FROM KVB017 WHERE codfol = '14'");
-    QCOMPARE(gestantes.size(), 1);
+    // Maternity leave from January to May, with its values for each month of the leave, and one from
+    // October to February, whose 13th-salary sheets' values carry an empty month.
+    const QStringList gestantes =
+        coluna("SELECT matricula FROM KVB017 WHERE codfol = '14' ORDER BY dtinicio");
+    QCOMPARE(gestantes.size(), 2);
     QCOMPARE(coluna("SELECT descricao FROM AFASTFOLHA WHERE codigo = '14'").size(), 1);
     QCOMPARE(coluna("SELECT DISTINCT mes FROM TB_GESTANTE WHERE matricula = '" + gestantes.first() +
                     "' ORDER BY 1"),
              QStringList({"01", "02", "03", "04", "05"}));
+    QCOMPARE(coluna("SELECT DISTINCT mes || '/' || tpfolha FROM TB_GESTANTE WHERE matricula = '" +
+                    gestantes.last() + "' ORDER BY 1"),
+             QStringList({"  /LY1", "  /LZ1", "10/OUT", "11/NOV", "12/DEZ"}));
+    // Equal event slots of one staff member, and an event slot under a fixed item's code.
+    QStringList partes;
+    for (int n : TComandosSql::NumerosDosSlotsDeEventos())
+        partes << QStringLiteral(
+                      "SELECT matricula, cod%1 AS c, valor%1 AS v FROM KVBDXX02FEV WHERE cod%1 <> ''")
+                      .arg(n);
+    QVERIFY(contar("SELECT COUNT(*) FROM (SELECT matricula FROM (" + partes.join(" UNION ALL ") +
+                   ") GROUP BY matricula, c, v HAVING COUNT(*) > 1)") > 0);
+    QVERIFY(contar("SELECT COUNT(*) FROM KVBDXX02FEV WHERE 'K3' IN (cod1, cod2, cod3, cod4, cod5)") > 0);
     QCOMPARE(contar("SELECT COUNT(*) FROM TB_GESTANTE t WHERE t.evento = (SELECT codigo FROM KVB010JAN "
                     "WHERE partevent = 'G') AND t.tpfolha = 'JAN' AND t.valor > 0"),
              1);

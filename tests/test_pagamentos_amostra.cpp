@@ -85,6 +85,7 @@ private slots:
     void caminhosIguais();
 
 private:
+    void decimoTerceiroDaGestante();
     QTemporaryDir m_pasta;
     std::unique_ptr<OperadorTeste> m_operador;
     std::unique_ptr<TConexao> m_conexao;
@@ -137,6 +138,37 @@ void TestePagamentosAmostra::caminhosIguais()
     QVERIFY(Linhas("SELECT COUNT(*) FROM ECONTAS_042").first().toInt() > 0);
     QVERIFY(Linhas("SELECT COUNT(*) FROM ECONTAS_043").first().toInt() > 100);
     QCOMPARE(Linhas("SELECT COUNT(DISTINCT TIPOPAGTO) FROM ECONTAS_041").first().toInt(), tiposDePagamento);
+    if (tiposDePagamento == 3)
+        decimoTerceiroDaGestante();
+}
+
+// Staff on maternity leave in December have both 13th-salary payments, their items valued from the
+// TB_GESTANTE rows of the 13th-salary sheets, whose month the payroll system leaves empty.
+void TestePagamentosAmostra::decimoTerceiroDaGestante()
+{
+    const QStringList gestantes =
+        Linhas("SELECT DISTINCT MATRICULA FROM TB_GESTANTE WHERE TPFOLHA = 'LY1' AND MES = ''");
+    QVERIFY(!gestantes.isEmpty());
+    for (const QString &matricula : gestantes) {
+        for (const auto &[tipo, folha] : {std::pair{2, "LY1"}, std::pair{3, "LZ1"}}) {
+            const QStringList itens = Linhas(
+                QStringLiteral(
+                    "SELECT CODEVENTO, VALOR FROM ECONTAS_043 WHERE MATRICULA = '%1' AND TIPOPAGTO = %2 "
+                    "ORDER BY 1")
+                    .arg(matricula)
+                    .arg(tipo));
+            QVERIFY(!itens.isEmpty());
+            QCOMPARE(itens,
+                     Linhas(QStringLiteral("SELECT EVENTO, VALOR FROM TB_GESTANTE WHERE MATRICULA = '%1' "
+                                           "AND TPFOLHA = '%2' ORDER BY 1")
+                                .arg(matricula, QLatin1String(folha))));
+            QCOMPARE(Linhas(QStringLiteral("SELECT COUNT(*) FROM ECONTAS_041 WHERE MATRICULA = '%1' AND "
+                                           "TIPOPAGTO = %2")
+                                .arg(matricula)
+                                .arg(tipo)),
+                     QStringList{"1"});
+        }
+    }
 }
 
 QTEST_GUILESS_MAIN(TestePagamentosAmostra)
