@@ -1,6 +1,8 @@
 #include "db/Conexao.h"
 
+#include "common/Falha.h"
 #include "common/Operador.h"
+#include "db/CodificacaoTextos.h"
 #include "db/Sql.h"
 
 #include <QSqlError>
@@ -26,7 +28,13 @@ bool TConexao::Conectar()
     if (QSqlDatabase::contains(FConexao))
         QSqlDatabase::removeDatabase(FConexao);
     QString erro;
-    {
+    CodificacaoTextos::EsquecerColunas();
+    try {
+        CodificacaoTextos::ValidarConjunto();
+    } catch (const Falha &f) {
+        erro = f.mensagem();
+    }
+    if (erro.isEmpty()) {
         // "FB" names the Firebird client driver.
         const QString driverQt = FDriver == QLatin1String("FB") ? QStringLiteral("QIBASE") : FDriver;
         QSqlDatabase db = QSqlDatabase::addDatabase(driverQt, FConexao);

@@ -2,6 +2,7 @@
 
 #include "common/Falha.h"
 #include "common/uUtil.h"
+#include "db/LeitorNativo.h"
 #include "db/Sql.h"
 
 #include <QSqlError>
@@ -87,9 +88,11 @@ RowSet RowSet::carregar(QSqlQuery &consulta)
     r.m_char = aparar;
     // Codes, flags and names repeat down a column: equal texts share one kept value.
     QHash<QString, quint64> textos;
-    while (consulta.next()) {
+    const std::unique_ptr<LeitorNativo> nativo =
+        LeitorNativo::precisa(consulta) ? LeitorNativo::abrir(consulta) : nullptr;
+    while (nativo ? nativo->proxima() : consulta.next()) {
         for (int i = 0; i < n; ++i) {
-            QVariant v = consulta.value(i);
+            QVariant v = nativo ? nativo->valor(i) : consulta.value(i);
             if (aparar[i] && !v.isNull())
                 v = SemBrancosFinais(v.toString());
             // A NULL text is not shared with an empty one: QHash finds them equal.

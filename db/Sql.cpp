@@ -2,6 +2,7 @@
 
 #include "common/Falha.h"
 #include "common/uUtil.h"
+#include "db/CodificacaoTextos.h"
 #include "db/RegistroSql.h"
 
 #include <QElapsedTimer>
@@ -24,6 +25,23 @@ QString Q(const QString &valor)
     QString r = valor;
     r.replace(QLatin1Char('\''), QLatin1String("''"));
     return QLatin1Char('\'') + r + QLatin1Char('\'');
+}
+
+QString Insercao(const QString &tabela, const QStringList &colunas)
+{
+    QStringList marcas;
+    for (const QString &coluna : colunas)
+        marcas << CodificacaoTextos::Marcador(tabela, coluna);
+    return QStringLiteral("INSERT INTO %1 (%2) VALUES (%3)")
+        .arg(tabela, colunas.join(QStringLiteral(", ")), marcas.join(QStringLiteral(", ")));
+}
+
+QString Atribuicoes(const QString &tabela, const QStringList &colunas, const QString &separador)
+{
+    QStringList partes;
+    for (const QString &coluna : colunas)
+        partes << coluna + QStringLiteral(" = ") + CodificacaoTextos::Marcador(tabela, coluna);
+    return partes.join(separador);
 }
 
 QString Linhas(const QStringList &linhas)

@@ -25,6 +25,12 @@ inline QVariant Nulo()
 // An SQL string literal: single quotes around the value, inner single quotes doubled.
 QString Q(const QString &valor);
 
+// Statements that bind a value for each column, its place written as the column takes a bound text
+// (CodificacaoTextos::Marcador): "INSERT INTO t (a, b) VALUES (?, ?)", and "a = ?" for each column
+// joined by the separator (", " for a SET part, " AND " for a WHERE part).
+QString Insercao(const QString &tabela, const QStringList &colunas);
+QString Atribuicoes(const QString &tabela, const QStringList &colunas, const QString &separador);
+
 // A statement made of lines: each line followed by a line break.
 QString Linhas(const QStringList &linhas);
 

@@ -17,7 +17,10 @@ void CarimbarControle(CarimboControle carimbo, const QString &competencia, const
     const QString coluna = carimbo == CarimboControle::Criticas  ? QStringLiteral("DT_CRITICAS")
                            : carimbo == CarimboControle::Geracao ? QStringLiteral("DT_GERACAO")
                                                                  : QStringLiteral("DT_EXPORTACAO");
-    Sql::Executar(QStringLiteral("UPDATE CTRL_TCMTPA SET %1 = ?, USUARIO = ? WHERE MES_ANO = ?").arg(coluna),
+    Sql::Executar(QStringLiteral("UPDATE CTRL_TCMTPA SET %1 = ?, %2 WHERE %3")
+                      .arg(coluna,
+                           Sql::Atribuicoes(QStringLiteral("CTRL_TCMTPA"), {QStringLiteral("USUARIO")}, {}),
+                           Sql::Atribuicoes(QStringLiteral("CTRL_TCMTPA"), {QStringLiteral("MES_ANO")}, {})),
                   {QDateTime(Hoje(), QTime(0, 0)), usuario, competencia});
 }
 
@@ -58,8 +61,10 @@ void InserirControlesTCMPA(const QString &pAno, const QString &pCnpj)
         const QString mesAno = NumeroMesDoCodigo(folhas.texto(QStringLiteral("TABELA"))) + pAno;
         if (existentes.contains(mesAno))
             continue;
-        Sql::Executar(QStringLiteral("INSERT INTO CTRL_TCMTPA (MES_ANO, CNPJ, GERAL) VALUES (?, ?, ?)"),
-                      {mesAno, pCnpj, QStringLiteral("F")});
+        Sql::Executar(
+            Sql::Insercao(QStringLiteral("CTRL_TCMTPA"),
+                          {QStringLiteral("MES_ANO"), QStringLiteral("CNPJ"), QStringLiteral("GERAL")}),
+            {mesAno, pCnpj, QStringLiteral("F")});
         existentes.insert(mesAno);
     }
 }

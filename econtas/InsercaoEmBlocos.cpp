@@ -1,5 +1,7 @@
 #include "econtas/InsercaoEmBlocos.h"
 
+#include "db/CodificacaoTextos.h"
+
 #include <algorithm>
 #include <bit>
 
@@ -52,8 +54,9 @@ QString TInsercaoEmBlocos::sqlBloco(const TabelaTrabalho &tabela, int linhas)
     for (int l = 0; l < linhas; ++l) {
         QStringList valores;
         for (int c = 0; c < colunas.size(); ++c) {
-            parametros << QStringLiteral("%1 TYPE OF COLUMN %2.%3 = ?")
-                              .arg(NomeParametro(l, c), tabela.nome(), colunas[c].nome);
+            parametros << QStringLiteral("%1 %2 = ?")
+                              .arg(NomeParametro(l, c),
+                                   CodificacaoTextos::TipoDoParametro(tabela.nome(), colunas[c].nome));
             valores << QLatin1Char(':') + NomeParametro(l, c);
         }
         insercoes << QStringLiteral("INSERT INTO %1 (%2) VALUES (%3);")

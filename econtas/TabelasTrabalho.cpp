@@ -1,6 +1,7 @@
 #include "econtas/TabelasTrabalho.h"
 
 #include "common/Falha.h"
+#include "db/Sql.h"
 
 #include <utility>
 
@@ -45,15 +46,6 @@ QList<ColunaTrabalho> DoServidor()
     return Unidades(true) << Texto("MATRICULA", 8);
 }
 
-// "A = ?, B = ?" for the SET part and "A = ? AND B = ?" for the WHERE part.
-QString Atribuicoes(const QStringList &colunas, const QString &separador)
-{
-    QStringList partes;
-    for (const QString &coluna : colunas)
-        partes << coluna + QStringLiteral(" = ?");
-    return partes.join(separador);
-}
-
 } // namespace
 
 TabelaTrabalho::TabelaTrabalho(QString nome, QList<ColunaTrabalho> colunas, QStringList chave,
@@ -81,11 +73,7 @@ int TabelaTrabalho::posicao(const QString &coluna) const
 
 QString TabelaTrabalho::sqlInsercao() const
 {
-    QStringList marcas;
-    for (qsizetype i = 0; i < m_colunas.size(); ++i)
-        marcas << QStringLiteral("?");
-    return QStringLiteral("INSERT INTO %1 (%2) VALUES (%3)")
-        .arg(m_nome, nomesColunas().join(", "), marcas.join(", "));
+    return Sql::Insercao(m_nome, nomesColunas());
 }
 
 QString TabelaTrabalho::sqlAtualizacaoPorPagamento(const QStringList &valores) const
@@ -93,7 +81,8 @@ QString TabelaTrabalho::sqlAtualizacaoPorPagamento(const QStringList &valores) c
     QStringList chaveSemData = m_chave;
     chaveSemData.removeAll(QStringLiteral("DTPAGTO"));
     return QStringLiteral("UPDATE %1 SET %2 WHERE %3 AND DTPAGTO IS NOT DISTINCT FROM ? ROWS 1")
-        .arg(m_nome, Atribuicoes(valores, ", "), Atribuicoes(chaveSemData, " AND "));
+        .arg(m_nome, Sql::Atribuicoes(m_nome, valores, ", "),
+             Sql::Atribuicoes(m_nome, chaveSemData, " AND "));
 }
 
 QStringList TabelaTrabalho::parametrosAtualizacaoPorPagamento(const QStringList &valores) const

@@ -20,10 +20,7 @@ const QString PrefixoDeletar = QStringLiteral("Error ao deletar e-contas. ");
 // "A = ? AND B = ?" for the key of a complementary sheet.
 QString Condicao(const QStringList &colunas)
 {
-    QStringList partes;
-    for (const QString &coluna : colunas)
-        partes << coluna + QStringLiteral(" = ?");
-    return partes.join(QStringLiteral(" AND "));
+    return Sql::Atribuicoes(QStringLiteral("KVB020"), colunas, QStringLiteral(" AND "));
 }
 
 const QStringList ColunasComplementares = {"ANO", "NUMMES", "MES", "CNPJ", "GERAL"};
@@ -160,13 +157,14 @@ void TEcontasController::inserir(const TEcontasComplementares &r)
     comPrefixo(PrefixoInserir, [&] {
         Sql::Comando &atualizar = Comandos::preparado(
             m_comandos->atualizarComplementar,
-            QStringLiteral("UPDATE KVB020 SET GERAL = ? WHERE %1 ROWS 1").arg(Condicao(ChaveComplementares)));
+            QStringLiteral("UPDATE KVB020 SET %1 WHERE %2 ROWS 1")
+                .arg(Sql::Atribuicoes(QStringLiteral("KVB020"), {QStringLiteral("GERAL")}, {}),
+                     Condicao(ChaveComplementares)));
         atualizar.executar(QVariantList{r.geral()} + chave);
         if (atualizar.consulta().numRowsAffected() > 0)
             return;
         Comandos::preparado(m_comandos->inserirComplementar,
-                            QStringLiteral("INSERT INTO KVB020 (%1) VALUES (?, ?, ?, ?, ?)")
-                                .arg(ColunasComplementares.join(", ")))
+                            Sql::Insercao(QStringLiteral("KVB020"), ColunasComplementares))
             .executar(chave + QVariantList{r.geral()});
     });
 }

@@ -1,7 +1,7 @@
 #include "export/TovrinTXT.h"
 
 #include "common/Falha.h"
-#include "export/Windows1252.h"
+#include "common/Windows1252.h"
 
 namespace {
 const QByteArray FimDeLinha("\r\n");

@@ -16,6 +16,9 @@ QString TextoDeUso()
         linhas << QStringLiteral("  ") + v.uso;
     linhas << QStringLiteral("opções de todos os verbos: --silencioso (só os erros), --detalhes (cada etapa "
                              "com seu tempo)")
+           << QStringLiteral("ambiente: ISC_USER e ISC_PASSWORD (usuário e senha do banco), ECONTAS_CONJUNTO "
+                             "(WIN1252, ISO8859_1 ou UTF8: em que o sistema de folha grava os textos de um banco "
+                             "sem conjunto de caracteres; padrão WIN1252)")
            << QStringLiteral("ou:  TvEcontasLote --versao")
            << QStringLiteral("ou:  TvEcontasLote --ajuda | -h");
     return linhas.join('\n');

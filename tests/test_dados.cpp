@@ -1,8 +1,10 @@
 // Data access: money, dates, quoting, code validation, the row set, the catalogue test and the connection.
 #include "common/Falha.h"
+#include "db/CodificacaoTextos.h"
 #include "db/Conexao.h"
 #include "db/Dinheiro.h"
 #include "db/FusoHorario.h"
+#include "db/LeitorNativo.h"
 #include "db/RegistroSql.h"
 #include "db/RowSet.h"
 #include "db/Sql.h"
@@ -11,6 +13,8 @@
 #include "support/BancoTeste.h"
 #include "support/OperadorTeste.h"
 
+#include <QSqlQuery>
+#include <QSqlRecord>
 #include <QtTest>
 
 #include <ctime>
@@ -28,6 +32,9 @@ private slots:
     void aspasECodigos();
     void rowSetLeCharSemBrancosEVarcharComoEsta();
     void textoNuloLigadoComoVazio();
+    void leitorNativoDaOsValoresDoDriver();
+    void textosSemConjuntoNaPaginaDoEscritorio_data();
+    void textosSemConjuntoNaPaginaDoEscritorio();
     void rowSetLocateFiltroEOrdem();
     void rowSetAchaColunaEmQualquerCaixa();
     void falhaAoLerLinhaChegaComoFalha();
@@ -178,6 +185,90 @@ void TesteDados::textoNuloLigadoComoVazio()
     Sql::Comando("INSERT INTO KVB020 (ANO, NUMMES, MES) VALUES (?, ?, ?)")
         .executar({QStringLiteral("2024"), QStringLiteral("3"), QString()});
     QCOMPARE(contar("MES = '' AND NUMMES = ?", {QStringLiteral("3")}), 1);
+}
+
+// The rows fetched on the driver's statement come as the driver gives them: same types, same values,
+// the same typed NULLs, for every type the payroll tables use.
+void TesteDados::leitorNativoDaOsValoresDoDriver()
+{
+    OperadorTeste operador;
+    BancoTeste banco;
+    banco.executar("CREATE TABLE TIPOS (T VARCHAR(10), C CHAR(5), N NUMERIC(18,4), N2 NUMERIC(9,2), "
+                   "N3 NUMERIC(4,1), S SMALLINT, I INTEGER, B BIGINT, F FLOAT, D DOUBLE PRECISION, "
+                   "TS TIMESTAMP, DT DATE, TM TIME, BO BOOLEAN)");
+    banco.executar(
+        "INSERT INTO TIPOS VALUES ('Ação ç', 'ÇA', 123456789.0123, -45.67, 12.3, -7, 2147483647, "
+        "9007199254740993, 1.25, 0.1, '2024-02-29 23:59:58.123', '1899-12-30', '13:45:01.5', TRUE)");
+    banco.executar("INSERT INTO TIPOS VALUES ('', '', 0, 0, 0, 0, 0, 0, 0, 0, '2024-01-01', '2024-01-01', "
+                   "'00:00', FALSE)");
+    banco.executar("INSERT INTO TIPOS (T) VALUES (NULL)");
+    const QString sql = QStringLiteral("SELECT t.*, 'x' AS L, CAST(NULL AS VARCHAR(3)) AS NL FROM TIPOS t");
+    QSqlQuery doDriver(Sql::Conexao());
+    QVERIFY(doDriver.exec(sql));
+    QSqlQuery consulta(Sql::Conexao());
+    QVERIFY(consulta.exec(sql));
+    QVERIFY(!LeitorNativo::precisa(consulta)); // a WIN1252 database: the driver's reading serves
+    const std::unique_ptr<LeitorNativo> nativo = LeitorNativo::abrir(consulta);
+    int linhas = 0;
+    while (doDriver.next()) {
+        QVERIFY(nativo->proxima());
+        ++linhas;
+        for (int c = 0; c < doDriver.record().count(); ++c) {
+            const QVariant esperado = doDriver.value(c), lido = nativo->valor(c);
+            const QString onde =
+                QStringLiteral("linha %1, coluna %2").arg(linhas).arg(doDriver.record().fieldName(c));
+            QVERIFY2(lido.metaType() == esperado.metaType(), qPrintable(onde));
+            QVERIFY2(lido.isNull() == esperado.isNull(), qPrintable(onde));
+            QVERIFY2(lido == esperado,
+                     qPrintable(onde + ": " + lido.toString() + " / " + esperado.toString()));
+        }
+    }
+    QVERIFY(!nativo->proxima());
+    QCOMPARE(linhas, 3);
+}
+
+// Texts of character set NONE are the office's bytes: decoded in its code page, written in it (the
+// engine turns the connection's UTF-8 into them), and a byte the code page leaves undefined is no text.
+void TesteDados::textosSemConjuntoNaPaginaDoEscritorio_data()
+{
+    QTest::addColumn<QString>("pagina");
+    QTest::addColumn<QByteArray>("bytes");
+    QTest::addColumn<QString>("texto"); // "<nada>": not text of that code page
+    QTest::newRow("WIN1252") << "WIN1252" << QByteArray("S\xC3O JO\xC3O \x80")
+                             << QStringLiteral("SÃO JOÃO €");
+    QTest::newRow("WIN1252, byte indefinido")
+        << "WIN1252" << QByteArray("JOS\x81") << QStringLiteral("<nada>");
+    QTest::newRow("padrão é WIN1252") << QString() << QByteArray("A\xC7\xC3O") << QStringLiteral("AÇÃO");
+    QTest::newRow("ISO8859_1") << "ISO8859_1" << QByteArray("A\xC7\x81") << QStringLiteral("AÇ\u0081");
+    QTest::newRow("UTF8") << "UTF8" << QByteArray("A\xC3\x87") << QStringLiteral("AÇ");
+    QTest::newRow("UTF8 inválido") << "UTF8" << QByteArray("A\xC7") << QStringLiteral("<nada>");
+}
+
+void TesteDados::textosSemConjuntoNaPaginaDoEscritorio()
+{
+    QFETCH(QString, pagina);
+    QFETCH(QByteArray, bytes);
+    QFETCH(QString, texto);
+    const QByteArray antes = qgetenv(CodificacaoTextos::VariavelConjunto);
+    qputenv(CodificacaoTextos::VariavelConjunto, pagina.toUtf8());
+    const std::optional<QString> lido = CodificacaoTextos::Decodificar(bytes.constData(), bytes.size());
+    QCOMPARE(lido.value_or(QStringLiteral("<nada>")), texto);
+    if (texto != QLatin1String("<nada>")) {
+        // Written through the column's placeholder, the same bytes are stored.
+        OperadorTeste operador;
+        BancoTeste banco;
+        banco.executar("CREATE TABLE SEM_CONJUNTO (T VARCHAR(20) CHARACTER SET NONE)");
+        Sql::Executar(Sql::Insercao(QStringLiteral("SEM_CONJUNTO"), {QStringLiteral("T")}), {texto});
+        RowSet r =
+            RowSet::abrir(QStringLiteral("SELECT T, (SELECT COUNT(*) FROM SEM_CONJUNTO WHERE "
+                                         "CAST(T AS VARCHAR(20) CHARACTER SET OCTETS) = x'%1') AS IGUAIS "
+                                         "FROM SEM_CONJUNTO")
+                              .arg(QString::fromLatin1(bytes.toHex())));
+        r.first();
+        QCOMPARE(r.texto(QStringLiteral("T")), texto);
+        QCOMPARE(r.inteiro(QStringLiteral("IGUAIS")), 1);
+    }
+    qputenv(CodificacaoTextos::VariavelConjunto, antes);
 }
 
 void TesteDados::rowSetLocateFiltroEOrdem()

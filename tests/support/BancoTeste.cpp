@@ -98,16 +98,13 @@ void BancoTeste::executar(const QString &sql)
 
 void BancoTeste::inserir(const QString &tabela, const QVariantMap &valores)
 {
-    QStringList colunas, marcas;
+    QStringList colunas;
     QVariantList parametros;
     for (auto it = valores.cbegin(); it != valores.cend(); ++it) {
         colunas << it.key();
-        marcas << QStringLiteral("?");
         parametros << it.value();
     }
-    const QString sql =
-        QStringLiteral("INSERT INTO %1 (%2) VALUES (%3)")
-            .arg(tabela, colunas.join(QStringLiteral(", ")), marcas.join(QStringLiteral(", ")));
+    const QString sql = Sql::Insercao(tabela, colunas);
     try {
         Sql::Executar(sql, parametros);
     } catch (const Falha &f) {

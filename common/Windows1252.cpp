@@ -1,4 +1,4 @@
-#include "export/Windows1252.h"
+#include "common/Windows1252.h"
 
 #include <array>
 
@@ -29,6 +29,22 @@ QByteArray ParaWindows1252(const QString &texto)
     for (qsizetype i = 0; i < texto.size(); ++i)
         bytes[i] = byteDe(texto[i].unicode());
     return bytes;
+}
+
+std::optional<QString> DeWindows1252Estrito(const char *bytes, qsizetype tamanho)
+{
+    QString texto(tamanho, Qt::Uninitialized);
+    for (qsizetype i = 0; i < tamanho; ++i) {
+        const auto b = static_cast<unsigned char>(bytes[i]);
+        char16_t c = b;
+        if (b >= 0x80 && b <= 0x9F) {
+            c = FaixaEspecial[b - 0x80];
+            if (c == 0)
+                return std::nullopt;
+        }
+        texto[i] = QChar(c);
+    }
+    return texto;
 }
 
 QString DeWindows1252(const QByteArray &bytes)
