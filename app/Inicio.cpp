@@ -3,7 +3,6 @@
 #include "app/uPrincipal.h"
 #include "app/uSplash.h"
 #include "db/Conexao.h"
-#include "db/EncerramentoPorSinal.h"
 #include "windows/uComplementares.h"
 
 ProgramaJanelas::ProgramaJanelas() = default;
@@ -15,7 +14,6 @@ int IniciarJanelas(const QStringList &argumentos, ProgramaJanelas &programa)
         TfrmSplash splash(argumentos.value(1));
         if (!splash.conectado())
             return 1;
-        EncerrarAoReceberSinal();
         splash.exec();
         programa.conexao = splash.tomarConexao();
     }

@@ -2,6 +2,7 @@
 #include "app/Inicio.h"
 #include "app/OperadorJanelas.h"
 #include "common/Idioma.h"
+#include "db/EncerramentoPorSinal.h"
 #include "db/FusoHorario.h"
 #include "windows/uEcontasCriticas.h"
 #include "resumo/pdf/PdfResumo.h"
@@ -10,6 +11,7 @@
 
 int main(int argc, char *argv[])
 {
+    EncerrarAoReceberSinal();
     FixarFusoHorarioDoProcesso();
     QApplication app(argc, argv);
     InstalarPortugues(app);

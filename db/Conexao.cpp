@@ -3,6 +3,7 @@
 #include "common/Falha.h"
 #include "common/Operador.h"
 #include "db/CodificacaoTextos.h"
+#include "db/EncerramentoPorSinal.h"
 #include "db/Sql.h"
 
 #include <QSqlError>
@@ -45,8 +46,10 @@ bool TConexao::Conectar()
             db.setUserName(FUsuario);
             db.setPassword(FSenha);
             db.setConnectOptions(QStringLiteral("ISC_DPB_LC_CTYPE=UTF8"));
-            if (db.open())
+            if (db.open()) {
                 FConectado = true;
+                RetomarSinaisAposConexao();
+            }
             else
                 erro = Sql::TextoDoErro(db.lastError());
         }

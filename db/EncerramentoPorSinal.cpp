@@ -69,6 +69,12 @@ QString MensagemEncerramentoPorSinal(int sinal)
         .arg(QLatin1String(nome));
 }
 
+void RetomarSinaisAposConexao()
+{
+    if (g_tubo[0] >= 0)
+        EncerrarAoReceberSinal();
+}
+
 void EncerrarAoReceberSinal()
 {
     if (g_tubo[0] < 0) {

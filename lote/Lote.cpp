@@ -2,7 +2,6 @@
 
 #include "common/VersaoPrograma.h"
 #include "db/Conexao.h"
-#include "db/EncerramentoPorSinal.h"
 #include "econtas/Principal.h"
 #include "lote/OperadorLote.h"
 
@@ -49,7 +48,6 @@ int IniciarPrograma(ContextoLote &contexto)
         contexto.operador->aviso(TConexao::TituloFalhaInicio(), TConexao::MensagemFalhaInicio());
         return Falhou;
     }
-    EncerrarAoReceberSinal();
     ConfiguracoesIniciaris(contexto.estado);
     return Concluido;
 }

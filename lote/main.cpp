@@ -1,6 +1,7 @@
 // TvEcontasLote: the month's work of the e-Contas module without windows.
 #include "common/Falha.h"
 #include "common/Idioma.h"
+#include "db/EncerramentoPorSinal.h"
 #include "db/FusoHorario.h"
 #include "db/RegistroSql.h"
 #include "lote/LinhaProgresso.h"
@@ -58,6 +59,7 @@ void acompanhar(Acompanhamento &a, const ArgumentosLote &args, TProgresso &progr
 
 int main(int argc, char *argv[])
 {
+    EncerrarAoReceberSinal();
     FixarFusoHorarioDoProcesso();
     // The summary report is drawn with Qt's PDF writer, which needs a graphics platform but no display.
     UsarPlataformaSemTelaSeNenhumaEscolhida();

@@ -7,10 +7,14 @@
 #include "support/OperadorTeste.h"
 
 #include <QDir>
+#include <QElapsedTimer>
+#include <QProcess>
 #include <QLabel>
 #include <QProgressBar>
 #include <QTableWidget>
 #include <QtTest>
+
+#include <csignal>
 
 class TesteInicio : public QObject {
     Q_OBJECT
@@ -18,6 +22,8 @@ private slots:
     void semArgumentosTresMensagensESaida1();
     void splashSoFechaComABarraEm100();
     void inicioNumBancoBomCriaOsControlesUmaVez();
+    void sinalDuranteAMensagemDeConexaoEncerra_data();
+    void sinalDuranteAMensagemDeConexaoEncerra();
 };
 
 void TesteInicio::semArgumentosTresMensagensESaida1()
@@ -94,6 +100,39 @@ void TesteInicio::inicioNumBancoBomCriaOsControlesUmaVez()
         QCOMPARE(operador.progresso().posicao(TProgresso::Splash), 0);
     }
     banco.reabrir();
+}
+
+void TesteInicio::sinalDuranteAMensagemDeConexaoEncerra_data()
+{
+    QTest::addColumn<int>("sinal");
+    QTest::addColumn<QString>("nome");
+    QTest::newRow("SIGTERM") << int(SIGTERM) << QStringLiteral("SIGTERM");
+    QTest::newRow("SIGINT") << int(SIGINT) << QStringLiteral("SIGINT");
+    QTest::newRow("SIGHUP") << int(SIGHUP) << QStringLiteral("SIGHUP");
+}
+
+// Started without arguments, the program cannot connect and its first box waits for a click; a signal
+// then ends it within two seconds with status 1.
+void TesteInicio::sinalDuranteAMensagemDeConexaoEncerra()
+{
+    QFETCH(int, sinal);
+    QFETCH(QString, nome);
+    QProcess programa;
+    QProcessEnvironment ambiente = QProcessEnvironment::systemEnvironment();
+    ambiente.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
+    programa.setProcessEnvironment(ambiente);
+    programa.start(QStringLiteral(ECONTAS_BIN_DIR "/TvEcontas"));
+    QVERIFY(programa.waitForStarted());
+    QVERIFY2(!programa.waitForFinished(1500), "the program should wait on its connection message");
+    QElapsedTimer relogio;
+    relogio.start();
+    kill(pid_t(programa.processId()), sinal);
+    QVERIFY(programa.waitForFinished(5000));
+    QVERIFY2(relogio.elapsed() < 2000, qPrintable(QString::number(relogio.elapsed())));
+    QCOMPARE(programa.exitStatus(), QProcess::NormalExit);
+    QCOMPARE(programa.exitCode(), 1);
+    QVERIFY(QString::fromUtf8(programa.readAllStandardError())
+                .contains(QStringLiteral("Interrompido pelo sinal %1").arg(nome)));
 }
 
 QTEST_MAIN(TesteInicio)

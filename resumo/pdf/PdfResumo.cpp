@@ -13,7 +13,6 @@
 #include <QPdfWriter>
 #include <QTextDocument>
 
-#include <unistd.h>
 
 namespace {
 
