@@ -58,6 +58,7 @@ private slots:
     void falhaAoEnviarDeixaAJanelaAberta();
     void mesSemComplementaresFechaComAviso();
     void reusoEnquantoAbertaENovaDepoisDeFechar();
+    void reabertaParaOutraCompetenciaListaEssa();
 };
 
 void TesteJanelaComplementares::listaAgrupadaComMarcasEChaves()
@@ -171,14 +172,12 @@ void TesteJanelaComplementares::reusoEnquantoAbertaENovaDepoisDeFechar()
     QCOMPARE(janela, oculta);
     QCOMPARE(marcas(janela), QStringList({"AC1-"}));
 
-    // Opened again for February while visible: same window, same list; the fields follow the opener.
-    QCOMPARE(TfrmComplementares::Abrir(&principal, "FEV", "2024", OUTRO_CNPJ), janela);
-    QCOMPARE(marcas(janela), QStringList({"AC1-"}));
-    QCOMPARE(janela->Mes(), QStringLiteral("FEV"));
-    QCOMPARE(janela->Linhas().first().cnpj, CNPJ);
-
-    // "Enviar" stores with each row's own keys, then the window closes; the next one lists February.
+    // Opened again for the same month while visible: the same window and the clerk's unsaved ticks.
     folha(janela, 0)->setCheckState(0, Qt::Checked);
+    QCOMPARE(TfrmComplementares::Abrir(&principal, "JAN", "2024", CNPJ), janela);
+    QCOMPARE(marcas(janela), QStringList({"AC1+"}));
+
+    // "Enviar" stores with each row's own keys, then the window closes; the next one is a fresh window.
     janela->Enviar();
     QCOMPARE(banco.linhas("SELECT MES, CNPJ FROM KVB020"), QStringList({"MES=AC1|CNPJ=11222333000181"}));
     destruirFechadas();
@@ -186,6 +185,48 @@ void TesteJanelaComplementares::reusoEnquantoAbertaENovaDepoisDeFechar()
     janela = TfrmComplementares::Abrir(&principal, "FEV", "2024", OUTRO_CNPJ);
     QCOMPARE(marcas(janela), QStringList({"BC1-", "BC2-"}));
     QCOMPARE(janela->rodape()->text(0), QStringLiteral("Total de itens: 2"));
+    janela->close();
+}
+
+// Left open on one competence and opened for another, the window behaves as a fresh one: it lists that
+// competence's sheets and ticks, or gives the information box and closes; "Enviar" never stores the
+// list of another month.
+void TesteJanelaComplementares::reabertaParaOutraCompetenciaListaEssa()
+{
+    OperadorTeste operador;
+    BancoTeste banco({"JAN", "FEV", "BC1", "MAR", "CC1", "CC2"});
+    banco.inserir(QStringLiteral("KVB020"), {{QStringLiteral("ANO"), QStringLiteral("2024")},
+                                             {QStringLiteral("NUMMES"), QStringLiteral("03")},
+                                             {QStringLiteral("MES"), QStringLiteral("CC2")},
+                                             {QStringLiteral("CNPJ"), CNPJ},
+                                             {QStringLiteral("GERAL"), QStringLiteral("T")}});
+    QWidget principal;
+    TfrmComplementares *janela = TfrmComplementares::Abrir(&principal, "FEV", "2024", CNPJ);
+    QCOMPARE(marcas(janela), QStringList({"BC1-"}));
+    folha(janela, 0)->setCheckState(0, Qt::Checked);
+
+    // March, which has sheets: its list and its stored ticks, February's tick gone.
+    QCOMPARE(TfrmComplementares::Abrir(&principal, "MAR", "2024", CNPJ), janela);
+    QVERIFY(janela->isVisible());
+    QCOMPARE(marcas(janela), QStringList({"CC1-", "CC2+"}));
+    QCOMPARE(folha(janela, 0)->text(0), QStringLiteral("1ª Folha Complementar / MARÇO de 2024"));
+
+    // January, which has none: the information box, and the window closes without storing anything.
+    QPointer<TfrmComplementares> vigia(janela);
+    QVERIFY(!TfrmComplementares::Abrir(&principal, "JAN", "2024", CNPJ));
+    QCOMPARE(operador.textos(), QStringList({"Não há folhas complementares para esta competência."}));
+    QVERIFY(!TfrmComplementares::Instancia());
+    destruirFechadas();
+    QVERIFY(vigia.isNull());
+    QCOMPARE(banco.linhas("SELECT MES FROM KVB020"), QStringList({"MES=CC2"}));
+
+    // A list read for another competence than the window's is listed again, not stored.
+    janela = TfrmComplementares::Abrir(&principal, "FEV", "2024", CNPJ);
+    folha(janela, 0)->setCheckState(0, Qt::Checked);
+    janela->SetMes(QStringLiteral("MAR"));
+    janela->Enviar();
+    QCOMPARE(banco.linhas("SELECT MES FROM KVB020"), QStringList({"MES=CC2"}));
+    QCOMPARE(marcas(janela), QStringList({"CC1-", "CC2+"}));
     janela->close();
 }
 

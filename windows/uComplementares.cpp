@@ -45,13 +45,18 @@ TfrmComplementares *TfrmComplementares::Abrir(QWidget *parent, const QString &pM
     janela->SetMes(pMes.trimmed());
     janela->SetAno(pAno.trimmed());
     janela->SetCNPJ(pCNPJ);
-    if (janela->isVisible()) {
+    if (janela->isVisible() && janela->m_listadaPara == janela->competenciaAtual()) {
         janela->raise();
         janela->activateWindow();
     } else {
         janela->exibir();
     }
     return frmComplementares;
+}
+
+QString TfrmComplementares::competenciaAtual() const
+{
+    return FMes + QLatin1Char('|') + FAno + QLatin1Char('|') + FCNPJ;
 }
 
 TfrmComplementares *TfrmComplementares::Instancia()
@@ -104,7 +109,8 @@ void TfrmComplementares::exibir()
         close();
         return;
     }
-    CentralizarNaJanela(this, parentWidget());
+    if (!isVisible())
+        CentralizarNaJanela(this, parentWidget());
     show();
     raise();
     activateWindow();
@@ -119,6 +125,7 @@ bool TfrmComplementares::ListarComplementares()
     }
     lvComplementares->clear();
     m_folhas.clear();
+    m_listadaPara = competenciaAtual();
     m_grupo = new QTreeWidgetItem(lvComplementares, {CabecalhoComplementares});
     m_grupo->setIcon(ColTexto, figura(QStyle::SP_DirIcon, this));
     m_grupo->setFlags(Qt::ItemIsEnabled);
@@ -180,6 +187,10 @@ void TfrmComplementares::MarcarComplementaresExistentes()
 
 void TfrmComplementares::Enviar()
 {
+    if (m_listadaPara != competenciaAtual()) {
+        exibir();
+        return;
+    }
     ExecutarAcao([this] {
         EnviarComplementares(Linhas());
         MensagemInformacao(MensagemComplementaresEnviadas);

@@ -18,7 +18,9 @@ public:
     static TfrmComplementares *CriarOculta(QWidget *parent);
     // The "Enviar Complementar" button: reuses the window or creates one, gives it the month code, the
     // payroll year and the entity's CNPJ (trimmed) and shows it without blocking the opener. A window
-    // already visible is only brought to the front: its list is not rebuilt.
+    // already visible for the same competence is only brought to the front; one visible for another
+    // competence lists that competence as a fresh window would (or, for a month without sheets, gives
+    // the information box and closes).
     static TfrmComplementares *Abrir(QWidget *parent, const QString &pMes, const QString &pAno,
                                      const QString &pCNPJ);
     // The open window, or null once it was closed.
@@ -37,6 +39,7 @@ public:
     // Ticks the rows stored in KVB020 under the same key.
     void MarcarComplementaresExistentes();
     // The "Enviar" button: stores the choice, tells the operator and closes; a failure leaves it open.
+    // A list made for another competence than the window's is listed again instead of being stored.
     void Enviar();
     QString RetornaCompetenciaFormatada(const QString &pCodigoFolha) const;
 
@@ -61,6 +64,8 @@ private:
     QString FMes;
     QString FAno;
     QString FCNPJ;
+    QString m_listadaPara; // the competence and entity the list was read for
+    QString competenciaAtual() const;
     QTreeWidgetItem *m_grupo = nullptr;
     QTreeWidgetItem *m_rodape = nullptr;
     QList<QTreeWidgetItem *> m_folhas;
