@@ -2,8 +2,9 @@
 
 #include <QCoreApplication>
 #include <QMetaObject>
-#include <QThreadPool>
 
+// Posted straight to the application's queue: two dispatches run in the order they were made (the
+// progress display's reset before the status a run leaves behind).
 void DespacharParaInterface(std::function<void()> trabalho)
 {
     QCoreApplication *app = QCoreApplication::instance();
@@ -11,7 +12,5 @@ void DespacharParaInterface(std::function<void()> trabalho)
         trabalho();
         return;
     }
-    QThreadPool::globalInstance()->start([app, trabalho = std::move(trabalho)]() mutable {
-        QMetaObject::invokeMethod(app, std::move(trabalho), Qt::QueuedConnection);
-    });
+    QMetaObject::invokeMethod(app, std::move(trabalho), Qt::QueuedConnection);
 }

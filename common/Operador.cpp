@@ -1,5 +1,7 @@
 #include "common/Operador.h"
 
+#include "common/Despacho.h"
+
 #include <QElapsedTimer>
 #include <QtGlobal>
 
@@ -46,6 +48,12 @@ void MostrarStatus(const QString &texto)
 {
     DefinirStatus(texto);
     ProcessarEventos();
+}
+
+void DeixarStatus(const QString &texto)
+{
+    DefinirStatus(texto);
+    DespacharParaInterface([texto] { DefinirStatus(texto); });
 }
 
 void MostrarStatusNoLaco(const QString &texto)

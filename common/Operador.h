@@ -45,6 +45,11 @@ void ProcessarEventos();
 void DefinirStatus(const QString &texto);
 // Sets the status line and lets the window draw it before the work goes on.
 void MostrarStatus(const QString &texto);
+// What a finished run leaves in the status line until the next action: shown at once (over the running
+// step's text, before the result box) and again after the work already handed to the interface, such
+// as the reset of the progress display.
+void DeixarStatus(const QString &texto);
+inline const QString StatusGeracaoCancelada = QStringLiteral("Geração cancelada.");
 // The same inside a loop over rows: pending events run at most about once per frame.
 void ProcessarEventosNoLaco();
 void MostrarStatusNoLaco(const QString &texto);

@@ -51,6 +51,17 @@ bool algumaCritica(const ListasCriticas &listas)
 
 } // namespace
 
+QString StatusCriticasSemCritica()
+{
+    return QStringLiteral("Críticas concluídas: nenhuma crítica.");
+}
+
+QString StatusCriticasSoNoPessoal()
+{
+    return QStringLiteral("Críticas concluídas: há críticas só no cadastro de pessoal; a geração pedirá "
+                          "confirmação.");
+}
+
 ListasCriticas VisualizarCriticas(TEstadoEcontas &estado)
 {
     TCriticasController controller(estado.mes_cadastro, estado.fdtblCliente, estado.SQLPadrao);
@@ -101,6 +112,9 @@ ListasCriticas btnCriticasClick(TEstadoEcontas &estado)
         progresso.limparGeracao();
         return listas;
     }
+    const QString concluidas =
+        estado.SomenteErroNaPessoal ? StatusCriticasSoNoPessoal() : StatusCriticasSemCritica();
+    DeixarStatus(concluidas);
     if (!estado.SomenteErroNaPessoal)
         MensagemInformacao(QStringLiteral("Não há criticas na geração..."));
     TComandosSql::CarimbarControle(TComandosSql::CarimboControle::Criticas, estado.competencia,
@@ -109,6 +123,6 @@ ListasCriticas btnCriticasClick(TEstadoEcontas &estado)
     if (estado.ControlesTCMA)
         estado.ControlesTCMA();
     progresso.definirPosicao(TProgresso::Principal, 0);
-    DefinirStatus(QString());
+    DefinirStatus(concluidas);
     return listas;
 }

@@ -4,6 +4,8 @@
 // of the control row when nothing blocks generation.
 #include "common/ListasCriticas.h"
 
+#include <QString>
+
 struct TEstadoEcontas;
 
 // The critique button: checks that a month is selected, opens the record source sets, runs the checks
@@ -14,3 +16,7 @@ ListasCriticas btnCriticasClick(TEstadoEcontas &estado);
 // The run itself over the open record source sets: sets ErroCritica and SomenteErroNaPessoal, rebuilds
 // the base selection, asks whether to view the findings and shows them. Returns the findings.
 ListasCriticas VisualizarCriticas(TEstadoEcontas &estado);
+
+// What a critique that lets the generation go on leaves in the status line.
+QString StatusCriticasSemCritica();
+QString StatusCriticasSoNoPessoal();

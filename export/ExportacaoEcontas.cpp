@@ -15,6 +15,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QRandomGenerator>
 
 #include <filesystem>
@@ -78,10 +79,19 @@ public:
     {
         m_estado.caminhoArquivo.clear();
         DespacharParaInterface([] { Operador().progresso().limparGeracao(); });
+        if (!m_status.isEmpty())
+            DeixarStatus(m_status);
+    }
+    // What the status line keeps once the progress display is reset.
+    void deixarStatus(const QString &status)
+    {
+        m_status = status;
+        DefinirStatus(status);
     }
 
 private:
     TEstadoEcontas &m_estado;
+    QString m_status;
 };
 
 void criarPasta(const QString &pasta)
@@ -191,12 +201,17 @@ QStringList Exporta_Econtas(const TEstadoEcontas &estado, const TComandosSql::Ta
     return arquivos;
 }
 
-void ExportarArquivos(TEstadoEcontas &estado)
+QString StatusExportacaoConcluida(const QString &pasta)
+{
+    return QStringLiteral("Exportação concluída em %1.").arg(QDir::toNativeSeparators(pasta));
+}
+
+QString ExportarArquivos(TEstadoEcontas &estado)
 {
     FinalDaExportacao final(estado);
     if (estado.caminhoArquivo.isEmpty()) {
         MensagemInformacao(QStringLiteral("Local para exportação do arquivo não especificado."));
-        return;
+        return QString();
     }
     if (!estado.mesSelecionado || estado.competencia.isEmpty())
         throw Falha(QStringLiteral("Selecione a competência a exportar."));
@@ -217,7 +232,10 @@ void ExportarArquivos(TEstadoEcontas &estado)
     TComandosSql::CarimbarControle(TComandosSql::CarimboControle::Exportacao, estado.competencia,
                                    estado.usuario);
     transacao.commit();
+    const QString pasta = QDir::cleanPath(QFileInfo(estado.caminhoArquivo).absoluteFilePath());
+    final.deixarStatus(StatusExportacaoConcluida(pasta));
     MensagemInformacao(QStringLiteral("Arquivos exportados com sucesso."));
     if (estado.ControlesTCMA)
         estado.ControlesTCMA();
+    return pasta;
 }

@@ -10,8 +10,12 @@
 struct TEstadoEcontas;
 
 // The whole export, with its messages. Raises Falha on any failure (shown by the action runner); in
-// every case the base folder is emptied and the reset of the progress display is dispatched.
-void ExportarArquivos(TEstadoEcontas &estado);
+// every case the base folder is emptied and the reset of the progress display is dispatched. Returns the
+// folder the files went to (absolute), empty when nothing was exported; the status line names it.
+QString ExportarArquivos(TEstadoEcontas &estado);
+
+// "Exportação concluída em <pasta>."
+QString StatusExportacaoConcluida(const QString &pasta);
 
 // The statuses of the competence's summary: while it is read (its reconciliation with the payroll,
 // before the submission files are written) and, once the files are in place, while its PDF and CSV

@@ -1,6 +1,7 @@
 #include "generation/ComandosSelecao.h"
 
 #include "common/Falha.h"
+#include "common/Operador.h"
 #include "common/uUtil.h"
 #include "generation/ComandosTabelas.h"
 #include "db/RowSet.h"
@@ -266,8 +267,10 @@ void PerguntarFundeb(const QString &mes)
     }));
     if (marcadas.recordCount() == 0 &&
         !MensagemDeComfirmacao(
-            QStringLiteral("Não existe nunhuma lotação marcada com < FUNDEB >. Deseja continuar?")))
+            QStringLiteral("Não existe nunhuma lotação marcada com < FUNDEB >. Deseja continuar?"))) {
+        DefinirStatus(StatusGeracaoCancelada);
         throw Abortar();
+    }
 }
 
 RowSet carregarFolhas(const QString &sql, const QStringList &ordem)

@@ -173,6 +173,19 @@ void GerarRegistros(TEstadoEcontas &estado)
 
 } // namespace
 
+QString StatusGeracaoConcluida(const QString &competencia)
+{
+    const auto contar = [&competencia](const QString &tabela) {
+        RowSet r = RowSet::abrir(
+            QStringLiteral("SELECT COUNT(*) AS N FROM %1 WHERE COMPETENCIA = ?").arg(tabela), {competencia});
+        r.first();
+        return r.inteiro(QStringLiteral("N"));
+    };
+    return QStringLiteral("Geração concluída: %1 servidores, %2 pagamentos.")
+        .arg(contar(QStringLiteral("ECONTAS_040")))
+        .arg(contar(QStringLiteral("ECONTAS_041")));
+}
+
 bool btnGeracaoClick(TEstadoEcontas &estado)
 {
     if (!estado.mesSelecionado) {
@@ -186,18 +199,22 @@ bool btnGeracaoClick(TEstadoEcontas &estado)
     TComandosSql::consultaFechamentoFolhas(estado.mes_cadastro.trimmed());
     if (estado.SomenteErroNaPessoal &&
         !MensagemDeComfirmacao(QStringLiteral("Existem críticas no cadstro pessoal.") + QChar(13) +
-                               QStringLiteral("Deseja continuar mesmo assim? ")))
+                               QStringLiteral("Deseja continuar mesmo assim? "))) {
+        DefinirStatus(StatusGeracaoCancelada);
         return false;
+    }
     LimparProgressoNaInterface();
     estado.relatorioGeracao.clear();
     LiberarFontes(estado);
     ConfiguraEcontas2(estado);
     CarregarDadosEcontas(estado);
     GerarRegistros(estado);
+    const QString concluida = StatusGeracaoConcluida(estado.competencia);
     transacao.commit();
     if (estado.ControlesTCMA)
         DespacharParaInterface(estado.ControlesTCMA);
     LimparProgressoNaInterface();
+    DeixarStatus(concluida);
     MensagemInformacao(QStringLiteral("Geração concluída com sucesso!"));
     if (!estado.relatorioGeracao.isEmpty())
         Operador().relatorio(TituloRelatorio, estado.relatorioGeracao);

@@ -1,6 +1,8 @@
 #pragma once
 // The generation of a competence's e-Contas records and the builds of the base selection that the
 // month click, the critique and the generation run.
+#include <QString>
+
 struct TEstadoEcontas;
 
 // Month click: rebuilds SQLPadrao for the selected month (statement only, sheet sets untouched).
@@ -19,3 +21,6 @@ void AlimentaProgressGeracao(TEstadoEcontas &estado);
 // generated; false when it stopped at a message or a No. Raises Falha or Abortar; the caller runs it
 // through ExecutarAcaoLonga.
 bool btnGeracaoClick(TEstadoEcontas &estado);
+
+// "Geração concluída: N servidores, M pagamentos.": the staff and payment records of the competence.
+QString StatusGeracaoConcluida(const QString &competencia);

@@ -3,7 +3,10 @@
 #include "export/ExportacaoEcontas.h"
 #include "lote/Lote.h"
 #include "lote/OperadorLote.h"
+#include "lote/SaidaLote.h"
 #include "lote/SelecaoMes.h"
+
+#include <QDir>
 
 int VerboExportar(ContextoLote &contexto)
 {
@@ -15,6 +18,8 @@ int VerboExportar(ContextoLote &contexto)
     if (contexto.args.opcoes.contains(versao))
         contexto.estado.versaoTovrin = contexto.args.opcoes.value(versao);
     contexto.estado.caminhoArquivo = contexto.args.argumentos.value(1);
-    ExportarArquivos(contexto.estado);
+    const QString pasta = ExportarArquivos(contexto.estado);
+    if (!pasta.isEmpty())
+        EscreverSaida(QDir::toNativeSeparators(pasta));
     return Concluido;
 }

@@ -5,7 +5,10 @@
 #include "generation/Geracao.h"
 #include "lote/Lote.h"
 #include "lote/OperadorLote.h"
+#include "lote/SaidaLote.h"
 #include "lote/SelecaoMes.h"
+
+#include <QDir>
 
 int VerboProcessar(ContextoLote &contexto)
 {
@@ -24,6 +27,8 @@ int VerboProcessar(ContextoLote &contexto)
     if (contexto.args.opcoes.contains(versao))
         contexto.estado.versaoTovrin = contexto.args.opcoes.value(versao);
     contexto.estado.caminhoArquivo = contexto.args.argumentos.value(1);
-    ExportarArquivos(contexto.estado);
+    const QString pasta = ExportarArquivos(contexto.estado);
+    if (!pasta.isEmpty())
+        EscreverSaida(QDir::toNativeSeparators(pasta));
     return Concluido;
 }

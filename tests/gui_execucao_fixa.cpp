@@ -11,6 +11,7 @@
 #include "support/OperadorTeste.h"
 
 #include <QDateEdit>
+#include <QLabel>
 #include <QDirIterator>
 #include <QLineEdit>
 #include <QPushButton>
@@ -144,6 +145,10 @@ void TesteExecucaoFixa::criticaFicaNoMesPressionado()
     QVERIFY2(!carimbo("DT_CRITICAS", Fevereiro).isEmpty(), qPrintable(operador.textos().join('\n')));
     QVERIFY(carimbo("DT_CRITICAS", Janeiro).isEmpty());
     verificarJanelaDepois();
+    // The result replaces the last check's text before its box, and stays until the next action.
+    const QString concluidas = QStringLiteral("Críticas concluídas: nenhuma crítica.");
+    QCOMPARE(operador.statusNaMensagem(QStringLiteral("Não há criticas na geração...")), concluidas);
+    QTRY_COMPARE(janela->painelMensagens->text(), concluidas);
 }
 
 void TesteExecucaoFixa::geracaoFicaNoMesPressionado()
@@ -167,6 +172,11 @@ void TesteExecucaoFixa::geracaoFicaNoMesPressionado()
     QVERIFY(!carimbo("DT_GERACAO", Fevereiro).isEmpty());
     QVERIFY(carimbo("DT_GERACAO", Janeiro).isEmpty());
     verificarJanelaDepois();
+    const QString concluida = QStringLiteral("Geração concluída: %1 servidores, %2 pagamentos.")
+                                  .arg(contar("SELECT COUNT(*) FROM ECONTAS_040"))
+                                  .arg(contar("SELECT COUNT(*) FROM ECONTAS_041"));
+    QCOMPARE(operador.statusNaMensagem(QStringLiteral("Geração concluída com sucesso!")), concluida);
+    QTRY_COMPARE(janela->painelMensagens->text(), concluida);
 }
 
 void TesteExecucaoFixa::exportacaoFicaNoMesPressionado()
@@ -195,6 +205,10 @@ void TesteExecucaoFixa::exportacaoFicaNoMesPressionado()
     // The export empties the folder: the edit says so too, whatever was typed into it meanwhile.
     QVERIFY(janela->estado.caminhoArquivo.isEmpty());
     QVERIFY(janela->edtCaminhoArquivo->text().isEmpty());
+    // No "Gravando o resumo da competência" behind the box: the folder the files went to.
+    const QString concluida = QStringLiteral("Exportação concluída em %1.").arg(envio);
+    QCOMPARE(operador.statusNaMensagem(QStringLiteral("Arquivos exportados com sucesso.")), concluida);
+    QTRY_COMPARE(janela->painelMensagens->text(), concluida);
 }
 
 void TesteExecucaoFixa::cleanupTestCase()

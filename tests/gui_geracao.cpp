@@ -6,6 +6,7 @@
 #include "fixtures/lib/GeradorAmostra.h"
 #include "support/OperadorTeste.h"
 
+#include <QLabel>
 #include <QPushButton>
 #include <QTableWidget>
 #include <QtTest>
@@ -48,6 +49,15 @@ void TesteGeracaoJanela::geracaoPeloBotaoNaAmostra()
         RowSet controle = RowSet::abrir("SELECT DT_GERACAO FROM CTRL_TCMTPA WHERE MES_ANO = '022024'");
         controle.first();
         QCOMPARE(controle.data("DT_GERACAO"), DataParaDias(QDate::currentDate()));
+
+        // No department marked FUNDEB and "Não" to the question: the status line says so.
+        Sql::Executar("UPDATE KVB006FEV SET FUNDEBECONTAS = 'F'");
+        operador.limpar();
+        operador.responder({false});
+        QTest::mouseClick(janela.btnGeracao, Qt::LeftButton);
+        QCOMPARE(operador.textos(),
+                 QStringList{"Não existe nunhuma lotação marcada com < FUNDEB >. Deseja continuar?"});
+        QTRY_COMPARE(janela.painelMensagens->text(), QStringLiteral("Geração cancelada."));
     }
     QSqlDatabase::database(QStringLiteral("FDConn"), false).close();
 }

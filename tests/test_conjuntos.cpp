@@ -139,7 +139,9 @@ Mes TesteConjuntos::processar(const QString &banco)
             ExecutarLote({QStringLiteral("banco.fdb"), QStringLiteral("2024"), QStringLiteral("joão"),
                           QStringLiteral("processar"), competencia, envio, QStringLiteral("--sim")},
                          pasta);
-        mes.saida << QString::number(e.saida) << e.saidaPadrao << e.erros;
+        // The last line names the folder the files went to, which is this database's own.
+        mes.saida << QString::number(e.saida)
+                  << QString(e.saidaPadrao).replace(pasta, QStringLiteral("<pasta>")) << e.erros;
         const QMap<QString, QByteArray> arquivos = Arquivos(pasta + QLatin1Char('/') + envio);
         for (auto it = arquivos.cbegin(); it != arquivos.cend(); ++it)
             mes.arquivos.insert(competencia + QLatin1Char('/') + it.key(), it.value());

@@ -92,7 +92,7 @@ void TesteExecucaoCriticas::mesLimpoCarimbaERecompoeASelecao()
     QCOMPARE(estado.SQLPadrao, selecaoDoMes);
     QCOMPARE(operador.progresso().maximo(TProgresso::Principal), 13);
     QCOMPARE(operador.progresso().posicao(TProgresso::Principal), 0);
-    QCOMPARE(operador.progresso().status(), QString());
+    QCOMPARE(operador.progresso().status(), QStringLiteral("Críticas concluídas: nenhuma crítica."));
 }
 
 void TesteExecucaoCriticas::soCriticasDeFuncionariosCarimbaSemMensagem_data()

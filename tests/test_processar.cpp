@@ -36,7 +36,7 @@ private:
     static QStringList semExplicacao(const QString &saida);
 
     // The exit status; what the command wrote to stderr goes to *erros.
-    int processar(const QString &competencia, const QString &pasta, QString *erros);
+    int processar(const QString &competencia, const QString &pasta, QString *erros, QString *saida = nullptr);
 
     QTemporaryDir m_pasta;
     QString m_banco;
@@ -53,21 +53,27 @@ void TesteProcessar::initTestCase()
     CriarBancoAmostra(m_banco, parametros);
 }
 
-int TesteProcessar::processar(const QString &competencia, const QString &pasta, QString *erros)
+int TesteProcessar::processar(const QString &competencia, const QString &pasta, QString *erros,
+                              QString *saida)
 {
     const ExecucaoLote lote =
         ExecutarLote({m_banco, QStringLiteral("2024"), QStringLiteral("ANA"), QStringLiteral("processar"),
                       competencia, pasta, QStringLiteral("--sim")});
     *erros = lote.erros;
+    if (saida)
+        *saida = lote.saidaPadrao;
     return lote.saida;
 }
 
 void TesteProcessar::mesLimpoGeraArquivosQueAVerificacaoAceita()
 {
     const QString envio = m_pasta.filePath(QStringLiteral("envio"));
-    QString erros;
-    const int status = processar(QStringLiteral("022024"), envio, &erros);
+    QString erros, saida;
+    const int status = processar(QStringLiteral("022024"), envio, &erros, &saida);
     QVERIFY2(status == 0, qPrintable(QStringLiteral("status %1: %2").arg(status).arg(erros)));
+    // The folder the files went to, on a line of its own after the message.
+    QVERIFY2(saida.endsWith(QStringLiteral("Arquivos exportados com sucesso.\n%1\n").arg(envio)),
+             qPrintable(saida));
 
     QStringList arquivos;
     QDirIterator it(envio, {QStringLiteral("ECONTAS-*.TXT")}, QDir::Files, QDirIterator::Subdirectories);

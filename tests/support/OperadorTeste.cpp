@@ -12,35 +12,41 @@ OperadorTeste::~OperadorTeste()
     InstalarOperador(nullptr);
 }
 
+void OperadorTeste::registrar(const Mensagem &m)
+{
+    mensagens.append(m);
+    statusNasMensagens.append(progresso().status());
+}
+
 void OperadorTeste::informacao(const QString &texto)
 {
-    mensagens.append({QStringLiteral("informacao"), QStringLiteral("INFORMAÇÃO"), texto});
+    registrar({QStringLiteral("informacao"), QStringLiteral("INFORMAÇÃO"), texto});
 }
 
 bool OperadorTeste::confirmacao(const QString &texto)
 {
-    mensagens.append({QStringLiteral("confirmacao"), QStringLiteral("CONFIRMAÇÃO"), texto});
+    registrar({QStringLiteral("confirmacao"), QStringLiteral("CONFIRMAÇÃO"), texto});
     return respostas.isEmpty() ? false : respostas.takeFirst();
 }
 
 void OperadorTeste::aviso(const QString &titulo, const QString &texto)
 {
-    mensagens.append({QStringLiteral("aviso"), titulo, texto});
+    registrar({QStringLiteral("aviso"), titulo, texto});
 }
 
 void OperadorTeste::mensagem(const QString &texto)
 {
-    mensagens.append({QStringLiteral("mensagem"), QString(), texto});
+    registrar({QStringLiteral("mensagem"), QString(), texto});
 }
 
 void OperadorTeste::erro(const QString &texto)
 {
-    mensagens.append({QStringLiteral("erro"), QString(), texto});
+    registrar({QStringLiteral("erro"), QString(), texto});
 }
 
 void OperadorTeste::relatorio(const QString &titulo, const QStringList &linhas)
 {
-    mensagens.append({QStringLiteral("relatorio"), titulo, linhas.join('\n')});
+    registrar({QStringLiteral("relatorio"), titulo, linhas.join('\n')});
     linhasRelatorio += linhas;
 }
 
@@ -63,14 +69,23 @@ QStringList OperadorTeste::textos() const
     return r;
 }
 
+QString OperadorTeste::statusNaMensagem(const QString &texto) const
+{
+    for (qsizetype i = mensagens.size() - 1; i >= 0; --i)
+        if (mensagens[i].texto == texto)
+            return statusNasMensagens[i];
+    return QString();
+}
+
 void OperadorTeste::limpar()
 {
     mensagens.clear();
+    statusNasMensagens.clear();
     linhasRelatorio.clear();
 }
 
 void OperadorTeste::exibirCriticas(const ListasCriticas &listas)
 {
-    mensagens.append({QStringLiteral("criticas"), QString(), TextoDasCriticas(listas).join('\n')});
+    registrar({QStringLiteral("criticas"), QString(), TextoDasCriticas(listas).join('\n')});
     criticasExibidas = listas;
 }

@@ -31,11 +31,17 @@ public:
     void responder(std::initializer_list<bool> respostas);
 
     QList<Mensagem> mensagens;
+    QStringList statusNasMensagens; // the status line when each message was shown
     QList<bool> respostas;
     QStringList linhasRelatorio;
     ListasCriticas criticasExibidas;
     int eventosProcessados = 0;
 
     QStringList textos() const; // the texts of every message in order
+    // The status line when the message of that text was last shown (empty when none was).
+    QString statusNaMensagem(const QString &texto) const;
     void limpar();
+
+private:
+    void registrar(const Mensagem &m);
 };
