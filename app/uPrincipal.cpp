@@ -8,6 +8,7 @@
 #include "generation/SelecaoCompetencia.h"
 #include "export/ExportacaoEcontas.h"
 #include "generation/Geracao.h"
+#include "windows/DialogoSalvar.h"
 #include "windows/JanelaResumo.h"
 #include "windows/uComplementares.h"
 #include "windows/uUndidadeGestoraECONTAS.h"
@@ -17,7 +18,8 @@
 #include <QApplication>
 #include <QCloseEvent>
 #include <QDateEdit>
-#include <QFileDialog>
+#include <QDir>
+#include <QFileInfo>
 #include <QGroupBox>
 #include <QHeaderView>
 #include <QLabel>
@@ -40,6 +42,14 @@ QString MensagemGeracaoBloqueada()
 QString MensagemGeracaoDesfeita()
 {
     return QStringLiteral("Geração desfeita.");
+}
+
+QString DicaDaPastaDeExportacao(const QString &caminho)
+{
+    if (caminho.isEmpty())
+        return QStringLiteral("Escolha no botão ao lado a pasta para onde os arquivos serão exportados.");
+    return QStringLiteral("Os arquivos serão exportados para a pasta %1")
+        .arg(QDir::toNativeSeparators(QDir::cleanPath(QFileInfo(caminho).absoluteFilePath())));
 }
 
 namespace {
@@ -100,10 +110,7 @@ TfrmPrincipal::TfrmPrincipal(const QString &ano, const QString &usuario, QWidget
     estado.ano_folha = ano;
     estado.usuario = usuario;
     estado.ControlesTCMA = [this] { ControlesTCMA(); };
-    escolherArquivo = [](QWidget *pai) {
-        return QFileDialog::getSaveFileName(pai, QStringLiteral("Gravar arquivos do Econtas"),
-                                            QStringLiteral("ECONTAS"));
-    };
+    DialogoSalvar::DefinirOperador(usuario);
     montarJanela();
     ExecutarAcao([this] { ConfiguracoesIniciaris(estado); });
     estado.dataPagamento = Hoje();
@@ -214,6 +221,7 @@ void TfrmPrincipal::montarLateral(QWidget *pai)
     edtCaminhoArquivo->setGeometry(580, 294, 166, 22);
     edtCaminhoArquivo->setReadOnly(true);
     edtCaminhoArquivo->setStyleSheet(QStringLiteral("QLineEdit { background: #FFFFE1; }"));
+    edtCaminhoArquivo->setToolTip(DicaDaPastaDeExportacao(QString()));
     btnCaminhoArquivo = botao(QString(), pai, QRect(750, 292, 28, 26),
                               QStringLiteral("Título|Selecione o caminho onde será exportado o arquivo|3"),
                               QStringLiteral("Caminho do Arquivo"));
@@ -277,7 +285,7 @@ void TfrmPrincipal::ligarAoEstado()
     connect(edtCaminhoArquivo, &QLineEdit::textChanged, this, [this](const QString &t) {
         estado.caminhoArquivo = t;
         edtCaminhoArquivo->setCursorPosition(0); // the start of a long path, the whole of it as hint
-        edtCaminhoArquivo->setToolTip(t);
+        edtCaminhoArquivo->setToolTip(DicaDaPastaDeExportacao(t));
     });
 }
 
@@ -451,7 +459,9 @@ void TfrmPrincipal::lvPrincipalClick()
 
 void TfrmPrincipal::PegarCaminhoArquivo()
 {
-    const QString arquivo = escolherArquivo(this);
+    const QString arquivo =
+        DialogoSalvar::Escolher(this, QStringLiteral("Gravar arquivos do Econtas"), QStringLiteral("ECONTAS"),
+                                QString(), DialogoSalvar::Memoria::Exportacao);
     if (!arquivo.isEmpty())
         edtCaminhoArquivo->setText(arquivo);
 }

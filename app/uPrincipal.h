@@ -48,9 +48,6 @@ public:
     QLabel *painelPrefeitura = nullptr; // status panel 0
     QLabel *painelMensagens = nullptr;  // status panel 1
 
-    // The save dialog of the export folder; replaceable so the window can be driven by tests.
-    std::function<QString(QWidget *)> escolherArquivo;
-
     void ControlesTCMA();
     void lvPrincipalClick();
     void PegarCaminhoArquivo();
@@ -98,3 +95,5 @@ extern TfrmPrincipal *frmPrincipal;
 // Status texts: after a critique whose findings block the generation, and after an undo.
 QString MensagemGeracaoBloqueada();
 QString MensagemGeracaoDesfeita();
+// The hint of the export folder's edit: which folder the files will go to.
+QString DicaDaPastaDeExportacao(const QString &caminho);

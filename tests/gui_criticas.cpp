@@ -1,6 +1,7 @@
 // The findings viewer, driven offscreen: groups in index order with their own counts, Escape, saving.
 #include "windows/uEcontasCriticas.h"
 #include "support/OperadorTeste.h"
+#include "windows/DialogoSalvar.h"
 
 #include <QAction>
 #include <QDir>
@@ -99,7 +100,7 @@ void TesteVisualizadorCriticas::salvaCriticasComoOLoteImprime()
     const QString caminho = pasta.filePath("criticas.txt");
     const ListasCriticas listas = listasDeExemplo();
     TfrmEcontasCriticas janela(listas);
-    janela.escolherArquivo = [&](QWidget *) { return caminho; };
+    DialogoSalvar::DefinirProximaResposta(caminho);
     janela.show();
     QVERIFY(QTest::qWaitForWindowActive(&janela));
     QVERIFY(janela.lvcRITICAS->actions().contains(janela.acaoSalvar)); // the context menu's entry
@@ -112,7 +113,7 @@ void TesteVisualizadorCriticas::salvaCriticasComoOLoteImprime()
 
     // Cancelling the file choice writes nothing and says nothing.
     operador.limpar();
-    janela.escolherArquivo = [](QWidget *) { return QString(); };
+    DialogoSalvar::DefinirProximaResposta(QString());
     janela.acaoSalvar->trigger();
     QVERIFY(operador.mensagens.isEmpty());
 }

@@ -9,6 +9,7 @@
 #include "resumo/pdf/PdfResumo.h"
 #include "support/BancoTeste.h"
 #include "support/OperadorTeste.h"
+#include "windows/DialogoSalvar.h"
 
 #include <QDateEdit>
 #include <QLabel>
@@ -184,7 +185,7 @@ void TesteExecucaoFixa::exportacaoFicaNoMesPressionado()
     selecionarFevereiro();
     const QString envio = pasta.filePath(QStringLiteral("envio"));
     const QString outra = pasta.filePath(QStringLiteral("outra"));
-    janela->escolherArquivo = [&](QWidget *) { return envio; };
+    DialogoSalvar::DefinirProximaResposta(envio);
     QTest::mouseClick(janela->btnCaminhoArquivo, Qt::LeftButton);
     QVERIFY(janela->btnExportacao->isEnabled());
     operador.limpar();

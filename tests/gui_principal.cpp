@@ -6,6 +6,7 @@
 #include "fixtures/lib/GeradorAmostra.h"
 #include "support/BancoTeste.h"
 #include "support/OperadorTeste.h"
+#include "windows/DialogoSalvar.h"
 
 #include <QDateEdit>
 #include <QDir>
@@ -199,22 +200,22 @@ void TestePrincipalJanela::caminhoDoArquivo()
     BancoTeste banco;
     prepararBanco(banco);
     TfrmPrincipal janela("2024", "ana");
-    QString resposta = QStringLiteral("/dados/envio/ECONTAS");
-    janela.escolherArquivo = [&](QWidget *) { return resposta; };
+    DialogoSalvar::DefinirProximaResposta(QStringLiteral("/dados/envio/ECONTAS"));
     QTest::mouseClick(janela.btnCaminhoArquivo, Qt::LeftButton);
     QCOMPARE(janela.edtCaminhoArquivo->text(), QStringLiteral("/dados/envio/ECONTAS"));
     QCOMPARE(janela.estado.caminhoArquivo, QStringLiteral("/dados/envio/ECONTAS"));
     QVERIFY(janela.edtCaminhoArquivo->isReadOnly());
-    // A long path shows its start in the edit and the whole of it as hint.
+    // A long path shows its start in the edit and, as hint, the folder the files will go to.
     QCOMPARE(janela.edtCaminhoArquivo->cursorPosition(), 0);
-    QCOMPARE(janela.edtCaminhoArquivo->toolTip(), QStringLiteral("/dados/envio/ECONTAS"));
+    QCOMPARE(janela.edtCaminhoArquivo->toolTip(),
+             QStringLiteral("Os arquivos serão exportados para a pasta /dados/envio/ECONTAS"));
     // The hint's placeholder title gives way to the control's name; the documented hint stays.
     QCOMPARE(
         janela.btnCaminhoArquivo->toolTip(),
         QStringLiteral("<b>Caminho do Arquivo</b><br/>Selecione o caminho onde será exportado o arquivo"));
     QCOMPARE(janela.btnCaminhoArquivo->property("dica").toString(),
              QStringLiteral("Título|Selecione o caminho onde será exportado o arquivo|3"));
-    resposta.clear(); // cancelled
+    DialogoSalvar::DefinirProximaResposta(QString()); // cancelled
     QTest::mouseClick(janela.btnCaminhoArquivo, Qt::LeftButton);
     QCOMPARE(janela.edtCaminhoArquivo->text(), QStringLiteral("/dados/envio/ECONTAS"));
 }

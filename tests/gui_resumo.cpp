@@ -4,6 +4,7 @@
 #include "support/BancoTeste.h"
 #include "support/EstadoMes.h"
 #include "support/OperadorTeste.h"
+#include "windows/DialogoSalvar.h"
 #include "windows/JanelaResumo.h"
 
 #include <QPushButton>
@@ -46,16 +47,12 @@ void TesteJanelaResumo::mostraOResumoESalvaPdfECsv()
     janela.grab().save(QStringLiteral(ECONTAS_SCREENSHOT_DIR "/resumo.png"));
 
     QTemporaryDir pasta;
-    QString sugerido;
-    janela.escolherDestino = [&](QWidget *, const QString &sugestao, const QString &) {
-        sugerido = sugestao;
-        return pasta.filePath(sugestao);
-    };
+    DialogoSalvar::DefinirProximaResposta(pasta.filePath(QStringLiteral("RESUMO-012024.csv")));
     QTest::mouseClick(janela.btnSalvarCsv, Qt::LeftButton);
-    QCOMPARE(sugerido, QStringLiteral("RESUMO-012024.csv"));
-    QFile csv(pasta.filePath(sugerido));
+    QFile csv(pasta.filePath(QStringLiteral("RESUMO-012024.csv")));
     QVERIFY(csv.open(QIODevice::ReadOnly));
     QVERIFY(csv.readAll().startsWith("\xEF\xBB\xBFUG;UO;Descrição"));
+    DialogoSalvar::DefinirProximaResposta(pasta.filePath(QStringLiteral("RESUMO-012024.pdf")));
     QTest::mouseClick(janela.btnSalvarPdf, Qt::LeftButton);
     QFile pdf(pasta.filePath(QStringLiteral("RESUMO-012024.pdf")));
     QVERIFY(pdf.open(QIODevice::ReadOnly));

@@ -6,8 +6,8 @@
 #include "resumo/CsvResumo.h"
 #include "resumo/GravacaoArquivo.h"
 #include "resumo/pdf/PdfResumo.h"
+#include "windows/DialogoSalvar.h"
 
-#include <QFileDialog>
 #include <QHBoxLayout>
 #include <QPushButton>
 #include <QTextBrowser>
@@ -31,9 +31,6 @@ TfrmResumo::TfrmResumo(QWidget *parent, DocumentoResumo documento)
     layout->addWidget(txtResumo);
     layout->addLayout(botoes);
 
-    escolherDestino = [](QWidget *pai, const QString &sugestao, const QString &filtro) {
-        return QFileDialog::getSaveFileName(pai, QStringLiteral("Salvar resumo"), sugestao, filtro);
-    };
     connect(btnSalvarPdf, &QPushButton::clicked, this, [this] {
         salvar(QStringLiteral(".pdf"), QStringLiteral("PDF (*.pdf)"),
                [this] { return PdfResumo(m_documento); });
@@ -47,7 +44,8 @@ TfrmResumo::TfrmResumo(QWidget *parent, DocumentoResumo documento)
 void TfrmResumo::salvar(const QString &extensao, const QString &filtro,
                         const std::function<QByteArray()> &conteudo)
 {
-    const QString destino = escolherDestino(this, NomeBaseResumo(m_documento.competencia) + extensao, filtro);
+    const QString destino = DialogoSalvar::Escolher(
+        this, QStringLiteral("Salvar resumo"), NomeBaseResumo(m_documento.competencia) + extensao, filtro);
     if (destino.isEmpty())
         return;
     ExecutarAcao([&] {

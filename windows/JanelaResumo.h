@@ -24,8 +24,6 @@ public:
     QTextBrowser *txtResumo = nullptr;
     QPushButton *btnSalvarPdf = nullptr;
     QPushButton *btnSalvarCsv = nullptr;
-    // Asks where to save (caption, suggested name, filter); empty when the clerk gives up.
-    std::function<QString(QWidget *, const QString &, const QString &)> escolherDestino;
 
 private:
     void salvar(const QString &extensao, const QString &filtro, const std::function<QByteArray()> &conteudo);

@@ -1,10 +1,10 @@
 #include "windows/uEcontasCriticas.h"
 
 #include "common/Operador.h"
+#include "windows/DialogoSalvar.h"
 
 #include <QAction>
 #include <QApplication>
-#include <QFileDialog>
 #include <QHeaderView>
 #include <QKeyEvent>
 #include <QPainter>
@@ -26,13 +26,6 @@ QTreeWidgetItem *novoItem(QTreeWidgetItem *pai, const QString &texto, bool itali
     item->setFont(0, fonte);
     item->setForeground(0, cor);
     return item;
-}
-
-QString ArquivoEscolhidoPeloOperador(QWidget *pai)
-{
-    return QFileDialog::getSaveFileName(pai, QStringLiteral("Salvar críticas"),
-                                        QStringLiteral("criticas.txt"),
-                                        QStringLiteral("Texto (*.txt);;Todos os arquivos (*)"));
 }
 
 } // namespace
@@ -62,7 +55,6 @@ TfrmEcontasCriticas::TfrmEcontasCriticas(const ListasCriticas &listas, QWidget *
     setWindowTitle(QStringLiteral("Exibição das críticas"));
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
     setFixedSize(LarguraJanela, AlturaJanela);
-    escolherArquivo = ArquivoEscolhidoPeloOperador;
 
     lvcRITICAS = new QTreeWidget(this);
     lvcRITICAS->setObjectName(QStringLiteral("lvcRITICAS"));
@@ -130,7 +122,9 @@ bool TfrmEcontasCriticas::eventFilter(QObject *objeto, QEvent *evento)
 
 void TfrmEcontasCriticas::salvarComEscolha()
 {
-    const QString caminho = escolherArquivo(this);
+    const QString caminho =
+        DialogoSalvar::Escolher(this, QStringLiteral("Salvar críticas"), QStringLiteral("criticas.txt"),
+                                QStringLiteral("Texto (*.txt);;Todos os arquivos (*)"));
     if (!caminho.isEmpty() && SalvarCriticas(caminho))
         Operador().informacao(QStringLiteral("Críticas salvas em %1").arg(caminho));
 }

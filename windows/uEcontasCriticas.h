@@ -25,8 +25,6 @@ public:
 
     QTreeWidget *lvcRITICAS = nullptr;
     QAction *acaoSalvar = nullptr;
-    // Asks where to save; an empty answer saves nothing. Replaceable so the window can be driven by tests.
-    std::function<QString(QWidget *)> escolherArquivo;
 
 protected:
     void showEvent(QShowEvent *evento) override;

@@ -1,9 +1,12 @@
 #include "OperadorTeste.h"
 
 #include <QCoreApplication>
+#include <QStandardPaths>
 
 OperadorTeste::OperadorTeste()
 {
+    // What a test remembers (the save dialogs' folders) stays out of the person's own settings.
+    QStandardPaths::setTestModeEnabled(true);
     InstalarOperador(this);
 }
 
