@@ -30,6 +30,7 @@
 #include <QStyle>
 #include <QTableWidget>
 
+#include <algorithm>
 #include <utility>
 
 TfrmPrincipal *frmPrincipal = nullptr;
@@ -74,6 +75,21 @@ QPushButton *botao(const QString &texto, QWidget *pai, const QRect &area, const 
     b->setAutoDefault(true); // Return and Enter press the focused button, as Space does
     TfrmPrincipal::DefinirDica(b, dica, titulo);
     return b;
+}
+
+// A caption wider than its button less a margin on each side (the machine may lack the window's narrow
+// font) is set in a smaller type, half a point at a time, so that it never touches the edges.
+void CaberNoBotao(QPushButton *b)
+{
+    QFont fonte = b->font();
+    const auto cabe = [b](const QFont &f) {
+        const QFontMetrics medida(f);
+        return medida.horizontalAdvance(b->text().trimmed()) + 2 * medida.averageCharWidth() <= b->width();
+    };
+    while (!cabe(fonte) && fonte.pointSizeF() > 6)
+        fonte.setPointSizeF(fonte.pointSizeF() - 0.5);
+    if (fonte != b->font())
+        b->setFont(fonte);
 }
 
 QLabel *rotulo(const QString &texto, QWidget *pai, const QRect &area)
@@ -153,6 +169,8 @@ void TfrmPrincipal::montarJanela()
     montarLateral(geral);
     montarPreviews(geral);
     montarProgresso(geral);
+    for (QPushButton *b : findChildren<QPushButton *>())
+        CaberNoBotao(b);
 }
 
 QGroupBox *TfrmPrincipal::montarLista(QWidget *pai)
@@ -169,7 +187,6 @@ QGroupBox *TfrmPrincipal::montarLista(QWidget *pai)
         lvPrincipal->setColumnWidth(c, larguras[c]);
     lvPrincipal->horizontalHeader()->setDefaultAlignment(Qt::AlignCenter);
     lvPrincipal->verticalHeader()->hide();
-    lvPrincipal->verticalHeader()->setDefaultSectionSize(20);
     lvPrincipal->setEditTriggers(QAbstractItemView::NoEditTriggers);
     lvPrincipal->setSelectionBehavior(QAbstractItemView::SelectRows);
     lvPrincipal->setSelectionMode(QAbstractItemView::SingleSelection);
@@ -386,6 +403,7 @@ void TfrmPrincipal::showEvent(QShowEvent *evento)
     if (m_mostrada)
         return;
     m_mostrada = true;
+    ajustarAlturaDasLinhas();
     ControlesTCMA();
     painelPrefeitura->setText(estado.fdtblCliente.texto(QStringLiteral("DESCRICAO")).trimmed());
 }
@@ -394,6 +412,19 @@ void TfrmPrincipal::closeEvent(QCloseEvent *evento)
 {
     QMainWindow::closeEvent(evento);
     QCoreApplication::quit();
+}
+
+// The twelve months of a year fit the list whole: rows of 20 pixels, or less when the font's header
+// leaves less room.
+void TfrmPrincipal::ajustarAlturaDasLinhas()
+{
+    constexpr int Meses = 12;
+    lvPrincipal->ensurePolished();
+    const int livre = lvPrincipal->height() - 2 * lvPrincipal->frameWidth() -
+                      lvPrincipal->horizontalHeader()->sizeHint().height();
+    const int altura = std::clamp(livre / Meses, lvPrincipal->fontMetrics().height() + 2, 20);
+    lvPrincipal->verticalHeader()->setMinimumSectionSize(altura);
+    lvPrincipal->verticalHeader()->setDefaultSectionSize(altura);
 }
 
 void TfrmPrincipal::ControlesTCMA()

@@ -84,6 +84,7 @@ private:
     void executarComValoresFixos(const std::function<void(TEstadoEcontas &)> &execucao);
     // Puts the state's date, settings, folder and selected month into the widgets.
     void mostrarEstado();
+    void ajustarAlturaDasLinhas();
 
     QHash<QPushButton *, bool> m_habilitado;
     bool m_ocupado = false;

@@ -251,14 +251,27 @@ void TestePrincipalJanela::janelaNaAmostra()
     const QString caminho = pasta.filePath(QStringLiteral("amostra.fdb"));
     ParametrosAmostra parametros;
     parametros.servidores = Amostra::MinimoServidores;
-    parametros.meses = {"JAN", "FEV", "MAR"};
     CriarBancoAmostra(caminho, parametros);
     TConexao conexao(caminho);
     {
         TfrmPrincipal janela("2024", "operador");
         janela.show();
         QVERIFY(QTest::qWaitForWindowExposed(&janela));
-        QCOMPARE(janela.lvPrincipal->rowCount(), 3);
+        QCOMPARE(janela.lvPrincipal->rowCount(), 12);
+        // The twelve months whole, December's row included, without scrolling.
+        QTableWidget *lista = janela.lvPrincipal;
+        QVERIFY2(lista->visualRect(lista->model()->index(11, 0)).bottom() < lista->viewport()->height(),
+                 qPrintable(QStringLiteral("%1 > %2")
+                                .arg(lista->visualRect(lista->model()->index(11, 0)).bottom())
+                                .arg(lista->viewport()->height())));
+        // Every caption keeps a margin inside its button.
+        for (QPushButton *botao : janela.findChildren<QPushButton *>()) {
+            const int texto = botao->fontMetrics().horizontalAdvance(botao->text().trimmed());
+            QVERIFY2(
+                texto + 2 * botao->fontMetrics().averageCharWidth() <= botao->width() ||
+                    botao->text().isEmpty(),
+                qPrintable(QStringLiteral("%1: %2 de %3").arg(botao->text()).arg(texto).arg(botao->width())));
+        }
         janela.lvPrincipal->selectRow(1);
         QCOMPARE(janela.estado.mes_cadastro, QStringLiteral("FEV"));
         QVERIFY(!janela.estado.SQLPadrao.isEmpty());

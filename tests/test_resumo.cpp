@@ -14,6 +14,7 @@
 #include <QTextBlock>
 #include <QTextLayout>
 #include <QTemporaryDir>
+#include <QTextTable>
 #include <QtTest>
 
 namespace {
@@ -84,6 +85,7 @@ private slots:
     void manifestoNomeiaCadaArquivoDiferente_data();
     void manifestoNomeiaCadaArquivoDiferente();
     void relatorioNaoParteAsDescricoesDeUmGrandeMunicipio();
+    void relatorioRepeteOsCabecalhosEmCadaPagina();
 };
 
 void TesteResumo::totaisIguaisASomaDasLinhasDeTrabalho()
@@ -270,6 +272,35 @@ void TesteResumo::relatorioNaoParteAsDescricoesDeUmGrandeMunicipio()
                      qPrintable(bloco.text() + QStringLiteral(" partida na linha %1").arg(i)));
     }
     QCOMPARE(vistas, descricoes.size());
+}
+
+// A report of several pages repeats each table's column headers at the top of every page it goes on to.
+void TesteResumo::relatorioRepeteOsCabecalhosEmCadaPagina()
+{
+    DocumentoResumo documento;
+    documento.competencia = Competencia;
+    for (int i = 0; i < 300; ++i) {
+        DiferencaServidor d;
+        d.matricula = QStringLiteral("%1").arg(i, 6, 10, QLatin1Char('0'));
+        d.nome = QStringLiteral("SERVIDOR %1").arg(i);
+        d.proventosFolha = Dinheiro::deDezMilesimos(10000000);
+        d.motivos << QStringLiteral("lotação não enviada ao tribunal");
+        documento.reconciliacao.diferencas << d;
+    }
+    QBuffer buffer;
+    buffer.open(QIODevice::WriteOnly);
+    QPdfWriter escritor(&buffer);
+    ConfigurarPaginasDoResumo(escritor, Competencia);
+    QTextDocument texto;
+    DiagramarResumo(texto, HtmlResumo(documento), escritor);
+    QVERIFY(texto.pageCount() > 2);
+    int tabelas = 0;
+    for (QTextFrame *quadro : texto.rootFrame()->childFrames())
+        if (auto *tabela = qobject_cast<QTextTable *>(quadro)) {
+            ++tabelas;
+            QCOMPARE(tabela->format().headerRowCount(), 1);
+        }
+    QCOMPARE(tabelas, 2);
 }
 
 QTEST_MAIN(TesteResumo)

@@ -13,6 +13,7 @@
 #include <QPdfWriter>
 #include <QTextDocument>
 
+#include <unistd.h>
 
 namespace {
 
@@ -29,16 +30,17 @@ QString celula(const QString &texto, bool numero = false)
              texto.toHtmlEscaped());
 }
 
+// A table's header row, repeated at the top of every page the table goes on to.
 QString cabecalho(const QStringList &titulos)
 {
-    QString html = QStringLiteral("<tr>");
+    QString html = QStringLiteral("<thead><tr>");
     for (const QString &t : titulos)
         html += QStringLiteral("<th bgcolor=\"#dddddd\"%1>")
                     .arg(t == QLatin1String("Descrição") || t == QLatin1String("Nome")
                              ? QStringLiteral(" width=\"20%\"")
                              : QString()) +
                 t.toHtmlEscaped() + QStringLiteral("</th>");
-    return html + QStringLiteral("</tr>");
+    return html + QStringLiteral("</tr></thead>");
 }
 
 QString linhaUnidade(const QString &ug, const QString &uo, const QString &descricao, const TotaisResumo &t,
