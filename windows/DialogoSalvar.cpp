@@ -52,7 +52,8 @@ public:
 
 QString chave(Memoria memoria)
 {
-    const QString operador = QString::fromLatin1(QUrl::toPercentEncoding(g_operador));
+    const QString operador =
+        g_operador.isEmpty() ? QStringLiteral("-") : QString::fromLatin1(QUrl::toPercentEncoding(g_operador));
     return QStringLiteral("operadores/%1/%2")
         .arg(operador, memoria == Memoria::Exportacao ? QStringLiteral("pastaExportacao")
                                                       : QStringLiteral("ultimaPasta"));
