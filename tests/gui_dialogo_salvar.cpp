@@ -3,10 +3,13 @@
 #include "common/Idioma.h"
 #include "windows/DialogoSalvar.h"
 
+#include <QDialogButtonBox>
 #include <QDir>
 #include <QFile>
 #include <QFileDialog>
 #include <QHeaderView>
+#include <QLineEdit>
+#include <QPushButton>
 #include <QSettings>
 #include <QStandardPaths>
 #include <QTimer>
@@ -21,6 +24,7 @@ private slots:
     void initTestCase();
     void pastasLembradasPorOperador();
     void dialogoEmPortugues();
+    void exportacaoNumaPastaQueJaExiste();
 };
 
 void TesteDialogoSalvar::initTestCase()
@@ -115,6 +119,42 @@ void TesteDialogoSalvar::dialogoEmPortugues()
         qPrintable(visto[3]));
     for (int c = 1; c < 4; ++c)
         QVERIFY2(folgas[c] > 0, qPrintable(QString::number(c)));
+}
+
+// Exported into "ECONTAS" last month, the clerk exports this month's: the dialog opens beside that
+// folder, suggests it again, calls its button "Salvar", and saving chooses the folder (Qt's dialog would
+// go into it instead).
+void TesteDialogoSalvar::exportacaoNumaPastaQueJaExiste()
+{
+    QTemporaryDir base;
+    QDir(base.path()).mkpath(QStringLiteral("ECONTAS"));
+    DialogoSalvar::DefinirOperador(QStringLiteral("davi"));
+    DialogoSalvar::DefinirProximaResposta(base.filePath(QStringLiteral("ECONTAS")));
+    DialogoSalvar::Escolher(nullptr, QStringLiteral("Gravar"), QStringLiteral("ECONTAS"), QString(),
+                            Memoria::Exportacao);
+    QString botao;
+    QTimer vigia;
+    int tentativas = 0;
+    connect(&vigia, &QTimer::timeout, this, [&] {
+        auto *dialogo = qobject_cast<QFileDialog *>(QApplication::activeModalWidget());
+        auto *caixa = dialogo ? dialogo->findChild<QDialogButtonBox *>(QStringLiteral("buttonBox")) : nullptr;
+        auto *lista = dialogo ? dialogo->findChild<QTreeView *>(QStringLiteral("treeView")) : nullptr;
+        if (!caixa || !lista || lista->model()->rowCount(lista->rootIndex()) == 0) {
+            if (++tentativas > 200 && dialogo)
+                dialogo->reject();
+            return;
+        }
+        if (++tentativas < 10) // the dialog relabels its button once the folder is read
+            return;
+        vigia.stop();
+        botao = caixa->button(QDialogButtonBox::Save)->text();
+        QTest::keyClick(dialogo->findChild<QLineEdit *>(QStringLiteral("fileNameEdit")), Qt::Key_Return);
+    });
+    vigia.start(25);
+    QCOMPARE(DialogoSalvar::Escolher(nullptr, QStringLiteral("Gravar arquivos do Econtas"),
+                                     QStringLiteral("ECONTAS"), QString(), Memoria::Exportacao),
+             base.filePath(QStringLiteral("ECONTAS")));
+    QCOMPARE(botao, QStringLiteral("&Salvar"));
 }
 
 QTEST_MAIN(TesteDialogoSalvar)

@@ -1,11 +1,16 @@
 #include "windows/DialogoSalvar.h"
 
+#include <QDialogButtonBox>
 #include <QDir>
 #include <QFileDialog>
 #include <QFileSystemModel>
+#include <QAbstractItemView>
 #include <QHeaderView>
+#include <QItemSelectionModel>
 #include <QIdentityProxyModel>
+#include <QLineEdit>
 #include <QLocale>
+#include <QPushButton>
 #include <QSettings>
 #include <QTreeView>
 #include <QUrl>
@@ -17,6 +22,7 @@ namespace DialogoSalvar {
 namespace {
 
 QString g_operador;
+const QString RotuloSalvar = QStringLiteral("&Salvar");
 std::optional<QString> g_proximaResposta;
 
 enum ColunaArquivos { ColNome, ColTamanho, ColTipo, ColData };
@@ -48,6 +54,61 @@ public:
         }
         return QIdentityProxyModel::data(indice, papel);
     }
+};
+
+// The export's dialog: a name that is a folder already (the "ECONTAS" of an earlier export, suggested
+// again) is the folder chosen, not one to go into; its button keeps saying "Salvar".
+class DialogoDaPasta : public QFileDialog {
+public:
+    using QFileDialog::QFileDialog;
+
+    void aceitarPastaExistente()
+    {
+        m_nome = findChild<QLineEdit *>(QStringLiteral("fileNameEdit"));
+        if (!m_nome)
+            return;
+        // The dialog relabels its button as the name or the selection changes: set it back after it.
+        connect(m_nome, &QLineEdit::textChanged, this, &DialogoDaPasta::manterSalvar);
+        if (auto *arquivos = findChild<QFileSystemModel *>())
+            connect(arquivos, &QFileSystemModel::directoryLoaded, this, &DialogoDaPasta::manterSalvar,
+                    Qt::QueuedConnection);
+        for (QAbstractItemView *vista : findChildren<QAbstractItemView *>())
+            if (vista->selectionModel())
+                connect(vista->selectionModel(), &QItemSelectionModel::selectionChanged, this,
+                        &DialogoDaPasta::manterSalvar, Qt::QueuedConnection);
+    }
+    QString pastaEscolhida() const { return m_pasta; }
+
+    void accept() override
+    {
+        const QString nome = m_nome ? m_nome->text().trimmed() : QString();
+        const QFileInfo alvo(QDir(directory()).filePath(nome));
+        if (!nome.isEmpty() && alvo.isDir()) {
+            m_pasta = QDir::cleanPath(alvo.absoluteFilePath());
+            QDialog::accept();
+            return;
+        }
+        QFileDialog::accept();
+    }
+
+protected:
+    void showEvent(QShowEvent *evento) override
+    {
+        QFileDialog::showEvent(evento);
+        if (m_nome)
+            QMetaObject::invokeMethod(this, &DialogoDaPasta::manterSalvar, Qt::QueuedConnection);
+    }
+
+private:
+    void manterSalvar()
+    {
+        if (auto *caixa = findChild<QDialogButtonBox *>(QStringLiteral("buttonBox")))
+            if (QPushButton *salvar = caixa->button(QDialogButtonBox::Save))
+                salvar->setText(RotuloSalvar);
+    }
+
+    QLineEdit *m_nome = nullptr;
+    QString m_pasta;
 };
 
 QString chave(Memoria memoria)
@@ -110,15 +171,23 @@ QString Escolher(QWidget *pai, const QString &titulo, const QString &nomeSugerid
     if (g_proximaResposta) {
         escolhido = *std::exchange(g_proximaResposta, std::nullopt);
     } else {
-        QFileDialog dialogo(pai, titulo, QDir(PastaInicial(memoria)).filePath(nomeSugerido), filtro);
+        // The folder and the name apart: a suggested name that is a folder already (the export's
+        // "ECONTAS") stays the name to save under, the dialog does not go into it.
+        DialogoDaPasta dialogo(pai, titulo, PastaInicial(memoria), filtro);
         dialogo.setOption(QFileDialog::DontUseNativeDialog);
         dialogo.setAcceptMode(QFileDialog::AcceptSave);
         dialogo.setFileMode(QFileDialog::AnyFile);
+        dialogo.setLabelText(QFileDialog::Accept, RotuloSalvar);
         dialogo.setProxyModel(new ArquivosEmPortugues(&dialogo));
+        if (memoria == Memoria::Exportacao)
+            dialogo.aceitarPastaExistente();
+        dialogo.selectFile(nomeSugerido);
         dialogo.resize(760, 460);
         ajustarColunas(dialogo);
-        if (dialogo.exec() == QDialog::Accepted && !dialogo.selectedFiles().isEmpty())
-            escolhido = dialogo.selectedFiles().first();
+        if (dialogo.exec() == QDialog::Accepted)
+            escolhido = !dialogo.pastaEscolhida().isEmpty() ? dialogo.pastaEscolhida()
+                        : dialogo.selectedFiles().isEmpty() ? QString()
+                                                            : dialogo.selectedFiles().first();
     }
     if (!escolhido.isEmpty())
         lembrar(escolhido, memoria);
