@@ -1,7 +1,7 @@
 // The batch command's line read with QCommandLineParser: the four fixed arguments, the verb's own
 // arguments and options, and the options every verb takes. Every usage error is found here, before the
 // database is opened.
-#include "lote/Lote.h"
+#include "lote/Verbos.h"
 #include "lote/ValidacaoArgumentos.h"
 
 #include <QCommandLineParser>
@@ -42,14 +42,6 @@ QString comoDigitada(const QStringList &linha, const QString &nome)
         if (a.startsWith(QLatin1Char('-')) && semTracos(a).section(QLatin1Char('='), 0, 0) == nome)
             return a.section(QLatin1Char('='), 0, 0);
     return QStringLiteral("--") + nome;
-}
-
-const DefinicaoVerbo *verboDeNome(const QString &nome)
-{
-    for (const DefinicaoVerbo &v : Verbos())
-        if (v.nome == nome)
-            return &v;
-    return nullptr;
 }
 
 // The options given, checked against the verb's own; flags map to "".
@@ -112,7 +104,7 @@ bool AnalisarArgumentos(const QStringList &linha, ArgumentosLote &args, QString 
     args.usuario = posicionais[2];
     args.verbo = posicionais[3];
     args.argumentos = posicionais.mid(4);
-    const DefinicaoVerbo *verbo = verboDeNome(args.verbo);
+    const DefinicaoVerbo *verbo = VerboDeNome(args.verbo);
     if (!verbo) {
         erro = QStringLiteral("verbo desconhecido: %1").arg(args.verbo);
         return false;
@@ -133,5 +125,5 @@ bool AnalisarArgumentos(const QStringList &linha, ArgumentosLote &args, QString 
         erro = QStringLiteral("número de argumentos inválido para %1").arg(args.verbo);
         return false;
     }
-    return ValidarValoresDoVerbo(args, erro);
+    return ValidarValoresDoVerbo(*verbo, args, erro);
 }

@@ -76,14 +76,6 @@ bool ErrosNumTerminal()
     return isatty(STDERR_FILENO) == 1;
 }
 
-bool VerboMostraProgresso(const QString &verbo)
-{
-    static const QStringList longos = {QStringLiteral("criticas"), QStringLiteral("gerar"),
-                                       QStringLiteral("exportar"), QStringLiteral("processar"),
-                                       QStringLiteral("desfazer")};
-    return longos.contains(verbo);
-}
-
 LinhaProgresso::LinhaProgresso(TProgresso &progresso) : m_progresso(progresso)
 {
     m_inicio.start();

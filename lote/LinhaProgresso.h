@@ -30,5 +30,3 @@ private:
 
 // stderr is a terminal.
 bool ErrosNumTerminal();
-// The verbs whose work is long enough to show progress.
-bool VerboMostraProgresso(const QString &verbo);

@@ -4,6 +4,7 @@
 #include "db/Conexao.h"
 #include "econtas/Principal.h"
 #include "lote/OperadorLote.h"
+#include "lote/Verbos.h"
 
 #include <QRegularExpression>
 
@@ -15,9 +16,10 @@ QString TextoDeUso()
         linhas << QStringLiteral("  ") + v.uso;
     linhas << QStringLiteral("opções de todos os verbos: --silencioso (só os erros), --detalhes (cada etapa "
                              "com seu tempo)")
-           << QStringLiteral("ambiente: ISC_USER e ISC_PASSWORD (usuário e senha do banco), ECONTAS_CONJUNTO "
-                             "(WIN1252, ISO8859_1 ou UTF8: em que o sistema de folha grava os textos de um banco "
-                             "sem conjunto de caracteres; padrão WIN1252)")
+           << QStringLiteral(
+                  "ambiente: ISC_USER e ISC_PASSWORD (usuário e senha do banco), ECONTAS_CONJUNTO "
+                  "(WIN1252, ISO8859_1 ou UTF8: em que o sistema de folha grava os textos de um banco "
+                  "sem conjunto de caracteres; padrão WIN1252)")
            << QStringLiteral("ou:  TvEcontasLote --versao")
            << QStringLiteral("ou:  TvEcontasLote --ajuda | -h");
     return linhas.join('\n');
@@ -39,15 +41,15 @@ bool EhCompetenciaValida(const QString &mmYYYY)
     return padrao.match(mmYYYY).hasMatch();
 }
 
-int IniciarPrograma(ContextoLote &contexto)
+StatusSaida IniciarPrograma(ContextoLote &contexto)
 {
     contexto.estado.ano_folha = contexto.args.ano;
     contexto.estado.usuario = contexto.args.usuario;
     contexto.conexao = std::make_unique<TConexao>(contexto.args.banco);
     if (!contexto.conexao->getConexao().isValid()) {
         contexto.operador->aviso(TConexao::TituloFalhaInicio(), TConexao::MensagemFalhaInicio());
-        return Falhou;
+        return StatusSaida::Falhou;
     }
     ConfiguracoesIniciaris(contexto.estado);
-    return Concluido;
+    return StatusSaida::Concluido;
 }

@@ -9,15 +9,9 @@
 
 #include <memory>
 
-class OperadorLote;
+#include "lote/StatusSaida.h"
 
-enum SaidaLote {
-    Concluido = 0,
-    Falhou = 1,
-    ErroDeUso = 2,
-    InterrompidoPeloFluxo = 3,
-    CompetenciaOcupada = 4, // another workstation is working on the competence
-};
+class OperadorLote;
 
 struct ArgumentosLote {
     QString banco;
@@ -40,20 +34,6 @@ struct ContextoLote {
     std::unique_ptr<TConexao> conexao;
 };
 
-using ExecutarVerbo = int (*)(ContextoLote &);
-
-struct DefinicaoVerbo {
-    QString nome;
-    QString uso; // the verb's line in the usage text
-    int minimoArgumentos;
-    int maximoArgumentos;       // -1: any number
-    QStringList opcoesComValor; // options that take a value
-    QStringList opcoesSemValor; // flags
-    ExecutarVerbo executar;
-};
-
-// Every verb the command knows, in the order of the usage text.
-const QList<DefinicaoVerbo> &Verbos();
 QString TextoDeUso();
 
 // `TvEcontasLote --versao` alone asks for the program's version (the verbs' own --versao is the file
@@ -66,7 +46,7 @@ bool AnalisarArgumentos(const QStringList &linha, ArgumentosLote &args, QString 
 
 // Starts as the program does: connects (status 1 on failure) and opens what the main window opens.
 // Returns Concluido or the exit status to end with.
-int IniciarPrograma(ContextoLote &contexto);
+StatusSaida IniciarPrograma(ContextoLote &contexto);
 
 // A competence argument MMYYYY with a month 01 to 12.
 bool EhCompetenciaValida(const QString &mmYYYY);

@@ -1,11 +1,10 @@
 #include "lote/SelecaoMes.h"
 
-#include "econtas/Principal.h"
 #include "generation/SelecaoCompetencia.h"
 #include "lote/OperadorLote.h"
 #include "lote/ValidacaoArgumentos.h"
 
-int SelecionarMes(ContextoLote &contexto, const QString &mmYYYY)
+StatusSaida SelecionarMes(ContextoLote &contexto, const QString &mmYYYY)
 {
     // The values were checked with the command line, before the database was opened.
     const QString opcaoData = QStringLiteral("--data-pagamento");
@@ -15,23 +14,10 @@ int SelecionarMes(ContextoLote &contexto, const QString &mmYYYY)
     for (const LinhaMes &linha : LinhasDosMeses(contexto.estado.ano_folha)) {
         if (linha.mesAno == mmYYYY) {
             SelecionarCompetencia(contexto.estado, linha, dataPagamento);
-            return Concluido;
+            return StatusSaida::Concluido;
         }
     }
     EscreverErro(QStringLiteral("a competência %1 não está no controle do ano %2 (veja o verbo meses)")
                      .arg(mmYYYY, contexto.estado.ano_folha));
-    return Falhou;
-}
-
-int SelecionarMesGerado(ContextoLote &contexto, const QString &mmYYYY)
-{
-    const int selecao = SelecionarMes(contexto, mmYYYY);
-    if (selecao != Concluido)
-        return selecao;
-    if (!BotoesDoMes(mmYYYY).exportacao) {
-        EscreverErro(
-            QStringLiteral("a competência %1 ainda não foi gerada (veja o verbo gerar)").arg(mmYYYY));
-        return InterrompidoPeloFluxo;
-    }
-    return Concluido;
+    return StatusSaida::Falhou;
 }

@@ -4,18 +4,6 @@ namespace {
 
 const QString OpcaoDataPagamento = QStringLiteral("--data-pagamento");
 
-// Verbs whose first argument is a competence MMYYYY.
-bool nomeiaCompetencia(const QString &verbo)
-{
-    return verbo != QLatin1String("meses") && verbo != QLatin1String("verificar");
-}
-
-// Verbs whose second argument is the base folder of the export.
-bool nomeiaPasta(const QString &verbo)
-{
-    return verbo == QLatin1String("exportar") || verbo == QLatin1String("processar");
-}
-
 bool validarCompetencia(const ArgumentosLote &args, QString &erro)
 {
     const QString competencia = args.argumentos.value(0);
@@ -38,9 +26,9 @@ QDate DataDePagamentoDaOpcao(const QString &texto)
     return QDate::fromString(texto, QStringLiteral("dd/MM/yyyy"));
 }
 
-bool ValidarValoresDoVerbo(const ArgumentosLote &args, QString &erro)
+bool ValidarValoresDoVerbo(const DefinicaoVerbo &verbo, const ArgumentosLote &args, QString &erro)
 {
-    if (nomeiaCompetencia(args.verbo) && !validarCompetencia(args, erro))
+    if (verbo.requer != Requisito::Programa && !validarCompetencia(args, erro))
         return false;
     if (args.opcoes.contains(OpcaoDataPagamento) &&
         !DataDePagamentoDaOpcao(args.opcoes.value(OpcaoDataPagamento)).isValid()) {
@@ -48,16 +36,5 @@ bool ValidarValoresDoVerbo(const ArgumentosLote &args, QString &erro)
                    .arg(args.opcoes.value(OpcaoDataPagamento));
         return false;
     }
-    if (nomeiaPasta(args.verbo) && args.argumentos.value(1).trimmed().isEmpty()) {
-        erro = QStringLiteral("a pasta de exportação não foi informada");
-        return false;
-    }
-    if (args.verbo == QLatin1String("unidades")) {
-        const QString tipo = args.argumentos.value(1);
-        if (tipo != QLatin1String("gestoras") && tipo != QLatin1String("orcamentarias")) {
-            erro = QStringLiteral("tipo de unidade inválido: %1 (gestoras ou orcamentarias)").arg(tipo);
-            return false;
-        }
-    }
-    return true;
+    return !verbo.validar || verbo.validar(args, erro);
 }

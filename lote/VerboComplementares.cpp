@@ -2,9 +2,8 @@
 // complementary window lists them; with --enviar, stores exactly that choice (an empty list unticks all).
 #include "common/uUtil.h"
 #include "econtas/ListaComplementares.h"
-#include "lote/Lote.h"
+#include "lote/Verbos.h"
 #include "lote/OperadorLote.h"
-#include "lote/SelecaoMes.h"
 
 #include <QJsonArray>
 #include <QJsonObject>
@@ -58,17 +57,14 @@ bool aplicarEscolha(QList<TLinhaComplementar> &linhas, const QString &opcao)
 
 } // namespace
 
-int ExecutarComplementares(ContextoLote &contexto)
+StatusSaida VerboComplementares(ContextoLote &contexto)
 {
-    const int selecao = SelecionarMes(contexto, contexto.args.argumentos.value(0));
-    if (selecao != Concluido)
-        return selecao;
     const TEstadoEcontas &estado = contexto.estado;
     QList<TLinhaComplementar> linhas =
         ListarComplementares(estado.mes_cadastro.trimmed(), estado.ano_folha.trimmed(), estado.cnpjCliente());
     if (contexto.args.opcoes.contains(OpcaoEnviar)) {
         if (!aplicarEscolha(linhas, contexto.args.opcoes.value(OpcaoEnviar)))
-            return ErroDeUso;
+            return StatusSaida::ErroDeUso;
         EnviarComplementares(linhas);
         MensagemInformacao(MensagemComplementaresEnviadas);
     }
@@ -77,5 +73,5 @@ int ExecutarComplementares(ContextoLote &contexto)
         incluirNoDocumento(linhas);
     else
         imprimir(linhas);
-    return Concluido;
+    return StatusSaida::Concluido;
 }

@@ -1,9 +1,8 @@
 // criticas MMYYYY [--sim]: the critique of one month.
-#include "lote/VerboCriticas.h"
 
+#include "lote/Verbos.h"
 #include "criticas/ExecucaoCriticas.h"
 #include "lote/OperadorLote.h"
-#include "lote/SelecaoMes.h"
 
 #include <QJsonArray>
 #include <QJsonObject>
@@ -27,7 +26,8 @@ QJsonArray gruposEmJson(const ListasCriticas &listas)
 
 } // namespace
 
-int CriticarMesSelecionado(ContextoLote &contexto)
+// Prints, for each group with findings in group order, its header, subtitle, lines and item count.
+StatusSaida VerboCriticas(ContextoLote &contexto)
 {
     const ListasCriticas listas = btnCriticasClick(contexto.estado);
     if (SaidaEmJson()) {
@@ -38,13 +38,5 @@ int CriticarMesSelecionado(ContextoLote &contexto)
         for (const QString &linha : TextoDasCriticas(listas))
             EscreverSaida(linha);
     }
-    return contexto.estado.ErroCritica ? InterrompidoPeloFluxo : Concluido;
-}
-
-int ExecutarCriticas(ContextoLote &contexto)
-{
-    const int selecao = SelecionarMes(contexto, contexto.args.argumentos.value(0));
-    if (selecao != Concluido)
-        return selecao;
-    return CriticarMesSelecionado(contexto);
+    return contexto.estado.ErroCritica ? StatusSaida::InterrompidoPeloFluxo : StatusSaida::Concluido;
 }

@@ -1,19 +1,14 @@
 // exportar MMYYYY PASTA [--versao TEXTO]: the submission files of a generated month under PASTA.
 #include "econtas/Principal.h"
 #include "export/ExportacaoEcontas.h"
-#include "lote/Lote.h"
+#include "lote/Verbos.h"
 #include "lote/OperadorLote.h"
 #include "lote/SaidaLote.h"
-#include "lote/SelecaoMes.h"
 
 #include <QDir>
 
-int VerboExportar(ContextoLote &contexto)
+StatusSaida VerboExportar(ContextoLote &contexto)
 {
-    const QString competencia = contexto.args.argumentos.value(0);
-    const int selecao = SelecionarMesGerado(contexto, competencia);
-    if (selecao != Concluido)
-        return selecao;
     const QString versao = QStringLiteral("--versao");
     if (contexto.args.opcoes.contains(versao))
         contexto.estado.versaoTovrin = contexto.args.opcoes.value(versao);
@@ -21,5 +16,5 @@ int VerboExportar(ContextoLote &contexto)
     const QString pasta = ExportarArquivos(contexto.estado);
     if (!pasta.isEmpty())
         EscreverSaida(QDir::toNativeSeparators(pasta));
-    return Concluido;
+    return StatusSaida::Concluido;
 }

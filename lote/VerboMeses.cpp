@@ -1,6 +1,6 @@
 // meses: one line per month of the payroll year, as the main window lists them.
 #include "econtas/Principal.h"
-#include "lote/Lote.h"
+#include "lote/Verbos.h"
 #include "lote/OperadorLote.h"
 
 #include <QDate>
@@ -29,7 +29,7 @@ QJsonObject mesEmJson(const LinhaMes &l)
 
 } // namespace
 
-int ExecutarMeses(ContextoLote &contexto)
+StatusSaida VerboMeses(ContextoLote &contexto)
 {
     const QList<LinhaMes> meses = LinhasDosMeses(contexto.estado.ano_folha);
     if (SaidaEmJson()) {
@@ -38,11 +38,11 @@ int ExecutarMeses(ContextoLote &contexto)
             lista.append(mesEmJson(l));
         IncluirNoDocumento(QStringLiteral("ano"), contexto.estado.ano_folha);
         IncluirNoDocumento(QStringLiteral("meses"), lista);
-        return Concluido;
+        return StatusSaida::Concluido;
     }
     for (const LinhaMes &l : meses)
         EscreverSaida(
             QStringList{l.legenda, l.geral, l.cnpj, l.dtCriticas, l.dtGeracao, l.dtExportacao, l.mesAno}.join(
                 QLatin1Char('\t')));
-    return Concluido;
+    return StatusSaida::Concluido;
 }

@@ -3,26 +3,22 @@
 #include "criticas/ExecucaoCriticas.h"
 #include "export/ExportacaoEcontas.h"
 #include "generation/Geracao.h"
-#include "lote/Lote.h"
+#include "lote/Verbos.h"
 #include "lote/OperadorLote.h"
 #include "lote/SaidaLote.h"
-#include "lote/SelecaoMes.h"
 
 #include <QDir>
 
-int VerboProcessar(ContextoLote &contexto)
+StatusSaida VerboProcessar(ContextoLote &contexto)
 {
     const QString competencia = contexto.args.argumentos.value(0);
-    const int selecao = SelecionarMes(contexto, competencia);
-    if (selecao != Concluido)
-        return selecao;
     btnCriticasClick(contexto.estado);
     if (contexto.estado.ErroCritica) {
         EscreverErro(QStringLiteral("As críticas da competência %1 impedem a geração.").arg(competencia));
-        return InterrompidoPeloFluxo;
+        return StatusSaida::InterrompidoPeloFluxo;
     }
     if (!btnGeracaoClick(contexto.estado))
-        return InterrompidoPeloFluxo;
+        return StatusSaida::InterrompidoPeloFluxo;
     const QString versao = QStringLiteral("--versao");
     if (contexto.args.opcoes.contains(versao))
         contexto.estado.versaoTovrin = contexto.args.opcoes.value(versao);
@@ -30,5 +26,5 @@ int VerboProcessar(ContextoLote &contexto)
     const QString pasta = ExportarArquivos(contexto.estado);
     if (!pasta.isEmpty())
         EscreverSaida(QDir::toNativeSeparators(pasta));
-    return Concluido;
+    return StatusSaida::Concluido;
 }

@@ -1,9 +1,8 @@
 // resumo MMYYYY [--csv ARQUIVO] [--pdf ARQUIVO]: the summary of a generated competence and its
 // differences against the payroll; status 3 when a difference has no explanation.
 #include "econtas/Principal.h"
-#include "lote/Lote.h"
+#include "lote/Verbos.h"
 #include "lote/OperadorLote.h"
-#include "lote/SelecaoMes.h"
 #include "resumo/CsvResumo.h"
 #include "resumo/DocumentoResumo.h"
 #include "resumo/GravacaoArquivo.h"
@@ -11,12 +10,9 @@
 
 #include <QJsonArray>
 
-int VerboResumo(ContextoLote &contexto)
+StatusSaida VerboResumo(ContextoLote &contexto)
 {
     const QString competencia = contexto.args.argumentos.value(0);
-    const int selecao = SelecionarMesGerado(contexto, competencia);
-    if (selecao != Concluido)
-        return selecao;
     const DocumentoResumo documento = MontarDocumentoResumo(contexto.estado);
     if (SaidaEmJson()) {
         IncluirNoDocumento(QStringLiteral("competencia"), competencia);
@@ -36,5 +32,6 @@ int VerboResumo(ContextoLote &contexto)
         GravarArquivoInteiro(opcoes.value(QStringLiteral("--csv")), ConteudoCsvResumo(documento.resumo));
     if (opcoes.contains(QStringLiteral("--pdf")))
         GravarArquivoInteiro(opcoes.value(QStringLiteral("--pdf")), GerarPdfResumo(documento));
-    return documento.reconciliacao.servidoresSemExplicacao() > 0 ? InterrompidoPeloFluxo : Concluido;
+    return documento.reconciliacao.servidoresSemExplicacao() > 0 ? StatusSaida::InterrompidoPeloFluxo
+                                                                 : StatusSaida::Concluido;
 }

@@ -2,7 +2,7 @@
 // is an export's base folder: every submission file in it is checked, and then its manifest, which
 // names each file missing, extra or altered.
 #include "export/VerificacaoArquivo.h"
-#include "lote/Lote.h"
+#include "lote/Verbos.h"
 #include "lote/OperadorLote.h"
 #include "resumo/Manifesto.h"
 
@@ -81,7 +81,7 @@ bool verificarPasta(Relatorio &relatorio, const QString &pasta)
 
 } // namespace
 
-int VerboVerificar(ContextoLote &contexto)
+StatusSaida VerboVerificar(ContextoLote &contexto)
 {
     Relatorio relatorio;
     bool tudoCerto = true;
@@ -90,5 +90,5 @@ int VerboVerificar(ContextoLote &contexto)
                                                   : verificarArquivo(relatorio, argumento)) &&
                     tudoCerto;
     IncluirNoDocumento(QStringLiteral("arquivos"), relatorio);
-    return tudoCerto ? Concluido : Falhou;
+    return tudoCerto ? StatusSaida::Concluido : StatusSaida::Falhou;
 }

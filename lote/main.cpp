@@ -8,6 +8,7 @@
 #include "lote/Lote.h"
 #include "lote/OperadorLote.h"
 #include "lote/RegistroEtapas.h"
+#include "lote/Verbos.h"
 
 #include "resumo/pdf/PdfResumo.h"
 
@@ -16,26 +17,6 @@
 #include <memory>
 
 namespace {
-
-int executarVerbo(ContextoLote &contexto)
-{
-    try {
-        const int inicio = IniciarPrograma(contexto);
-        if (inicio != Concluido)
-            return inicio;
-        for (const DefinicaoVerbo &v : Verbos())
-            if (v.nome == contexto.args.verbo)
-                return v.executar(contexto);
-    } catch (const Abortar &) {
-        return InterrompidoPeloFluxo;
-    } catch (const CompetenciaEmUso &f) {
-        contexto.operador->erro(f.mensagem());
-        return CompetenciaOcupada;
-    } catch (const Falha &f) {
-        contexto.operador->erro(f.mensagem());
-    }
-    return Falhou;
-}
 
 // How the run is followed: a live line on a terminal (never in pipes nor with --silencioso), each step
 // on its own line with --detalhes.
@@ -49,7 +30,7 @@ void acompanhar(Acompanhamento &a, const ArgumentosLote &args, TProgresso &progr
     if (args.detalhes) {
         AtivarRegistroSql(true);
         a.etapas = std::make_unique<RegistroEtapas>(progresso);
-    } else if (!args.silencioso && ErrosNumTerminal() && VerboMostraProgresso(args.verbo)) {
+    } else if (!args.silencioso && ErrosNumTerminal() && VerboDeNome(args.verbo)->mostraProgresso) {
         a.linha = std::make_unique<LinhaProgresso>(progresso);
         DefinirAntesDeEscrever([l = a.linha.get()] { l->encerrar(); });
     }
@@ -69,7 +50,7 @@ int main(int argc, char *argv[])
     const QStringList linha = app.arguments().mid(1);
     if (PedeVersaoDoPrograma(linha)) {
         EscreverSaida(TextoDeVersao());
-        return Concluido;
+        return int(StatusSaida::Concluido);
     }
     ContextoLote contexto;
     QString erro;
@@ -77,11 +58,11 @@ int main(int argc, char *argv[])
         if (argc > 1)
             EscreverErro(QStringLiteral("TvEcontasLote: ") + erro);
         EscreverErro(TextoDeUso());
-        return ErroDeUso;
+        return int(StatusSaida::ErroDeUso);
     }
     if (contexto.args.ajuda) {
         EscreverSaida(TextoDeUso());
-        return Concluido;
+        return int(StatusSaida::Concluido);
     }
     DefinirModoSaida({contexto.args.silencioso, contexto.args.json});
     IncluirNoDocumento(QStringLiteral("verbo"), contexto.args.verbo);
@@ -90,11 +71,11 @@ int main(int argc, char *argv[])
     contexto.operador = &operador;
     Acompanhamento acompanhamento;
     acompanhar(acompanhamento, contexto.args, operador.progresso());
-    const int saida = executarVerbo(contexto);
+    const StatusSaida saida = ExecutarVerbo(contexto);
     if (acompanhamento.linha)
         acompanhamento.linha->encerrar();
     DefinirAntesDeEscrever(nullptr);
     EscreverDocumento();
     InstalarOperador(nullptr);
-    return saida;
+    return int(saida);
 }
