@@ -49,8 +49,7 @@ bool TConexao::Conectar()
             if (db.open()) {
                 FConectado = true;
                 RetomarSinaisAposConexao();
-            }
-            else
+            } else
                 erro = Sql::TextoDoErro(db.lastError());
         }
     }

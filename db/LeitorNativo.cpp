@@ -291,7 +291,6 @@ QString LeitorNativo::descreverFalha(int coluna) const
                "Texto que não está em %1: tabela %2, coluna %3, %4 (bytes %5). Corrija-o no sistema "
                "de folha, ou defina %6 com o conjunto de caracteres em que ele grava os textos.")
         .arg(CodificacaoTextos::Conjunto(), tabela.isEmpty() ? QStringLiteral("(expressão)") : tabela,
-             nomeColuna,
-             linha, QString::fromLatin1(BytesDoTexto(falha).toByteArray().toHex(' ').toUpper()),
+             nomeColuna, linha, QString::fromLatin1(BytesDoTexto(falha).toByteArray().toHex(' ').toUpper()),
              QLatin1String(CodificacaoTextos::VariavelConjunto));
 }

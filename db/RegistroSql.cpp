@@ -4,11 +4,18 @@
 
 // Info and debug lines stay off unless the rules or AtivarRegistroSql turn them on.
 Q_LOGGING_CATEGORY(lcEcontasSql, "econtas.sql", QtWarningMsg)
+Q_LOGGING_CATEGORY(lcEcontasGeracao, "econtas.geracao", QtWarningMsg)
 
 void AtivarRegistroSql(bool ativo)
 {
     // QT_LOGGING_RULES, when set, still has the last word.
-    QLoggingCategory::setFilterRules(ativo ? QStringLiteral("econtas.sql=true") : QString());
+    QLoggingCategory::setFilterRules(ativo ? QStringLiteral("econtas.sql=true\necontas.geracao=true")
+                                           : QString());
+}
+
+void RegistrarDesvio(const QString &texto)
+{
+    qCInfo(lcEcontasGeracao).noquote() << texto;
 }
 
 namespace {

@@ -6,6 +6,8 @@
 #include "db/RegistroSql.h"
 
 #include <QElapsedTimer>
+
+#include <exception>
 #include <QRegularExpression>
 #include <QSqlError>
 
@@ -189,6 +191,10 @@ Transacao::~Transacao()
 {
     --g_profundidadeTransacao;
     if (m_propria && !m_concluida) {
+        RegistrarDesvio(
+            std::uncaught_exceptions() > 0
+                ? QStringLiteral("Transação desfeita: a ação terminou com uma falha ou foi interrompida.")
+                : QStringLiteral("Transação desfeita: a ação terminou sem confirmá-la."));
         QSqlDatabase db = Conexao();
         db.rollback();
     }

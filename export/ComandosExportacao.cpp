@@ -1,6 +1,7 @@
 #include "export/ComandosExportacao.h"
 
 #include "common/Falha.h"
+#include "db/RegistroSql.h"
 #include "db/Sql.h"
 #include "econtas/TabelasTrabalho.h"
 
@@ -36,6 +37,10 @@ void abrirFilhos(const TabelaTrabalho &tabela, const QString &pCompetencia, cons
     grupos = GrupoFilhos(linhas, pai, chave);
     if (grupos.ordenar(linhas, tabela.ordemExportacao()))
         return;
+    RegistrarDesvio(
+        QStringLiteral("Tabela %1 lida de novo na ordem do banco: a ordem de algumas linhas depende "
+                       "do conjunto de caracteres ou de colunas fora da ordenação")
+            .arg(tabela.nome()));
     grupos = GrupoFilhos();
     linhas.fechar();
     linhas = abrirTabela(tabela, pCompetencia, Ordem::DoBanco);

@@ -8,6 +8,7 @@
 #include "econtas/ComandosManutencao.h"
 #include "generation/ComandosSelecao.h"
 #include "econtas/ReservaCompetencia.h"
+#include "db/RegistroSql.h"
 #include "db/Sql.h"
 #include "econtas/EstadoEcontas.h"
 #include "generation/ContextoGeracao.h"
@@ -56,17 +57,22 @@ void carregarFonteAFonte(TEstadoEcontas &estado)
 
 // The source taken from 043's rows, or from its own statement when it cannot be (a table it joins that
 // cannot be read included: the statement then fails with its own message).
-RowSet derivadaOuDoBanco(const std::function<std::optional<RowSet>()> &derivar,
+RowSet derivadaOuDoBanco(const QString &fonte, const std::function<std::optional<RowSet>()> &derivar,
                          const std::function<RowSet()> &abrir)
 {
     ProcessarEventos();
     std::optional<RowSet> derivada;
+    QString motivo = QStringLiteral("os valores de 043 não dão com certeza as linhas e a ordem da instrução");
     try {
         derivada = derivar();
-    } catch (const Falha &) {
+    } catch (const Falha &f) {
         derivada.reset();
+        motivo = f.mensagem();
     }
-    return derivada ? std::move(*derivada) : abrir();
+    if (derivada)
+        return std::move(*derivada);
+    RegistrarDesvio(QStringLiteral("Fonte %1 lida por sua própria instrução: %2").arg(fonte, motivo));
+    return abrir();
 }
 
 } // namespace
@@ -91,19 +97,23 @@ void CarregarDadosEcontas(TEstadoEcontas &estado)
     RowSet fonte043;
     try {
         fonte043 = AbrirTabelaECONTAS_043(estado.SQLPadrao);
-    } catch (const Falha &) {
+    } catch (const Falha &f) {
+        RegistrarDesvio(QStringLiteral("Fonte 043 falhou, fontes lidas uma a uma: %1").arg(f.mensagem()));
         carregarFonteAFonte(estado);
         return;
     }
-    estado.EContas020 = derivadaOuDoBanco([&] { return FontesDerivadas::Unidades020(fonte043); },
-                                          [&] { return AbrirTabelaECONTAS_020(estado.SQLPadrao); });
+    estado.EContas020 = derivadaOuDoBanco(
+        QStringLiteral("020"), [&] { return FontesDerivadas::Unidades020(fonte043); },
+        [&] { return AbrirTabelaECONTAS_020(estado.SQLPadrao); });
     estado.Econtas030 = derivadaOuDoBanco(
+        QStringLiteral("030"),
         [&] {
             return FontesDerivadas::Cargos030(fonte043, RetornaCargosEcontas(),
                                               estado.numero_mes_selecionado);
         },
         [&] { return AbrirTabelaECONTAS_030(estado.numero_mes_selecionado, estado.SQLPadrao); });
     estado.Econtas040 = derivadaOuDoBanco(
+        QStringLiteral("040"),
         [&] {
             return FontesDerivadas::Servidores040(fonte043,
                                                   FontesDerivadas::AbrirAfastamentos040(estado.ano_folha));

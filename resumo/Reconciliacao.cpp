@@ -3,6 +3,7 @@
 #include "generation/ComandosItens.h"
 #include "generation/ComandosSelecao.h"
 #include "common/uUtil.h"
+#include "db/RegistroSql.h"
 #include "db/RowSet.h"
 #include "db/Sql.h"
 #include "econtas/EstadoEcontas.h"
@@ -178,14 +179,24 @@ Servidores lerFolhaDoMes(const QString &mes)
 {
     const QString m = Sql::ValidarMes(mes);
     const std::optional<Lotacoes> lotacoes = lerLotacoes(m);
-    if (!lotacoes)
+    if (!lotacoes) {
+        RegistrarDesvio(
+            QStringLiteral("Lotações de KVB006%1 juntadas pelo banco: um código não se compara aqui como "
+                           "no banco, ou tem duas linhas")
+                .arg(m));
         return lerFolhaComLotacoesDoBanco(m);
+    }
     RowSet r = RowSet::abrir(Sql::Linhas(folhaDoMes(m, QStringLiteral(", p.cdsecreta, p.cdsetor"), {})));
     Servidores s;
     for (r.first(); !r.eof(); r.next()) {
         const CodigosDaLotacao c = codigosDaLotacao(r);
-        if (c.incertos())
+        if (c.incertos()) {
+            RegistrarDesvio(
+                QStringLiteral("Lotações de KVB001%1 juntadas pelo banco: um código não se compara aqui "
+                               "como no banco")
+                    .arg(m));
             return lerFolhaComLotacoesDoBanco(m);
+        }
         const Lotacao lotacao = c.ambos() ? lotacoes->value({c.secretaria, c.setor}) : Lotacao();
         const Lotacao daSecretaria = c.comoSecretaria == Codigo::Comparavel
                                          ? lotacoes->value({c.secretaria, QStringLiteral("000")})

@@ -13,6 +13,7 @@
 #include "support/BancoTeste.h"
 #include "support/OperadorTeste.h"
 
+#include <QLoggingCategory>
 #include <QSqlQuery>
 #include <QSqlRecord>
 #include <QtTest>
@@ -382,10 +383,20 @@ void TesteDados::transacaoDesfeitaSemCommit()
 {
     OperadorTeste operador;
     BancoTeste banco;
+    QLoggingCategory::setFilterRules(QStringLiteral("econtas.geracao=true"));
+    QTest::ignoreMessage(QtInfoMsg, "Transação desfeita: a ação terminou sem confirmá-la.");
     {
         Sql::Transacao t;
         Sql::Executar(QStringLiteral("INSERT INTO KVB020 (ANO) VALUES ('2024')"));
     }
+    QTest::ignoreMessage(QtInfoMsg, "Transação desfeita: a ação terminou com uma falha ou foi interrompida.");
+    try {
+        Sql::Transacao t;
+        Sql::Executar(QStringLiteral("INSERT INTO KVB020 (ANO) VALUES ('2024')"));
+        throw Falha(QStringLiteral("falha no meio"));
+    } catch (const Falha &) {
+    }
+    QLoggingCategory::setFilterRules(QString());
     QCOMPARE(banco.contar("KVB020"), 0);
     {
         Sql::Transacao t;

@@ -13,6 +13,7 @@
 #include "support/CenarioFolha.h"
 #include "support/OperadorTeste.h"
 
+#include <QLoggingCategory>
 #include <QtTest>
 
 using namespace TComandosSql;
@@ -96,6 +97,13 @@ QStringList Retrato(const RowSet &conjunto)
 void CompararComOsComandos(TEstadoEcontas &estado, const QStringList &derivaveis)
 {
     const RowSet fonte043 = AbrirTabelaECONTAS_043(estado.SQLPadrao);
+    // Each source read by its own statement says so in the log of --detalhes.
+    QLoggingCategory::setFilterRules(QStringLiteral("econtas.geracao=true"));
+    for (const QString registro : {"020", "030", "040"})
+        if (!derivaveis.contains(registro))
+            QTest::ignoreMessage(
+                QtInfoMsg, QRegularExpression(
+                               QStringLiteral("^Fonte %1 lida por sua própria instrução: ").arg(registro)));
     const struct {
         QString registro;
         std::optional<RowSet> derivada;
@@ -111,6 +119,7 @@ void CompararComOsComandos(TEstadoEcontas &estado, const QStringList &derivaveis
          AbrirTabelaECONTAS_040(estado.ano_folha, estado.SQLPadrao), estado.Econtas040},
     };
     CarregarDadosEcontas(estado);
+    QLoggingCategory::setFilterRules(QString());
     for (const auto &caso : casos) {
         QVERIFY2(caso.comando.quantidadeLinhas() > 0, qPrintable(caso.registro));
         QCOMPARE(caso.derivada.has_value(), derivaveis.contains(caso.registro));
