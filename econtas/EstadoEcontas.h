@@ -51,10 +51,6 @@ struct TEstadoEcontas {
     bool SomenteErroNaPessoal = false;
 
     // Maternity bookkeeping of the item builder
-    bool gestante = false;
-    QString codgestante;
-    QString goEventsGest;
-    int goContEventGest = 0;
 
     // Lines about records left out by the last generation, shown after its success message.
     QStringList relatorioGeracao;

@@ -46,10 +46,10 @@ int InteiroOuZero(const QString &texto)
 // Builds the items of one payment of the current staff member.
 class TConstrutorItens {
 public:
-    TConstrutorItens(TEstadoEcontas &estado, TContextoGeracao &contexto, int tipo)
-        : m_estado(estado), m_contexto(contexto), m_tipo(tipo), m_linhaFolha(linhaFolha(estado, tipo)),
-          m_matricula(estado.Econtas043.texto(QStringLiteral("matricula"))),
-          m_folha(m_linhaFolha.texto(QStringLiteral("MES"))),
+    TConstrutorItens(TEstadoEcontas &estado, TContextoGeracao &contexto, int tipo, LinhaDaFolha folha)
+        : m_estado(estado), m_contexto(contexto), m_maternidade(contexto.maternidade), m_tipo(tipo),
+          m_linhaFolha(folha), m_matricula(estado.Econtas043.texto(QStringLiteral("matricula"))),
+          m_folha(folha.conjunto.textoEm(folha.linha, folha.conjunto.indiceCampoObrigatorio(QStringLiteral("MES")))),
           m_somaComplementar(tipo == 1 && estado.CDS_COMPLEMENTAR.aberto() &&
                              estado.CDS_COMPLEMENTAR.quantidadeLinhas() > 0)
     {
@@ -60,35 +60,38 @@ public:
         for (const ItemFixo &item : ItensFixos)
             if (m_tipo == 1 || item.todosOsTipos)
                 AddItem(QString::fromLatin1(item.codigo), QString::fromLatin1(item.coluna), Dinheiro());
-        if (m_estado.gestante)
-            AddItem(m_estado.codgestante, QString(), Dinheiro());
-        m_estado.goContEventGest = 0;
-        m_estado.goEventsGest.clear();
+        if (m_maternidade.gestante)
+            AddItem(m_maternidade.codgestante, QString(), Dinheiro());
+        m_maternidade.goContEventGest = 0;
+        m_maternidade.goEventsGest.clear();
         for (const SomaEvento &soma : somasDosSlots()) {
-            m_estado.goContEventGest = 0;
+            m_maternidade.goContEventGest = 0;
             AddItem(soma.codigo, QString(), soma.valor);
         }
     }
 
 private:
-    static const RowSet &linhaFolha(const TEstadoEcontas &estado, int tipo)
+    // A fixed money column of the payroll row; NULL is 0.
+    double colunaDaFolha(const QString &nomeCampo) const
     {
-        return tipo == 2 ? estado.CDS_DECADIANT : tipo == 3 ? estado.CDS_DECFINAL : estado.Econtas043;
+        const RowSet &c = m_linhaFolha.conjunto;
+        const QVariant v = c.valorEm(m_linhaFolha.linha, c.indiceCampoObrigatorio(nomeCampo));
+        return v.isNull() ? 0.0 : v.toDouble();
     }
 
     // valorDoSlot: the summed slots of the event, for an event-code item (nomeCampo empty).
     void AddItem(const QString &codigo, const QString &nomeCampo, Dinheiro valorDoSlot)
     {
         Dinheiro valor;
-        if (m_estado.gestante && codigo == m_estado.codgestante) {
+        if (m_maternidade.gestante && codigo == m_maternidade.codgestante) {
             valor = valorGestante(codigo, m_folha);
             somarComplementar(codigo, nomeCampo, valor);
         } else if (nomeCampo.isEmpty()) {
-            valor = m_estado.gestante ? valorGestante(codigo, m_folha) : valorDoSlot;
+            valor = m_maternidade.gestante ? valorGestante(codigo, m_folha) : valorDoSlot;
         } else {
-            const double x = m_linhaFolha.flutuante(nomeCampo);
+            const double x = colunaDaFolha(nomeCampo);
             if (x > 0)
-                valor = m_estado.gestante ? valorGestante(codigo, m_folha) : Dinheiro::deFloat(x);
+                valor = m_maternidade.gestante ? valorGestante(codigo, m_folha) : Dinheiro::deFloat(x);
             somarComplementar(codigo, nomeCampo, valor);
         }
         if (valor <= Dinheiro())
@@ -108,11 +111,11 @@ private:
     {
         RowSet &complementar = m_estado.CDS_COMPLEMENTAR;
         TCacheItens &cache = m_contexto.cacheItens;
-        if (m_estado.gestante) {
-            if (!codigo.isEmpty() && m_estado.goEventsGest.contains(codigo))
-                ++m_estado.goContEventGest;
-            m_estado.goEventsGest =
-                m_estado.goEventsGest.isEmpty() ? codigo : m_estado.goEventsGest + '_' + codigo;
+        if (m_maternidade.gestante) {
+            if (!codigo.isEmpty() && m_maternidade.goEventsGest.contains(codigo))
+                ++m_maternidade.goContEventGest;
+            m_maternidade.goEventsGest =
+                m_maternidade.goEventsGest.isEmpty() ? codigo : m_maternidade.goEventsGest + '_' + codigo;
             for (const QString &folha : cache.folhasDoConjunto(complementar))
                 valor += valorGestante(codigo, folha);
             return;
@@ -124,7 +127,8 @@ private:
 
     Dinheiro valorGestante(const QString &codigo, const QString &folha) const
     {
-        return RetornaValorGestanteProp(m_estado, m_matricula, codigo, folha);
+        return RetornaValorGestanteProp(m_estado.ano_folha, m_maternidade.goContEventGest, m_matricula, codigo,
+                                        folha);
     }
 
     // The complementary sheets whose event slots are merged with the month's sheet (monthly payment only).
@@ -189,8 +193,9 @@ private:
 
     TEstadoEcontas &m_estado;
     TContextoGeracao &m_contexto;
+    TMaternidade &m_maternidade;
     const int m_tipo;
-    const RowSet &m_linhaFolha;
+    const LinhaDaFolha m_linhaFolha;
     const QString m_matricula;
     const QString m_folha;
     const bool m_somaComplementar;
@@ -203,9 +208,9 @@ QString DataSql(const QDate &dia)
 
 } // namespace
 
-void InsereItensFolha(TEstadoEcontas &estado, TContextoGeracao &contexto, int pTipo)
+void InsereItensFolha(TEstadoEcontas &estado, TContextoGeracao &contexto, int pTipo, LinhaDaFolha folha)
 {
-    TConstrutorItens(estado, contexto, pTipo).InsereItensFolha();
+    TConstrutorItens(estado, contexto, pTipo, folha).InsereItensFolha();
 }
 
 QStringList ColunasDoItemFixo(const QString &codigo)
@@ -347,14 +352,14 @@ QString RetornaCodEventoSalmaternidade(const QString &pMes)
 
 // For an event fixed in the sheet the sum of its rows; for another, row number goContEventGest when
 // there is one, else the last row.
-Dinheiro RetornaValorGestanteProp(const TEstadoEcontas &estado, const QString &pMatricula,
+Dinheiro RetornaValorGestanteProp(const QString &pAno, int pContEventGest, const QString &pMatricula,
                                   const QString &pEvento, const QString &pMes)
 {
     RowSet valores = RowSet::abrir(
         QStringLiteral(
             "SELECT evento, valor FROM TB_GESTANTE WHERE ano = ? AND mes = ? AND matricula = ? AND "
             "evento = ? AND tpfolha = ?"),
-        {estado.ano_folha, RetornaNumeroMesCompetencia(pMes), pMatricula, pEvento, pMes});
+        {pAno, RetornaNumeroMesCompetencia(pMes), pMatricula, pEvento, pMes});
     RowSet fixos =
         RowSet::abrir(QStringLiteral("SELECT * FROM KVB010%1 WHERE obs = ?").arg(Sql::ValidarFolha(pMes)),
                       {QStringLiteral("#FIXO#")});
@@ -369,7 +374,7 @@ Dinheiro RetornaValorGestanteProp(const TEstadoEcontas &estado, const QString &p
         const Dinheiro valor = valores.dinheiro(QStringLiteral("valor"));
         if (codigosFixos.contains(evento)) {
             resultado += valor;
-        } else if (i == estado.goContEventGest) {
+        } else if (i == pContEventGest) {
             return valor;
         } else if (evento == pEvento) {
             resultado = valor;

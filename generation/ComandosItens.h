@@ -8,22 +8,29 @@
 #include <QString>
 #include <QStringList>
 
+class RowSet;
 struct TEstadoEcontas;
 struct TContextoGeracao;
+
+// One payroll row of a sheet set: the month's selection (Econtas043) or a 13th-salary sheet set.
+struct LinhaDaFolha {
+    const RowSet &conjunto;
+    int linha; // absolute index
+};
 
 namespace TComandosSql {
 
 // Writes the items of the current staff member for the payment type (1 the month's sheet, 2 the
-// 13th-salary advance, 3 the 13th-salary final payment). The payroll row is the current row of
-// Econtas043 (type 1), CDS_DECADIANT (2) or CDS_DECFINAL (3).
-void InsereItensFolha(TEstadoEcontas &estado, TContextoGeracao &contexto, int pTipo);
+// 13th-salary advance, 3 the 13th-salary final payment) from his payroll row of that sheet.
+void InsereItensFolha(TEstadoEcontas &estado, TContextoGeracao &contexto, int pTipo, LinhaDaFolha folha);
 
 // The code of the staff member's leave covering the month ("14" is maternity leave), or empty.
 QString LicencaGestante(const QString &pMes, const QString &pAno, const QString &pMatricula, int pTipo);
 // The maternity-salary event code of a sheet, or empty.
 QString RetornaCodEventoSalmaternidade(const QString &pMes);
-// The event's proportional value for a staff member on maternity leave.
-Dinheiro RetornaValorGestanteProp(const TEstadoEcontas &estado, const QString &pMatricula,
+// The event's proportional value for a staff member on maternity leave in the payroll year; the count
+// of the maternity bookkeeping picks the row of an event that is not fixed.
+Dinheiro RetornaValorGestanteProp(const QString &pAno, int pContEventGest, const QString &pMatricula,
                                   const QString &pEvento, const QString &pMes);
 
 // The statement texts, also used by the per-generation caches.

@@ -12,6 +12,17 @@
 
 #include <memory>
 
+// The maternity bookkeeping of the item builder: whether the staff member being walked is on maternity
+// leave and which event is her maternity salary, and the count of the events valued from TB_GESTANTE for
+// the complementary sheets. It lasts the whole generation: the fixed items of a payment see what the
+// previous payment's event items left in it.
+struct TMaternidade {
+    bool gestante = false;
+    QString codgestante;
+    QString goEventsGest;     // event codes valued for the complementary sheets, joined by "_"
+    int goContEventGest = 0;
+};
+
 struct TContextoGeracao {
     TEcontasController controlador;
     // Every walk records here each row it writes (registrar040 after InserirEcontas_040, ...): the
@@ -23,6 +34,8 @@ struct TContextoGeracao {
     // (CNPJ, managing unit, budget unit, registration): walking the same rows again would add their
     // items a second time.
     QSet<QString> servidoresPercorridos;
+
+    TMaternidade maternidade;
 
     // Who answers the builders' questions: the loaded sets and the rows written, unless a check puts
     // another answerer in place.

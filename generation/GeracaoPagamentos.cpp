@@ -24,17 +24,18 @@ QString Licenca(const TEstadoEcontas &estado, TContextoGeracao &contexto, const 
 void MarcarGestante(TEstadoEcontas &estado, TContextoGeracao &contexto)
 {
     const QString mes = estado.Econtas043.texto(QStringLiteral("mes"));
-    estado.gestante = false;
+    TMaternidade &maternidade = contexto.maternidade;
+    maternidade.gestante = false;
     if (Licenca(estado, contexto, mes, estado.Econtas043.texto(QStringLiteral("matricula"))) ==
         QLatin1String("14")) {
-        estado.gestante = true;
-        estado.codgestante = TComandosSql::RetornaCodEventoSalmaternidade(mes);
+        maternidade.gestante = true;
+        maternidade.codgestante = TComandosSql::RetornaCodEventoSalmaternidade(mes);
     }
 }
 
 // Every row of the 13th-salary sheet set that belongs to the staff member becomes items of the payment
 // type; then the payment is totalled once.
-void PagamentoDoDecimoTerceiro(TEstadoEcontas &estado, TContextoGeracao &contexto, RowSet &folha, int tipo,
+void PagamentoDoDecimoTerceiro(TEstadoEcontas &estado, TContextoGeracao &contexto, const RowSet &folha, int tipo,
                                const QString &matricula)
 {
     if (!folha.aberto())
@@ -42,10 +43,8 @@ void PagamentoDoDecimoTerceiro(TEstadoEcontas &estado, TContextoGeracao &context
     const QList<int> linhas = contexto.cacheItens.linhasDaMatricula(folha, matricula);
     if (linhas.isEmpty())
         return;
-    for (int linha : linhas) {
-        folha.irParaLinha(linha);
-        TComandosSql::InsereItensFolha(estado, contexto, tipo);
-    }
+    for (int linha : linhas)
+        TComandosSql::InsereItensFolha(estado, contexto, tipo, {folha, linha});
     TComandosSql::InsereArquivo041(estado, contexto, tipo);
 }
 
@@ -84,7 +83,7 @@ void GerarArquivoEcontas43(TEstadoEcontas &estado, TContextoGeracao &contexto)
         const QString matricula = itens.texto(QStringLiteral("matricula"));
         if (!matricula.isEmpty()) {
             MarcarGestante(estado, contexto);
-            TComandosSql::InsereItensFolha(estado, contexto, 1);
+            TComandosSql::InsereItensFolha(estado, contexto, 1, {itens, itens.linhaAtual()});
             TComandosSql::InsereArquivo041(estado, contexto, 1);
         }
         PagamentoDoDecimoTerceiro(estado, contexto, estado.CDS_DECADIANT, 2, matricula);

@@ -383,7 +383,8 @@ void TestePagamentos::geracaoDoCenario()
     QCOMPARE(progresso.posicao(TProgresso::R041), 12);
     QCOMPARE(progresso.posicao(TProgresso::R043), 7);
     QCOMPARE(progresso.posicao(TProgresso::R042), 4);
-    QVERIFY(estado.gestante); // 007, the last, is; 005 and 006 between were not (their K1 are the sheet's)
+    QVERIFY(contexto.maternidade.gestante); // 007, the last, is; 005 and 006 between were not (their K1
+                                            // are the sheet's)
 }
 
 void TestePagamentos::caminhosDaoAsMesmasLinhas()
@@ -429,10 +430,7 @@ void TestePagamentos::valorGestanteProporcional()
     for (const QString codigo : {"G1", "F1"})
         for (int v : {100, 200, 300})
             InserirGestante(banco, codigo, v);
-    TEstadoEcontas estado;
-    estado.ano_folha = "2024";
-    estado.goContEventGest = contador;
-    QCOMPARE(TComandosSql::RetornaValorGestanteProp(estado, "004", evento, "JAN").dezMilesimos(), valor);
+    QCOMPARE(TComandosSql::RetornaValorGestanteProp("2024", contador, "004", evento, "JAN").dezMilesimos(), valor);
 }
 
 void TestePagamentos::licencaGestante_data()
