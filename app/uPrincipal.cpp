@@ -99,24 +99,6 @@ QLabel *rotulo(const QString &texto, QWidget *pai, const QRect &area)
     return l;
 }
 
-// The record sets of the last run: every run reads them anew, so they move into the next run instead
-// of being copied (on a large payroll a copy would hold them twice while it runs).
-const std::array kConjuntosDaExecucao = {&TEstadoEcontas::Econtas010,     &TEstadoEcontas::EContas020,
-                                         &TEstadoEcontas::Econtas030,     &TEstadoEcontas::Econtas040,
-                                         &TEstadoEcontas::Econtas042,     &TEstadoEcontas::Econtas043,
-                                         &TEstadoEcontas::QryCargoEcontas};
-
-TEstadoEcontas CopiaParaExecucao(TEstadoEcontas &estado)
-{
-    std::array<RowSet, kConjuntosDaExecucao.size()> conjuntos;
-    for (size_t i = 0; i < conjuntos.size(); ++i)
-        conjuntos[i] = std::exchange(estado.*kConjuntosDaExecucao[i], RowSet());
-    TEstadoEcontas copia = estado;
-    for (size_t i = 0; i < conjuntos.size(); ++i)
-        copia.*kConjuntosDaExecucao[i] = std::move(conjuntos[i]);
-    return copia;
-}
-
 } // namespace
 
 TfrmPrincipal::TfrmPrincipal(const QString &ano, const QString &usuario, QWidget *parent)
@@ -371,7 +353,7 @@ void TfrmPrincipal::executarComValoresFixos(const std::function<void(TEstadoEcon
 {
     // The run works on a copy taken when its button was pressed: a click on the month list or a new
     // date while it runs cannot reach the competence, date, version or folder it works with.
-    TEstadoEcontas fixo = CopiaParaExecucao(estado);
+    TEstadoEcontas fixo = estado.CopiaParaExecucao();
     DefinirStatus(QString());
     if (ExecutarAcaoLonga([&] { execucao(fixo); }) == ResultadoAcao::Recusada)
         return;

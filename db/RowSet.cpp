@@ -369,7 +369,7 @@ void RowSet::ordenar(const QStringList &campos)
 {
     QList<int> colunas;
     for (const QString &c : campos)
-        colunas << indiceCampo(c);
+        colunas << indiceCampoObrigatorio(c);
     const int linhas = quantidadeLinhas();
     std::vector<int> ordem(linhas);
     std::iota(ordem.begin(), ordem.end(), 0);

@@ -86,6 +86,7 @@ public:
     bool filtrado() const { return m_filtrado; }
 
     // Stable sort of all rows by the fields given (NULL first, numbers by value, texts by code point).
+    // A field the set does not have raises "Campo '<nome>' não encontrado".
     void ordenar(const QStringList &campos);
 
     // Appends one row (values in column order) to an open set.

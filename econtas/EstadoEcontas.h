@@ -7,10 +7,23 @@
 #include <QString>
 #include <QStringList>
 
-#include <array>
 #include <functional>
+#include <utility>
 
-struct TEstadoEcontas {
+// The record source sets (opened by CarregarDadosEcontas) and the positions table. Every run reads them
+// anew: a copy of the state for a run takes them over instead of copying them (on a large payroll a copy
+// would hold them twice while the run goes on). A set added here moves with the others.
+struct TFontesDaExecucao {
+    RowSet Econtas010;
+    RowSet EContas020;
+    RowSet Econtas030;
+    RowSet Econtas040;
+    RowSet Econtas042;
+    RowSet Econtas043;
+    RowSet QryCargoEcontas;
+};
+
+struct TEstadoEcontas : TFontesDaExecucao {
     // From the command line
     QString ano_folha;
     QString usuario;
@@ -37,20 +50,9 @@ struct TEstadoEcontas {
     RowSet fdtblCliente;                     // KVB003, the entity's row
     RowSet cdsUnidadesGestorasOrcamentarias; // UNIDADE_ORCAMENTARIA
 
-    // Record source sets (opened by CarregarDadosEcontas) and the positions table
-    RowSet Econtas010;
-    RowSet EContas020;
-    RowSet Econtas030;
-    RowSet Econtas040;
-    RowSet Econtas042;
-    RowSet Econtas043;
-    RowSet QryCargoEcontas;
-
     // Critique outcome
     bool ErroCritica = false;
     bool SomenteErroNaPessoal = false;
-
-    // Maternity bookkeeping of the item builder
 
     // Lines about records left out by the last generation, shown after its success message.
     QStringList relatorioGeracao;
@@ -62,4 +64,13 @@ struct TEstadoEcontas {
     QString cnpjCliente() const { return fdtblCliente.texto(QStringLiteral("CGC")); }
     // The payment date as "dd/mm/yyyy".
     QString dataPagamentoTexto() const { return dataPagamento.toString(QStringLiteral("dd/MM/yyyy")); }
+
+    // A copy of the state for one run, which takes over the record sets of the last run.
+    TEstadoEcontas CopiaParaExecucao()
+    {
+        TFontesDaExecucao fontes = std::exchange(static_cast<TFontesDaExecucao &>(*this), {});
+        TEstadoEcontas copia = *this;
+        static_cast<TFontesDaExecucao &>(copia) = std::move(fontes);
+        return copia;
+    }
 };

@@ -284,6 +284,7 @@ void TesteDados::rowSetLocateFiltroEOrdem()
     for (r.first(); !r.eof(); r.next())
         ordem << r.texto("UG") + r.texto("UO") + QString::number(r.flutuante("VALOR"));
     QCOMPARE(ordem, QStringList({"1A1", "1A9", "2A2", "2B3"})); // stable
+    QVERIFY_THROWS_EXCEPTION(Falha, r.ordenar({"UG", "NAO_EXISTE"}));
 
     r.first();
     r.next();
