@@ -8,7 +8,7 @@
 const QStringList ArrayMesNumero = {"JAN", "FEV", "MAR", "ABR", "MAI", "JUN",
                                     "JUL", "AGO", "SET", "OUT", "NOV", "DEZ"};
 const QStringList ArrayMesLetra = {"A", "B", "C", "D", "E", "F", "G", "H", "I", "J", "K", "L"};
-const QStringList MESES = ArrayMesNumero;
+const QStringList &MESES = ArrayMesNumero;
 const QStringList NomesMesLegenda = {
     QStringLiteral("Janeiro"), QStringLiteral("Fevereiro"), QStringLiteral("Março"),
     QStringLiteral("Abril"),   QStringLiteral("Maio"),      QStringLiteral("Junho"),

@@ -7,7 +7,7 @@
 // The month table: index 0 is January.
 extern const QStringList ArrayMesNumero;       // "JAN" … "DEZ"
 extern const QStringList ArrayMesLetra;        // "A" … "L"
-extern const QStringList MESES;                // "JAN" … "DEZ" (the month control's name for the same list)
+extern const QStringList &MESES;               // the month control's name for the same list
 extern const QStringList NomesMesLegenda;      // "Janeiro" … "Dezembro"
 extern const QStringList NomesMesFolha;        // "JANEIRO" … "DEZEMBRO"
 extern const QStringList PrefixosComplementar; // "AC" … "LC"

@@ -31,6 +31,12 @@ public:
 
     bool eZero() const { return m_valor == 0; }
     Dinheiro operator+(Dinheiro o) const { return deDezMilesimos(m_valor + o.m_valor); }
+    Dinheiro operator-(Dinheiro o) const { return deDezMilesimos(m_valor - o.m_valor); }
+    Dinheiro &operator-=(Dinheiro o)
+    {
+        m_valor -= o.m_valor;
+        return *this;
+    }
     Dinheiro &operator+=(Dinheiro o)
     {
         m_valor += o.m_valor;

@@ -4,6 +4,7 @@
 #include "common/Windows1252.h"
 #include "db/CodificacaoTextos.h"
 #include "db/Sql.h"
+#include "db/StatusFirebird.h"
 
 #include <QDateTime>
 #include <QRegularExpression>
@@ -11,7 +12,6 @@
 #include <QSqlRecord>
 #include <QSqlResult>
 
-#include <ibase.h>
 
 #include <algorithm>
 #include <cmath>
@@ -31,16 +31,6 @@ isc_stmt_handle HandleDaConsulta(QSqlQuery &consulta)
     if (!handle.isValid() || handle.metaType().sizeOf() != int(sizeof(isc_stmt_handle)))
         return 0;
     return *static_cast<const isc_stmt_handle *>(handle.constData());
-}
-
-QString TextoDoStatus(const ISC_STATUS *status)
-{
-    QStringList linhas;
-    char buffer[512];
-    const ISC_STATUS *vetor = status;
-    while (fb_interpret(buffer, sizeof buffer, &vetor) > 0)
-        linhas << QString::fromUtf8(buffer);
-    return linhas.join(QStringLiteral(" - "));
 }
 
 bool EhTexto(const XSQLVAR &v)
@@ -198,7 +188,7 @@ bool LeitorNativo::proxima()
     if (resultado == 100)
         return false;
     if (resultado != 0)
-        throw Falha(TextoDoStatus(status), d->consulta->lastQuery(), d->consulta->boundValues());
+        throw Falha(Sql::TextoDoStatus(status), d->consulta->lastQuery(), d->consulta->boundValues());
     ++d->linha;
     const XSQLDA *sqlda = d->sqlda();
     for (int i = 0; i < sqlda->sqld; ++i) {

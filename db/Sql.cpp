@@ -65,11 +65,15 @@ QString TextoDoErro(const QSqlError &erro)
 
 bool EhConflitoDeBloqueio(const QSqlError &erro)
 {
-    // The driver hands over the SQLCODE (-913 for deadlocks and update conflicts) and the engine's
-    // lines; a lock conflict of a no-wait transaction comes as SQLCODE -901 and is told by its text.
-    if (erro.nativeErrorCode() == QLatin1String("-913"))
+    return EhConflitoDeBloqueio(erro.nativeErrorCode().toInt(), erro.databaseText());
+}
+
+bool EhConflitoDeBloqueio(int codigoSql, const QString &texto)
+{
+    // SQLCODE -913 is a deadlock or an update conflict; a lock conflict of a no-wait transaction comes
+    // as SQLCODE -901 and is told by its text.
+    if (codigoSql == -913)
         return true;
-    const QString texto = erro.databaseText();
     for (const char *marca : {"deadlock", "update conflicts with concurrent update",
                               "lock conflict on no wait transaction", "concurrent transaction number"})
         if (texto.contains(QLatin1String(marca), Qt::CaseInsensitive))

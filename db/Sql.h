@@ -43,6 +43,8 @@ QString TextoDoErro(const QSqlError &erro);
 [[noreturn]] void LancarFalha(const QSqlError &erro, const QString &comando = {},
                               const QVariantList &valores = {});
 bool EhConflitoDeBloqueio(const QSqlError &erro);
+// The same from the engine's SQLCODE and its text.
+bool EhConflitoDeBloqueio(int codigoSql, const QString &texto);
 QString MensagemConflitoDeBloqueio();
 
 // Codes that are pasted verbatim into table names. Anything else is refused before any statement runs.

@@ -2,36 +2,14 @@
 
 #include "common/Falha.h"
 #include "db/Sql.h"
+#include "db/StatusFirebird.h"
 
 #include <QSqlDriver>
 
-#include <ibase.h>
 
 namespace TComandosSql {
 
 namespace {
-
-// The engine's lines for a status vector, one per line.
-QString TextoDoStatus(const ISC_STATUS *status)
-{
-    QStringList linhas;
-    char buffer[512];
-    const ISC_STATUS *vetor = status;
-    while (fb_interpret(buffer, sizeof buffer, &vetor) > 0)
-        linhas << QString::fromUtf8(buffer);
-    return linhas.join(QLatin1Char('\n'));
-}
-
-bool EhConflito(const ISC_STATUS *status)
-{
-    for (const ISC_STATUS *s = status; s[0] != isc_arg_end;) {
-        if (s[0] == isc_arg_gds &&
-            (s[1] == isc_deadlock || s[1] == isc_lock_conflict || s[1] == isc_update_conflict))
-            return true;
-        s += s[0] == isc_arg_cstring ? 3 : 2;
-    }
-    return false;
-}
 
 // The driver's attachment (a handle value: a copy serves as well as the driver's own).
 isc_db_handle HandleNativo()
@@ -56,7 +34,7 @@ void SondarSemEsperar(const QString &competencia)
     isc_db_handle banco = HandleNativo();
     isc_tr_handle transacao = 0;
     if (isc_start_transaction(status, &transacao, 1, &banco, short(sizeof tpb), tpb))
-        throw Falha(TextoDoStatus(status));
+        throw Falha(Sql::TextoDoStatus(status));
     const QByteArray sql = SqlReservaCompetencia(competencia).toUtf8();
     ISC_STATUS_ARRAY statusComando = {};
     const bool falhou = isc_dsql_execute_immediate(statusComando, &banco, &transacao, 0, sql.constData(),
@@ -64,10 +42,10 @@ void SondarSemEsperar(const QString &competencia)
     isc_rollback_transaction(status, &transacao);
     if (!falhou)
         return;
-    if (EhConflito(statusComando))
+    if (Sql::EhConflitoDeBloqueio(statusComando))
         throw CompetenciaEmUso(MensagemCompetenciaEmUso(competencia) + QChar(13) +
-                               TextoDoStatus(statusComando));
-    throw Falha(TextoDoStatus(statusComando));
+                               Sql::TextoDoStatus(statusComando));
+    throw Falha(Sql::TextoDoStatus(statusComando));
 }
 
 } // namespace

@@ -378,7 +378,7 @@ void lerGestantes(Servidores &s, const TEstadoEcontas &estado)
                                        "vez dos %3 da folha");
         s[matricula].maternidade.append(
             {texto.arg(evento, FormatarReais(it.value()), FormatarReais(naFolha)),
-             Dinheiro::deDezMilesimos(enviado.dezMilesimos() - naFolha.dezMilesimos()),
+             enviado - naFolha,
              descontos.contains(evento)});
     }
 }
@@ -456,7 +456,7 @@ QString comValor(const QString &texto, Dinheiro valor)
 void descontarExplicado(DiferencaServidor &d, Dinheiro valor)
 {
     Dinheiro &lado = d.proventosSemExplicacao.eZero() ? d.descontosSemExplicacao : d.proventosSemExplicacao;
-    lado = Dinheiro::deDezMilesimos(lado.dezMilesimos() - valor.dezMilesimos());
+    lado -= valor;
 }
 
 DiferencaServidor explicar(const QString &matricula, const Servidor &v)
@@ -489,7 +489,7 @@ DiferencaServidor explicar(const QString &matricula, const Servidor &v)
         d.motivos << comValor(n.texto, n.valor);
         // The sheet's total counts every copy, what is sent only one.
         Dinheiro &lado = n.desconto ? d.descontosSemExplicacao : d.proventosSemExplicacao;
-        lado = Dinheiro::deDezMilesimos(lado.dezMilesimos() - n.valor.dezMilesimos());
+        lado -= n.valor;
     }
     if (d.semExplicacao())
         d.motivos << TextoSemExplicacao;
@@ -500,12 +500,12 @@ DiferencaServidor explicar(const QString &matricula, const Servidor &v)
 
 Dinheiro DiferencaServidor::diferencaProventos() const
 {
-    return Dinheiro::deDezMilesimos(proventosFolha.dezMilesimos() - proventosEnvio.dezMilesimos());
+    return proventosFolha - proventosEnvio;
 }
 
 Dinheiro DiferencaServidor::diferencaDescontos() const
 {
-    return Dinheiro::deDezMilesimos(descontosFolha.dezMilesimos() - descontosEnvio.dezMilesimos());
+    return descontosFolha - descontosEnvio;
 }
 
 int Reconciliacao::servidoresSemExplicacao() const
