@@ -12,7 +12,6 @@
 #include <QSqlRecord>
 #include <QSqlResult>
 
-
 #include <algorithm>
 #include <cmath>
 #include <optional>

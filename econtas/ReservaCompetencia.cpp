@@ -6,7 +6,6 @@
 
 #include <QSqlDriver>
 
-
 namespace TComandosSql {
 
 namespace {

@@ -376,10 +376,8 @@ void lerGestantes(Servidores &s, const TEstadoEcontas &estado)
                                        "da folha, em vez dos %3 da folha")
                       : QStringLiteral("licença-maternidade: evento %1 valorado pela TB_GESTANTE com %2 em "
                                        "vez dos %3 da folha");
-        s[matricula].maternidade.append(
-            {texto.arg(evento, FormatarReais(it.value()), FormatarReais(naFolha)),
-             enviado - naFolha,
-             descontos.contains(evento)});
+        s[matricula].maternidade.append({texto.arg(evento, FormatarReais(it.value()), FormatarReais(naFolha)),
+                                         enviado - naFolha, descontos.contains(evento)});
     }
 }
 

@@ -1,8 +1,12 @@
 #include "windows/JanelaUnidades.h"
 
 #include "common/Acao.h"
+#include "windows/Centralizar.h"
 
+#include <QCloseEvent>
+#include <QHash>
 #include <QHeaderView>
+#include <QPointer>
 #include <QLabel>
 #include <QKeyEvent>
 #include <QStatusBar>
@@ -53,6 +57,41 @@ TJanelaUnidades::TJanelaUnidades(QWidget *parent, const QString &titulo, const Q
 
     // The window sees the keys before the list does.
     lvUnidades->installEventFilter(this);
+}
+
+namespace {
+
+// The open preview of each kind, by its class.
+QHash<const QMetaObject *, QPointer<TJanelaUnidades>> &Abertas()
+{
+    static QHash<const QMetaObject *, QPointer<TJanelaUnidades>> abertas;
+    return abertas;
+}
+
+} // namespace
+
+TJanelaUnidades *TJanelaUnidades::abertaDoTipo(const QMetaObject &tipo)
+{
+    return Abertas().value(&tipo);
+}
+
+void TJanelaUnidades::registrarAberta(TJanelaUnidades *janela)
+{
+    Abertas().insert(janela->metaObject(), janela);
+}
+
+void TJanelaUnidades::mostrarSobre(TJanelaUnidades *janela, QWidget *parent)
+{
+    CentralizarNaJanela(janela, parent);
+    janela->show();
+}
+
+// A closed window is forgotten at once: it is destroyed only later.
+void TJanelaUnidades::closeEvent(QCloseEvent *evento)
+{
+    if (Abertas().value(metaObject()) == this)
+        Abertas().remove(metaObject());
+    evento->accept();
 }
 
 bool TJanelaUnidades::eventFilter(QObject *objeto, QEvent *evento)

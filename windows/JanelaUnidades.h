@@ -29,6 +29,27 @@ protected:
     TJanelaUnidades(QWidget *parent, const QString &titulo, const QList<ColunaUnidades> &colunas,
                     const QString &statusInicial, RowSet &pUnidades);
 
+    // One preview of each kind open at a time: the open one is brought to the front and keeps what it
+    // shows; otherwise `criar` makes one, which is placed over its opener, shown and filled.
+    template <typename Janela>
+    static Janela *abrirUnica(QWidget *parent, const std::function<Janela *()> &criar,
+                              const std::function<void(Janela *)> &preencherJanela)
+    {
+        if (auto *aberta = qobject_cast<Janela *>(abertaDoTipo(Janela::staticMetaObject))) {
+            aberta->raise();
+            aberta->activateWindow();
+            return aberta;
+        }
+        Janela *janela = criar();
+        registrarAberta(janela);
+        mostrarSobre(janela, parent);
+        preencherJanela(janela);
+        return janela;
+    }
+    // The open preview of that kind, or null once it was closed.
+    static TJanelaUnidades *abertaDoTipo(const QMetaObject &tipo);
+    void closeEvent(QCloseEvent *evento) override;
+
     // Fills the list from the rows the consultation gives; a failure is shown and leaves the list empty
     // with its initial status text.
     void preencher(const std::function<TListaUnidades(RowSet &)> &consultar);
@@ -36,6 +57,8 @@ protected:
     void keyPressEvent(QKeyEvent *evento) override;
 
 private:
+    static void registrarAberta(TJanelaUnidades *janela);
+    static void mostrarSobre(TJanelaUnidades *janela, QWidget *parent);
     void caberCabecalhos();
     void mostrarLinha(int linha, const QStringList &colunas);
 

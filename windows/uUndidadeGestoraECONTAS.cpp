@@ -1,14 +1,6 @@
 #include "windows/uUndidadeGestoraECONTAS.h"
 
 #include "econtas/EstadoEcontas.h"
-#include "windows/Centralizar.h"
-
-#include <QCloseEvent>
-#include <QPointer>
-
-namespace {
-QPointer<TfrmUndidadeGestoraECONTAS> frmUndidadeGestoraECONTAS;
-}
 
 void TfrmUndidadeGestoraECONTAS::btnEcontas_010Click(QWidget *parent, TEstadoEcontas &estado)
 {
@@ -19,23 +11,19 @@ void TfrmUndidadeGestoraECONTAS::btnEcontas_010Click(QWidget *parent, TEstadoEco
 TfrmUndidadeGestoraECONTAS *TfrmUndidadeGestoraECONTAS::PreviewEcontas10(QWidget *parent,
                                                                          TEstadoEcontas &estado)
 {
-    if (frmUndidadeGestoraECONTAS) {
-        frmUndidadeGestoraECONTAS->raise();
-        frmUndidadeGestoraECONTAS->activateWindow();
-        return frmUndidadeGestoraECONTAS;
-    }
-    auto *janela = new TfrmUndidadeGestoraECONTAS(parent, estado.cdsUnidadesGestorasOrcamentarias);
-    frmUndidadeGestoraECONTAS = janela;
-    janela->SetCompetencia(estado.mes_cadastro);
-    CentralizarNaJanela(janela, parent);
-    janela->show();
-    janela->PreencharList();
-    return janela;
+    return abrirUnica<TfrmUndidadeGestoraECONTAS>(
+        parent,
+        [&] {
+            auto *janela = new TfrmUndidadeGestoraECONTAS(parent, estado.cdsUnidadesGestorasOrcamentarias);
+            janela->SetCompetencia(estado.mes_cadastro);
+            return janela;
+        },
+        [](TfrmUndidadeGestoraECONTAS *janela) { janela->PreencharList(); });
 }
 
 TfrmUndidadeGestoraECONTAS *TfrmUndidadeGestoraECONTAS::Instancia()
 {
-    return frmUndidadeGestoraECONTAS;
+    return qobject_cast<TfrmUndidadeGestoraECONTAS *>(abertaDoTipo(staticMetaObject));
 }
 
 TfrmUndidadeGestoraECONTAS::TfrmUndidadeGestoraECONTAS(QWidget *parent, RowSet &pUnidades)
@@ -51,11 +39,4 @@ TfrmUndidadeGestoraECONTAS::TfrmUndidadeGestoraECONTAS(QWidget *parent, RowSet &
 void TfrmUndidadeGestoraECONTAS::PreencharList()
 {
     preencher([this](RowSet &unidades) { return ListarUnidadesGestoras(FCompetencia, unidades); });
-}
-
-void TfrmUndidadeGestoraECONTAS::closeEvent(QCloseEvent *evento)
-{
-    if (frmUndidadeGestoraECONTAS == this)
-        frmUndidadeGestoraECONTAS = nullptr;
-    evento->accept();
 }

@@ -19,9 +19,6 @@ public:
     QString Competencia() const { return FCompetencia; }
     void PreencharList();
 
-protected:
-    void closeEvent(QCloseEvent *evento) override;
-
 private:
     TfrmUndidadeGestoraECONTAS(QWidget *parent, RowSet &pUnidades);
     QString FCompetencia;

@@ -1,14 +1,6 @@
 #include "windows/uUnidadesOrcamentariasECONTAS.h"
 
 #include "econtas/EstadoEcontas.h"
-#include "windows/Centralizar.h"
-
-#include <QCloseEvent>
-#include <QPointer>
-
-namespace {
-QPointer<TfrmUnidadesOrcamentariasECONTAS> frmUnidadesOrcamentariasECONTAS;
-}
 
 void TfrmUnidadesOrcamentariasECONTAS::btnEcontas_020Click(QWidget *parent, TEstadoEcontas &estado)
 {
@@ -19,23 +11,20 @@ void TfrmUnidadesOrcamentariasECONTAS::btnEcontas_020Click(QWidget *parent, TEst
 TfrmUnidadesOrcamentariasECONTAS *TfrmUnidadesOrcamentariasECONTAS::PreviewEcontas20(QWidget *parent,
                                                                                      TEstadoEcontas &estado)
 {
-    if (frmUnidadesOrcamentariasECONTAS) {
-        frmUnidadesOrcamentariasECONTAS->raise();
-        frmUnidadesOrcamentariasECONTAS->activateWindow();
-        return frmUnidadesOrcamentariasECONTAS;
-    }
-    auto *janela = new TfrmUnidadesOrcamentariasECONTAS(parent, estado.cdsUnidadesGestorasOrcamentarias);
-    frmUnidadesOrcamentariasECONTAS = janela;
-    janela->SetSQLPadrao(estado.SQLPadrao);
-    CentralizarNaJanela(janela, parent);
-    janela->show();
-    janela->PreencherList();
-    return janela;
+    return abrirUnica<TfrmUnidadesOrcamentariasECONTAS>(
+        parent,
+        [&] {
+            auto *janela =
+                new TfrmUnidadesOrcamentariasECONTAS(parent, estado.cdsUnidadesGestorasOrcamentarias);
+            janela->SetSQLPadrao(estado.SQLPadrao);
+            return janela;
+        },
+        [](TfrmUnidadesOrcamentariasECONTAS *janela) { janela->PreencherList(); });
 }
 
 TfrmUnidadesOrcamentariasECONTAS *TfrmUnidadesOrcamentariasECONTAS::Instancia()
 {
-    return frmUnidadesOrcamentariasECONTAS;
+    return qobject_cast<TfrmUnidadesOrcamentariasECONTAS *>(abertaDoTipo(staticMetaObject));
 }
 
 TfrmUnidadesOrcamentariasECONTAS::TfrmUnidadesOrcamentariasECONTAS(QWidget *parent, RowSet &pUnidades)
@@ -52,11 +41,4 @@ TfrmUnidadesOrcamentariasECONTAS::TfrmUnidadesOrcamentariasECONTAS(QWidget *pare
 void TfrmUnidadesOrcamentariasECONTAS::PreencherList()
 {
     preencher([this](RowSet &unidades) { return ListarUnidadesOrcamentarias(FSQLPadrao, unidades); });
-}
-
-void TfrmUnidadesOrcamentariasECONTAS::closeEvent(QCloseEvent *evento)
-{
-    if (frmUnidadesOrcamentariasECONTAS == this)
-        frmUnidadesOrcamentariasECONTAS = nullptr;
-    evento->accept();
 }

@@ -19,9 +19,6 @@ public:
     QString SQLPadrao() const { return FSQLPadrao; }
     void PreencherList();
 
-protected:
-    void closeEvent(QCloseEvent *evento) override;
-
 private:
     TfrmUnidadesOrcamentariasECONTAS(QWidget *parent, RowSet &pUnidades);
     QString FSQLPadrao;
