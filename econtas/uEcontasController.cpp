@@ -34,9 +34,10 @@ const QStringList ChaveComplementares = {"ANO", "NUMMES", "MES", "CNPJ"};
 
 // One slot per statement, prepared on first use.
 struct TEcontasController::Comandos {
-    std::unique_ptr<Sql::Comando> inserir010, inserir020, inserir030, inserir040, inserir041, inserir042,
-        inserir043, atualizar041, atualizar043, atualizarComplementar, inserirComplementar,
+    std::unique_ptr<Sql::Comando> atualizar041, atualizar043, atualizarComplementar, inserirComplementar,
         deletarComplementar;
+    // The single-row insert of each work table, while the inserts are not grouped.
+    std::map<const TabelaTrabalho *, std::unique_ptr<Sql::Comando>> insercoes;
     // Per work table, while the inserts are grouped.
     std::map<const TabelaTrabalho *, std::unique_ptr<TInsercaoEmBlocos>> blocos;
     bool agrupar = false;
@@ -47,13 +48,13 @@ struct TEcontasController::Comandos {
             slot = std::make_unique<Sql::Comando>(sql);
         return *slot;
     }
-    void gravar(std::unique_ptr<Sql::Comando> &slot, const LinhaTrabalho &linha)
+    void gravar(const LinhaTrabalho &linha)
     {
         comPrefixo(PrefixoInserir, [&] {
             if (agrupar)
                 blocosDa(linha.tabela()).adicionar(linha.valores());
             else
-                preparado(slot, linha.tabela().sqlInsercao()).executar(linha.valores());
+                preparado(insercoes[&linha.tabela()], linha.tabela().sqlInsercao()).executar(linha.valores());
         });
     }
     TInsercaoEmBlocos &blocosDa(const TabelaTrabalho &tabela)
@@ -90,39 +91,9 @@ struct TEcontasController::Comandos {
 TEcontasController::TEcontasController() : m_comandos(std::make_unique<Comandos>()) {}
 TEcontasController::~TEcontasController() = default;
 
-void TEcontasController::inserir(const TEContas10 &r)
+void TEcontasController::inserirLinha(const LinhaTrabalho &linha)
 {
-    m_comandos->gravar(m_comandos->inserir010, Linha(r));
-}
-
-void TEcontasController::inserir(const TEContas20 &r)
-{
-    m_comandos->gravar(m_comandos->inserir020, Linha(r));
-}
-
-void TEcontasController::inserir(const TEContas30 &r)
-{
-    m_comandos->gravar(m_comandos->inserir030, Linha(r));
-}
-
-void TEcontasController::inserir(const TEContas40 &r)
-{
-    m_comandos->gravar(m_comandos->inserir040, Linha(r));
-}
-
-void TEcontasController::inserir(const TEContas41 &r)
-{
-    m_comandos->gravar(m_comandos->inserir041, Linha(r));
-}
-
-void TEcontasController::inserir(const TEContas42 &r)
-{
-    m_comandos->gravar(m_comandos->inserir042, Linha(r));
-}
-
-void TEcontasController::inserir(const TEContas43 &r)
-{
-    m_comandos->gravar(m_comandos->inserir043, Linha(r));
+    m_comandos->gravar(linha);
 }
 
 void TEcontasController::AgruparInsercoes()
@@ -150,7 +121,7 @@ void TEcontasController::atualizar(const TEContas43 &r)
     Comandos::atualizarPorPagamento(m_comandos->atualizar043, Linha(r), Valores043);
 }
 
-void TEcontasController::inserir(const TEcontasComplementares &r)
+void TEcontasController::gravarComplementar(const TEcontasComplementares &r)
 {
     m_comandos->descarregar();
     const QVariantList chave = {r.ano(), r.nummes(), r.mes(), r.cnpj()};

@@ -4,13 +4,7 @@
 // later call; each call commits with the connection (or with the transaction the caller holds).
 #include "db/Dinheiro.h"
 #include "db/Sql.h"
-#include "econtas/uEContas10.h"
-#include "econtas/uEContas20.h"
-#include "econtas/uEContas30.h"
-#include "econtas/uEContas40.h"
-#include "econtas/uEContas41.h"
-#include "econtas/uEContas42.h"
-#include "econtas/uEContas43.h"
+#include "econtas/LinhasDosRegistros.h"
 #include "econtas/uEcontasComplementares.h"
 
 #include <QString>
@@ -44,7 +38,7 @@ public:
     void Atualizar_043(const TEContas43 &registro) { atualizar(registro); }
 
     // Inserts the KVB020 row of the sheet, or updates it when the sheet already has one.
-    void InserirComplementares(const TEcontasComplementares &registro) { inserir(registro); }
+    void InserirComplementares(const TEcontasComplementares &registro) { gravarComplementar(registro); }
     // Deletes the KVB020 row of the sheet; without one nothing happens.
     void Deletar(const TEcontasComplementares &registro);
 
@@ -61,14 +55,10 @@ public:
                                             const QString &pCodevento);
 
 private:
-    void inserir(const TEContas10 &registro);
-    void inserir(const TEContas20 &registro);
-    void inserir(const TEContas30 &registro);
-    void inserir(const TEContas40 &registro);
-    void inserir(const TEContas41 &registro);
-    void inserir(const TEContas42 &registro);
-    void inserir(const TEContas43 &registro);
-    void inserir(const TEcontasComplementares &registro);
+    // A record of a work table: its row, inserted (or held for the next block while inserts are grouped).
+    template <typename Registro> void inserir(const Registro &registro) { inserirLinha(Linha(registro)); }
+    void inserirLinha(const LinhaTrabalho &linha);
+    void gravarComplementar(const TEcontasComplementares &registro);
     void atualizar(const TEContas41 &registro);
     void atualizar(const TEContas43 &registro);
 
