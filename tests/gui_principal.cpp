@@ -20,28 +20,19 @@
 
 namespace {
 
-QVariant dia(int ano, int mes, int diaDoMes)
-{
-    return QDateTime(QDate(ano, mes, diaDoMes), QTime(0, 0));
-}
-
 // January 2024 generated and exported, March only checked, April untouched.
 void prepararBanco(BancoTeste &banco)
 {
     banco.inserir(
         "KVB003",
         {{"DESCRICAO", "PREFEITURA MUNICIPAL DE TESTE"}, {"CGC", "12345678000190"}, {"CODTCM", "0987"}});
-    banco.inserir("CTRL_TCMTPA", {{"MES_ANO", "012024"},
-                                  {"CNPJ", "12345678000190"},
-                                  {"GERAL", "F"},
-                                  {"DT_CRITICAS", dia(2024, 2, 1)},
-                                  {"DT_GERACAO", dia(2024, 2, 2)},
-                                  {"DT_EXPORTACAO", dia(2024, 2, 3)},
-                                  {"USUARIO", "ANA"}});
-    banco.inserir("CTRL_TCMTPA", {{"MES_ANO", "032024"},
-                                  {"CNPJ", "12345678000190"},
-                                  {"GERAL", "F"},
-                                  {"DT_CRITICAS", dia(2024, 4, 1)}});
+    banco.controle({.mesAno = "012024",
+                    .cnpj = "12345678000190",
+                    .criticas = {2024, 2, 1},
+                    .geracao = {2024, 2, 2},
+                    .exportacao = {2024, 2, 3},
+                    .usuario = "ANA"});
+    banco.controle({.mesAno = "032024", .cnpj = "12345678000190", .criticas = {2024, 4, 1}});
     for (const char *tabela : {"ECONTAS_010", "ECONTAS_040", "ECONTAS_043"})
         banco.inserir(tabela, {{"COMPETENCIA", "012024"}, {"CNPJ", "12345678000190"}});
     banco.inserir("KVB006JAN", {{"CDSECRETA", "001"}, {"CDSETOR", "000"}, {"FECHAMENTO", "T"}});

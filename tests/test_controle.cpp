@@ -61,7 +61,7 @@ void TesteControle::controlesCriadosParaMesesComFolhaRegular()
     OperadorTeste operador;
     BancoTeste banco({"JAN", "AC1", "MAR"});
     inserirCliente(banco);
-    banco.inserir("CTRL_TCMTPA", {{"MES_ANO", "012019"}, {"CNPJ", "12345678000190"}, {"GERAL", "F"}});
+    banco.controle({.mesAno = "012019", .cnpj = "12345678000190"});
 
     TEstadoEcontas estado;
     estado.ano_folha = "2020";
@@ -247,11 +247,12 @@ void TesteControle::excluirGeracaoLimpaSoACompetencia()
     OperadorTeste operador;
     BancoTeste banco;
     for (const char *c : {"012024", "022024"})
-        banco.inserir("CTRL_TCMTPA", {{"MES_ANO", c},
-                                      {"DT_CRITICAS", QDateTime(QDate(2024, 3, 1), QTime())},
-                                      {"DT_GERACAO", QDateTime(QDate(2024, 3, 2), QTime())},
-                                      {"DT_EXPORTACAO", QDateTime(QDate(2024, 3, 3), QTime())},
-                                      {"USUARIO", "ANA"}});
+        banco.controle({.mesAno = c,
+                        .geral = {},
+                        .criticas = {2024, 3, 1},
+                        .geracao = {2024, 3, 2},
+                        .exportacao = {2024, 3, 3},
+                        .usuario = "ANA"});
     operador.progresso().definirFaixa(TProgresso::Principal, 0, 8);
 
     ExcluirGeracaoEcontas("122024");

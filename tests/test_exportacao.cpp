@@ -55,7 +55,7 @@ QVariantMap com(QVariantMap base, const QVariantMap &mais)
 void preencherGeracao(BancoTeste &banco)
 {
     banco.inserir("KVB003", {{"CGC", CnpjPrefeitura}, {"CODIBGE_MUNICIPIO", "1500107"}});
-    banco.inserir("CTRL_TCMTPA", {{"MES_ANO", Competencia}, {"CNPJ", CnpjPrefeitura}, {"GERAL", "F"}});
+    banco.controle({.mesAno = Competencia, .cnpj = CnpjPrefeitura});
     banco.inserir("ECONTAS_010", {{"COMPETENCIA", Competencia},
                                   {"CNPJ", CnpjPrefeitura},
                                   {"UG", "00001"},
@@ -392,7 +392,7 @@ void TesteExportacao::semUnidadesGestorasNaoGravaNadaEConclui()
 {
     OperadorTeste operador;
     BancoTeste banco;
-    banco.inserir("CTRL_TCMTPA", {{"MES_ANO", Competencia}, {"GERAL", "F"}});
+    banco.controle({.mesAno = Competencia});
     QTemporaryDir base;
     TEstadoEcontas estado = estadoDoMes(base.filePath("nova"));
 

@@ -42,8 +42,8 @@ void TesteLoteUso::erroDeUsoNaoTocaNoBanco_data()
     QTest::newRow("pasta vazia") << QStringList{"exportar", "012024", ""}
                                  << "pasta de exportação não foi informada";
     QTest::newRow("opção desconhecida") << QStringList{"gerar", "012024", "--rapido"} << "opção desconhecida";
-    QTest::newRow("json num verbo que grava") << QStringList{"gerar", "012024", "--json"}
-                                              << "opção desconhecida para gerar: --json";
+    QTest::newRow("json num verbo que grava")
+        << QStringList{"gerar", "012024", "--json"} << "opção desconhecida para gerar: --json";
     QTest::newRow("silencioso e detalhes") << QStringList{"meses", "--silencioso", "--detalhes"}
                                            << "--silencioso e --detalhes não podem ser usadas juntas";
     QTest::newRow("opção sem valor") << QStringList{"exportar", "012024", "envio", "--versao"}

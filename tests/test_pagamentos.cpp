@@ -430,7 +430,8 @@ void TestePagamentos::valorGestanteProporcional()
     for (const QString codigo : {"G1", "F1"})
         for (int v : {100, 200, 300})
             InserirGestante(banco, codigo, v);
-    QCOMPARE(TComandosSql::RetornaValorGestanteProp("2024", contador, "004", evento, "JAN").dezMilesimos(), valor);
+    QCOMPARE(TComandosSql::RetornaValorGestanteProp("2024", contador, "004", evento, "JAN").dezMilesimos(),
+             valor);
 }
 
 void TestePagamentos::licencaGestante_data()

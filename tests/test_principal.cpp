@@ -13,35 +13,26 @@ namespace {
 const QStringList kTabelasTrabalho = {"ECONTAS_010", "ECONTAS_020", "ECONTAS_030", "ECONTAS_040",
                                       "ECONTAS_041", "ECONTAS_042", "ECONTAS_043"};
 
-QVariant dia(int ano, int mes, int diaDoMes)
-{
-    return QDateTime(QDate(ano, mes, diaDoMes), QTime(0, 0));
-}
-
 // January and February 2024 generated (January also exported), March only checked, April untouched.
 void prepararAno2024(BancoTeste &banco)
 {
     banco.inserir("KVB003",
                   {{"DESCRICAO", "PREFEITURA DE TESTE"}, {"CGC", "12345678000190"}, {"CODTCM", "123"}});
-    banco.inserir("CTRL_TCMTPA", {{"MES_ANO", "012024"},
-                                  {"CNPJ", "12345678000190"},
-                                  {"GERAL", "F"},
-                                  {"DT_CRITICAS", dia(2024, 2, 1)},
-                                  {"DT_GERACAO", dia(2024, 2, 2)},
-                                  {"DT_EXPORTACAO", dia(2024, 2, 3)},
-                                  {"USUARIO", "ANA"}});
-    banco.inserir("CTRL_TCMTPA", {{"MES_ANO", "022024"},
-                                  {"CNPJ", "12345678000190"},
-                                  {"GERAL", "F"},
-                                  {"DT_CRITICAS", dia(2024, 3, 1)},
-                                  {"DT_GERACAO", dia(2024, 3, 2)},
-                                  {"USUARIO", "ANA"}});
-    banco.inserir("CTRL_TCMTPA", {{"MES_ANO", "032024"},
-                                  {"CNPJ", "12345678000190"},
-                                  {"GERAL", "F"},
-                                  {"DT_CRITICAS", dia(2024, 4, 1)}});
-    banco.inserir("CTRL_TCMTPA", {{"MES_ANO", "042024"}, {"CNPJ", "12345678000190"}, {"GERAL", "F"}});
-    banco.inserir("CTRL_TCMTPA", {{"MES_ANO", "022023"}, {"CNPJ", "12345678000190"}, {"GERAL", "F"}});
+    const QString cnpj = QStringLiteral("12345678000190");
+    banco.controle({.mesAno = "012024",
+                    .cnpj = cnpj,
+                    .criticas = {2024, 2, 1},
+                    .geracao = {2024, 2, 2},
+                    .exportacao = {2024, 2, 3},
+                    .usuario = "ANA"});
+    banco.controle({.mesAno = "022024",
+                    .cnpj = cnpj,
+                    .criticas = {2024, 3, 1},
+                    .geracao = {2024, 3, 2},
+                    .usuario = "ANA"});
+    banco.controle({.mesAno = "032024", .cnpj = cnpj, .criticas = {2024, 4, 1}});
+    banco.controle({.mesAno = "042024", .cnpj = cnpj});
+    banco.controle({.mesAno = "022023", .cnpj = cnpj});
     for (const char *competencia : {"012024", "022024"})
         for (const QString &tabela : kTabelasTrabalho)
             banco.inserir(tabela, {{"COMPETENCIA", competencia}, {"CNPJ", "12345678000190"}});

@@ -112,6 +112,26 @@ void BancoTeste::inserir(const QString &tabela, const QVariantMap &valores)
     }
 }
 
+void BancoTeste::controle(const LinhaControle &l)
+{
+    QVariantMap campos = {{QStringLiteral("MES_ANO"), l.mesAno}};
+    const auto texto = [&](const char *coluna, const QString &valor) {
+        if (!valor.isEmpty())
+            campos.insert(QLatin1String(coluna), valor);
+    };
+    const auto data = [&](const char *coluna, const QDate &dia) {
+        if (dia.isValid())
+            campos.insert(QLatin1String(coluna), QDateTime(dia, QTime(0, 0)));
+    };
+    texto("CNPJ", l.cnpj);
+    texto("GERAL", l.geral);
+    texto("USUARIO", l.usuario);
+    data("DT_CRITICAS", l.criticas);
+    data("DT_GERACAO", l.geracao);
+    data("DT_EXPORTACAO", l.exportacao);
+    inserir(QStringLiteral("CTRL_TCMTPA"), campos);
+}
+
 QVariant BancoTeste::valor(const QString &sql)
 {
     RowSet r = RowSet::abrir(sql);

@@ -1,6 +1,7 @@
 #pragma once
 // A fresh embedded Firebird database for one test, in a temporary folder, with every base table and
 // the tables of the sheets asked for. The connection FDConn is open on it while the object lives.
+#include <QDate>
 #include <QString>
 #include <QStringList>
 #include <QTemporaryDir>
@@ -9,6 +10,17 @@
 #include <memory>
 
 class TConexao;
+
+// A month's row of the control table CTRL_TCMTPA: an empty text or an invalid date is left NULL.
+struct LinhaControle {
+    QString mesAno = {};
+    QString cnpj = {};
+    QString geral = QStringLiteral("F");
+    QDate criticas = {};
+    QDate geracao = {};
+    QDate exportacao = {};
+    QString usuario = {};
+};
 
 class BancoTeste {
 public:
@@ -23,6 +35,7 @@ public:
     void executar(const QString &sql);
     // INSERT INTO tabela (columns) VALUES (...) with the values bound.
     void inserir(const QString &tabela, const QVariantMap &valores);
+    void controle(const LinhaControle &linha);
     // First column of the first row of a query, or an invalid QVariant.
     QVariant valor(const QString &sql);
     // Every row of a query as "col=value|col=value" lines, for compact assertions.

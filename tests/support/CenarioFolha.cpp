@@ -105,8 +105,6 @@ void CenarioFolha::cargo(const QString &codigo, const QString &codcargo, const Q
 
 void CenarioFolha::controle(const QString &competencia, bool comCritica)
 {
-    QVariantMap campos = {{"MES_ANO", competencia}, {"GERAL", "T"}};
-    if (comCritica)
-        campos.insert("DT_CRITICAS", QDateTime(QDate(2020, 2, 3), QTime(0, 0)));
-    m_banco.inserir(QStringLiteral("CTRL_TCMTPA"), campos);
+    m_banco.controle(
+        {.mesAno = competencia, .geral = "T", .criticas = comCritica ? QDate(2020, 2, 3) : QDate()});
 }

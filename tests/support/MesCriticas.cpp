@@ -16,7 +16,7 @@ void MontarMesCriticas(BancoTeste &banco, ProblemaCritica problema)
                              {"CODORGAO", "01"},
                              {"TIPOORGAO", "01"},
                              {"CODIBGE_MUNICIPIO", "1500107"}});
-    banco.inserir("CTRL_TCMTPA", {{"MES_ANO", "012024"}, {"CNPJ", "11222333000181"}, {"GERAL", "T"}});
+    banco.controle({.mesAno = "012024", .cnpj = "11222333000181", .geral = "T"});
     banco.inserir("UNIDADE_ORCAMENTARIA",
                   {{"CODIGO_UNIDADE", "02001"}, {"DESCRICAO_UNIDADE", "SEC EDUCACAO"}});
     banco.inserir("SITUACAO_FUNCIONAL_PA", {{"CODIGO", "S1"}, {"TIPOCARGO", "010"}});
