@@ -1,5 +1,7 @@
 #include "export/RegistrosEcontas.h"
 
+#include "export/TiposRegistro.h"
+
 #include "common/Operador.h"
 #include "common/uUtil.h"
 #include "econtas/EstadoEcontas.h"
@@ -110,9 +112,9 @@ void TArquivoEcontas::IniciaExportacaoEcontas(const QString &pCaminho)
     SEQ_040 = 0;
 }
 
-void TArquivoEcontas::iniciarRegistro(const QString &tipo, int largura)
+void TArquivoEcontas::iniciarRegistro(const QString &tipo)
 {
-    ArqTxtPAG->SetCol(largura);
+    ArqTxtPAG->SetCol(TipoDoRegistro(tipo)->largura);
     ArqTxtPAG->NewLine();
     ArqTxtPAG->AddStr(tipo, 1, 3);
 }
@@ -129,7 +131,7 @@ void TArquivoEcontas::ExportaArquivo000(int linha010)
 {
     mensagemDoRegistro(QStringLiteral("Exportando arquivo 000 do Econtas"));
     const Linha ug(m_colunas010, linha010);
-    iniciarRegistro(QStringLiteral("000"), 106);
+    iniciarRegistro(QStringLiteral("000"));
     ArqTxtPAG->AddNum(TextoParaInteiro(m_estado.ano_folha), 15, 4);
     ArqTxtPAG->AddNum(
         TextoParaInteiro(m_estado.fdtblCliente.texto(QStringLiteral("CODIBGE_MUNICIPIO")).left(6)), 19, 6);
@@ -146,7 +148,7 @@ void TArquivoEcontas::ExportaArquivo010(int linha010)
     mensagemDoRegistro(QStringLiteral("Exportando unidades gestoras do econtas..."));
     const RowSet &t = m_tabelas.TBL_EXP_010;
     const Linha ug(m_colunas010, linha010);
-    iniciarRegistro(QStringLiteral("010"), 104);
+    iniciarRegistro(QStringLiteral("010"));
     ArqTxtPAG->AddNum(ug.inteiro("UG"), 15, 5);
     ArqTxtPAG->AddStr(ug.texto("DESCRICAO"), 20, 60);
     ArqTxtPAG->AddNum(ug.inteiro("TIPO"), 80, 2);
@@ -165,7 +167,7 @@ void TArquivoEcontas::ExportaArquivo020(int linha020)
     mensagemDoRegistro(QStringLiteral("Exportando unidades orçamentarias do econtas..."));
     const RowSet &t = m_tabelas.TBL_EXP_020;
     const Linha uo(m_colunas020, linha020);
-    iniciarRegistro(QStringLiteral("020"), 87);
+    iniciarRegistro(QStringLiteral("020"));
     ArqTxtPAG->AddNum(uo.inteiro("UO"), 15, 5);
     ArqTxtPAG->AddStr(uo.texto("DESCRICAO"), 20, 60);
     ArqTxtPAG->AddNum(codigoTCM(uo.texto("CODTCM")), 80, 7);
@@ -185,7 +187,7 @@ void TArquivoEcontas::ExportaArquivo030(int linha030)
 {
     mensagemDoRegistro(QStringLiteral("Exportando arquivo de lotaciograma..."));
     const Linha cargo(m_colunas030, linha030);
-    iniciarRegistro(QStringLiteral("030"), 106);
+    iniciarRegistro(QStringLiteral("030"));
     ArqTxtPAG->AddNum(cargo.inteiro("CODIGO"), 15, 5);
     ArqTxtPAG->AddStr(cargo.texto("DESCRICAO"), 20, 60);
     ArqTxtPAG->AddNum(cargo.inteiro("TIPO"), 81, 2);
@@ -200,7 +202,7 @@ void TArquivoEcontas::ExportaArquivo040(int linha040)
     mensagemDoRegistro(QStringLiteral("Exportando arquivo de funcionários e agentes politicos..."));
     const RowSet &t = m_tabelas.TBL_EXP_040;
     const Linha servidor(m_colunas040, linha040);
-    iniciarRegistro(QStringLiteral("040"), 128);
+    iniciarRegistro(QStringLiteral("040"));
     ++SEQ_040;
     ArqTxtPAG->AddNum(SEQ_040, 15, 5);
     ArqTxtPAG->AddNum(servidor.inteiro64("CPF"), 20, 11);
@@ -234,7 +236,7 @@ void TArquivoEcontas::ExportaArquivo041(int linha041)
     mensagemDoRegistro(QStringLiteral("Exportando arquivos de informações de pagametos..."));
     const RowSet &t = m_tabelas.TBL_EXP_041;
     const Linha pagamento(m_colunas041, linha041);
-    iniciarRegistro(QStringLiteral("041"), 119);
+    iniciarRegistro(QStringLiteral("041"));
     ArqTxtPAG->AddNum(pagamento.inteiro("TIPOPAGTO"), 15, 1);
     ArqTxtPAG->AddDate(pagamento.data("DTPAGTO"), QStringLiteral("DMA"), 16);
     int coluna = 24;
@@ -260,7 +262,7 @@ void TArquivoEcontas::ExportaArquivo042(int linha042)
 {
     mensagemDoRegistro(QStringLiteral("Exportando arquivos de diárias..."));
     const Linha diaria(m_colunas042, linha042);
-    iniciarRegistro(QStringLiteral("042"), 219);
+    iniciarRegistro(QStringLiteral("042"));
     ArqTxtPAG->AddDate(diaria.data("DTPAGTO"), QStringLiteral("DMA"), 15);
     ArqTxtPAG->AddStr(textoValor(diaria.dinheiro("VALOR")), 23, 12);
     ArqTxtPAG->AddStr(diaria.texto("NUMATO"), 35, 10);
@@ -282,7 +284,7 @@ void TArquivoEcontas::ExportaArquivo043(int linha043)
     // TIPOGRAT 0 puts the bonus in the first pair of columns, 1 in the second; the other pair is zero.
     const int colunaItem = tipograt == QLatin1String("0") ? 20 : 34;
     const int colunaZero = tipograt == QLatin1String("0") ? 34 : 20;
-    iniciarRegistro(QStringLiteral("043"), 48);
+    iniciarRegistro(QStringLiteral("043"));
     ArqTxtPAG->AddNum(codigoItem(item.texto("CODEVENTO")), 15, 5);
     ArqTxtPAG->AddNum(item.inteiroOuZero("CODGRAT"), colunaItem, 2);
     ArqTxtPAG->AddStr(textoValor(item.dinheiro("VALOR")), colunaItem + 2, 12);
@@ -293,7 +295,7 @@ void TArquivoEcontas::ExportaArquivo043(int linha043)
 
 void TArquivoEcontas::FinalizaExportacaoEcontas(const QString &)
 {
-    iniciarRegistro(QStringLiteral("999"), 14);
+    iniciarRegistro(QStringLiteral("999"));
     gravarRegistro();
     ArqTxtPAG->WriteFile();
     ArqTxtPAG.reset();

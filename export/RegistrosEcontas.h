@@ -53,7 +53,7 @@ private:
 
     // Starts a line of the record type with its width; closes it with "*", the sequence number and
     // appends it.
-    void iniciarRegistro(const QString &tipo, int largura);
+    void iniciarRegistro(const QString &tipo);
     void gravarRegistro();
 
     const TEstadoEcontas &m_estado;

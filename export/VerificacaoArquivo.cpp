@@ -1,38 +1,10 @@
 #include "export/VerificacaoArquivo.h"
 
 #include "common/Falha.h"
+#include "export/TiposRegistro.h"
 #include "export/TovrinTXT.h"
 
-#include <array>
-
 namespace {
-
-struct TipoRegistro {
-    const char *tipo;
-    int largura;
-    int nivel;       // depth in the file: 000 and 999 are 0, 010 is 1, 020 is 2 ...
-    const char *pai; // the record type it must be under; empty for the header and the trailer
-};
-
-constexpr std::array<TipoRegistro, 9> TiposRegistro = {{
-    {"000", 106, 0, ""},
-    {"010", 104, 1, ""},
-    {"020", 87, 2, "010"},
-    {"030", 106, 3, "020"},
-    {"040", 128, 3, "020"},
-    {"041", 119, 4, "040"},
-    {"042", 219, 4, "040"},
-    {"043", 48, 5, "041"},
-    {"999", 14, 0, ""},
-}};
-
-const TipoRegistro *tipoDe(const QString &codigo)
-{
-    for (const TipoRegistro &t : TiposRegistro)
-        if (codigo == QLatin1String(t.tipo))
-            return &t;
-    return nullptr;
-}
 
 class Verificacao {
 public:
@@ -42,7 +14,7 @@ public:
         const QString codigo = texto.left(3);
         if (!crlf)
             problema(QStringLiteral("a linha não termina com CR LF"));
-        const TipoRegistro *tipo = tipoDe(codigo);
+        const TipoRegistro *tipo = TipoDoRegistro(codigo);
         if (!tipo) {
             problema(QStringLiteral("tipo de registro desconhecido: \"%1\"").arg(codigo));
             return;
