@@ -10,7 +10,7 @@ DEMO_DIR := demo
 DEMO_DB := $(DEMO_DIR)/amostra.fdb
 DEMO_ANO := 2024
 
-.PHONY: all deps build test package demo bench format clean
+.PHONY: all deps build test package demo bench format format-check clean
 
 all: build
 
@@ -42,9 +42,15 @@ bench: deps build
 	@if [ -x $(BUILD)/bin/econtas_bench ]; then $(BUILD)/bin/econtas_bench $(BENCH_ARGS); \
 	else echo "benchmark not built"; exit 1; fi
 
+FONTES = find app common db econtas generation export criticas resumo windows lote fixtures tests bench \
+	  -name '*.cpp' -o -name '*.h'
+
 format:
-	find app common db econtas generation export criticas resumo windows lote fixtures tests bench \
-	  -name '*.cpp' -o -name '*.h' | xargs clang-format -i
+	$(FONTES) | xargs clang-format -i
+
+# Fails, naming the file and line, when a source differs from what `make format` would make of it.
+format-check:
+	$(FONTES) | xargs clang-format --dry-run -Werror
 
 clean:
 	rm -rf $(BUILD)

@@ -4,8 +4,8 @@
 #include "common/Idioma.h"
 #include "db/EncerramentoPorSinal.h"
 #include "db/FusoHorario.h"
-#include "windows/uEcontasCriticas.h"
 #include "resumo/pdf/PdfResumo.h"
+#include "windows/uEcontasCriticas.h"
 
 #include <QApplication>
 

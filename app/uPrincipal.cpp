@@ -2,18 +2,18 @@
 
 #include "common/Acao.h"
 #include "common/Operador.h"
+#include "common/Relogio.h"
 #include "common/uUtil.h"
 #include "criticas/ExecucaoCriticas.h"
 #include "econtas/Principal.h"
-#include "generation/SelecaoCompetencia.h"
 #include "export/ExportacaoEcontas.h"
 #include "generation/Geracao.h"
+#include "generation/SelecaoCompetencia.h"
 #include "windows/DialogoSalvar.h"
 #include "windows/JanelaResumo.h"
 #include "windows/uComplementares.h"
 #include "windows/uUndidadeGestoraECONTAS.h"
 #include "windows/uUnidadesOrcamentariasECONTAS.h"
-#include "common/Relogio.h"
 
 #include <QApplication>
 #include <QCloseEvent>

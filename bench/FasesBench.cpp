@@ -5,8 +5,8 @@
 #include "common/Falha.h"
 #include "common/Operador.h"
 #include "common/Progresso.h"
-#include "db/RowSet.h"
 #include "criticas/ExecucaoCriticas.h"
+#include "db/RowSet.h"
 #include "export/ExportacaoEcontas.h"
 #include "generation/Geracao.h"
 

@@ -1,12 +1,12 @@
 #include "PisoBench.h"
 
 #include "common/Falha.h"
-#include "generation/ComandosSelecao.h"
 #include "db/Dinheiro.h"
 #include "db/RowSet.h"
 #include "db/Sql.h"
 #include "econtas/InsercaoEmBlocos.h"
 #include "econtas/TabelasTrabalho.h"
+#include "generation/ComandosSelecao.h"
 
 #include <QDateTime>
 #include <QFile>

@@ -3,11 +3,11 @@
 #include "common/Operador.h"
 #include "common/uUtil.h"
 #include "criticas/uCriticasController.h"
-#include "econtas/ComandosControle.h"
-#include "econtas/ReservaCompetencia.h"
 #include "db/Sql.h"
-#include "generation/ComandosSelecao.h"
+#include "econtas/ComandosControle.h"
 #include "econtas/EstadoEcontas.h"
+#include "econtas/ReservaCompetencia.h"
+#include "generation/ComandosSelecao.h"
 #include "generation/Geracao.h"
 
 #include <algorithm>

@@ -7,9 +7,9 @@
 
 #include <QElapsedTimer>
 
-#include <exception>
 #include <QRegularExpression>
 #include <QSqlError>
+#include <exception>
 
 namespace Sql {
 

@@ -2,9 +2,9 @@
 
 #include "common/Falha.h"
 #include "common/Operador.h"
+#include "common/Relogio.h"
 #include "common/uUtil.h"
 #include "db/Sql.h"
-#include "common/Relogio.h"
 
 #include <QDate>
 #include <QDateTime>

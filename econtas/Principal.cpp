@@ -1,12 +1,12 @@
 #include "econtas/Principal.h"
 
 #include "common/Operador.h"
+#include "common/Relogio.h"
 #include "common/uUtil.h"
 #include "db/Sql.h"
 #include "econtas/ComandosControle.h"
 #include "econtas/ComandosManutencao.h"
 #include "econtas/ReservaCompetencia.h"
-#include "common/Relogio.h"
 
 #include <QDateTime>
 

@@ -1,7 +1,7 @@
 #pragma once
 // Record 030: a position (table ECONTAS_030).
-#include "econtas/Propriedade.h"
 #include "db/Datas.h"
+#include "econtas/Propriedade.h"
 
 #include <QString>
 

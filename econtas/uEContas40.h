@@ -1,7 +1,7 @@
 #pragma once
 // Record 040: a staff member (table ECONTAS_040).
-#include "econtas/Propriedade.h"
 #include "db/Datas.h"
+#include "econtas/Propriedade.h"
 
 #include <QString>
 

@@ -1,8 +1,8 @@
 #pragma once
 // Record 041: one payment of a staff member (table ECONTAS_041).
-#include "econtas/Propriedade.h"
-#include "db/Dinheiro.h"
 #include "db/Datas.h"
+#include "db/Dinheiro.h"
+#include "econtas/Propriedade.h"
 
 #include <QString>
 

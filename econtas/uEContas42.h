@@ -1,8 +1,8 @@
 #pragma once
 // Record 042: a per-diem (table ECONTAS_042).
-#include "econtas/Propriedade.h"
-#include "db/Dinheiro.h"
 #include "db/Datas.h"
+#include "db/Dinheiro.h"
+#include "econtas/Propriedade.h"
 
 #include <QString>
 

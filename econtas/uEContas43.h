@@ -1,9 +1,9 @@
 #pragma once
 // Record 043: a bonus or discount item of a payment (table ECONTAS_043).
 // codgrat and tipograt use -1 for none; an empty desconto is stored as "F".
-#include "econtas/Propriedade.h"
-#include "db/Dinheiro.h"
 #include "db/Datas.h"
+#include "db/Dinheiro.h"
+#include "econtas/Propriedade.h"
 
 #include <QString>
 

@@ -3,9 +3,9 @@
 #include "export/TiposRegistro.h"
 
 #include "common/Operador.h"
+#include "common/Relogio.h"
 #include "common/uUtil.h"
 #include "econtas/EstadoEcontas.h"
-#include "common/Relogio.h"
 
 #include <QDate>
 

@@ -1,8 +1,8 @@
 #include "generation/CacheItens.h"
 
 #include "common/Falha.h"
-#include "generation/ComandosItens.h"
 #include "db/Sql.h"
+#include "generation/ComandosItens.h"
 #include "generation/EscritosGeracao.h"
 
 namespace {

@@ -49,7 +49,8 @@ public:
     TConstrutorItens(TEstadoEcontas &estado, TContextoGeracao &contexto, int tipo, LinhaDaFolha folha)
         : m_estado(estado), m_contexto(contexto), m_maternidade(contexto.maternidade), m_tipo(tipo),
           m_linhaFolha(folha), m_matricula(estado.Econtas043.texto(QStringLiteral("matricula"))),
-          m_folha(folha.conjunto.textoEm(folha.linha, folha.conjunto.indiceCampoObrigatorio(QStringLiteral("MES")))),
+          m_folha(folha.conjunto.textoEm(folha.linha,
+                                         folha.conjunto.indiceCampoObrigatorio(QStringLiteral("MES")))),
           m_somaComplementar(tipo == 1 && estado.CDS_COMPLEMENTAR.aberto() &&
                              estado.CDS_COMPLEMENTAR.quantidadeLinhas() > 0)
     {
@@ -127,8 +128,8 @@ private:
 
     Dinheiro valorGestante(const QString &codigo, const QString &folha) const
     {
-        return RetornaValorGestanteProp(m_estado.ano_folha, m_maternidade.goContEventGest, m_matricula, codigo,
-                                        folha);
+        return RetornaValorGestanteProp(m_estado.ano_folha, m_maternidade.goContEventGest, m_matricula,
+                                        codigo, folha);
     }
 
     // The complementary sheets whose event slots are merged with the month's sheet (monthly payment only).

@@ -4,9 +4,9 @@
 #include "common/Operador.h"
 #include "common/Progresso.h"
 #include "common/uUtil.h"
-#include "generation/ComandosFontes.h"
 #include "db/Sql.h"
 #include "econtas/EstadoEcontas.h"
+#include "generation/ComandosFontes.h"
 #include "generation/ContextoGeracao.h"
 
 namespace TComandosSql {

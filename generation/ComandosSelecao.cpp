@@ -3,10 +3,10 @@
 #include "common/Falha.h"
 #include "common/Operador.h"
 #include "common/uUtil.h"
-#include "generation/ComandosTabelas.h"
 #include "db/RowSet.h"
 #include "db/Sql.h"
 #include "econtas/EstadoEcontas.h"
+#include "generation/ComandosTabelas.h"
 
 #include <QRegularExpression>
 #include <QSqlError>

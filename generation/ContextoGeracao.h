@@ -19,7 +19,7 @@
 struct TMaternidade {
     bool gestante = false;
     QString codgestante;
-    QString goEventsGest;     // event codes valued for the complementary sheets, joined by "_"
+    QString goEventsGest; // event codes valued for the complementary sheets, joined by "_"
     int goContEventGest = 0;
 };
 

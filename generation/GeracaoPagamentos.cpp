@@ -3,11 +3,11 @@
 #include "common/Operador.h"
 #include "common/Progresso.h"
 #include "common/uUtil.h"
-#include "generation/ComandosItens.h"
-#include "generation/ComandosPagamento.h"
 #include "db/Datas.h"
 #include "db/Sql.h"
 #include "econtas/EstadoEcontas.h"
+#include "generation/ComandosItens.h"
+#include "generation/ComandosPagamento.h"
 #include "generation/ContextoGeracao.h"
 #include "generation/PassosGeracao.h"
 #include "generation/RegrasUnidades.h"
@@ -35,8 +35,8 @@ void MarcarGestante(TEstadoEcontas &estado, TContextoGeracao &contexto)
 
 // Every row of the 13th-salary sheet set that belongs to the staff member becomes items of the payment
 // type; then the payment is totalled once.
-void PagamentoDoDecimoTerceiro(TEstadoEcontas &estado, TContextoGeracao &contexto, const RowSet &folha, int tipo,
-                               const QString &matricula)
+void PagamentoDoDecimoTerceiro(TEstadoEcontas &estado, TContextoGeracao &contexto, const RowSet &folha,
+                               int tipo, const QString &matricula)
 {
     if (!folha.aberto())
         return;

@@ -1,8 +1,8 @@
 // The batch command's line read with QCommandLineParser: the four fixed arguments, the verb's own
 // arguments and options, and the options every verb takes. Every usage error is found here, before the
 // database is opened.
-#include "lote/Verbos.h"
 #include "lote/ValidacaoArgumentos.h"
+#include "lote/Verbos.h"
 
 #include <QCommandLineParser>
 #include <QRegularExpression>

@@ -2,8 +2,8 @@
 // complementary window lists them; with --enviar, stores exactly that choice (an empty list unticks all).
 #include "common/uUtil.h"
 #include "econtas/ListaComplementares.h"
-#include "lote/Verbos.h"
 #include "lote/OperadorLote.h"
+#include "lote/Verbos.h"
 
 #include <QJsonArray>
 #include <QJsonObject>

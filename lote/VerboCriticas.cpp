@@ -1,8 +1,8 @@
 // criticas MMYYYY [--sim]: the critique of one month.
 
-#include "lote/Verbos.h"
 #include "criticas/ExecucaoCriticas.h"
 #include "lote/OperadorLote.h"
+#include "lote/Verbos.h"
 
 #include <QJsonArray>
 #include <QJsonObject>

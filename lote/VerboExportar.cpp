@@ -1,9 +1,9 @@
 // exportar MMYYYY PASTA [--versao TEXTO]: the submission files of a generated month under PASTA.
 #include "econtas/Principal.h"
 #include "export/ExportacaoEcontas.h"
-#include "lote/Verbos.h"
 #include "lote/OperadorLote.h"
 #include "lote/SaidaLote.h"
+#include "lote/Verbos.h"
 
 #include <QDir>
 

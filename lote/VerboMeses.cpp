@@ -1,7 +1,7 @@
 // meses: one line per month of the payroll year, as the main window lists them.
 #include "econtas/Principal.h"
-#include "lote/Verbos.h"
 #include "lote/OperadorLote.h"
+#include "lote/Verbos.h"
 
 #include <QDate>
 #include <QJsonArray>

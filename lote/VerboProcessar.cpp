@@ -3,9 +3,9 @@
 #include "criticas/ExecucaoCriticas.h"
 #include "export/ExportacaoEcontas.h"
 #include "generation/Geracao.h"
-#include "lote/Verbos.h"
 #include "lote/OperadorLote.h"
 #include "lote/SaidaLote.h"
+#include "lote/Verbos.h"
 
 #include <QDir>
 

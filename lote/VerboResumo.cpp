@@ -1,8 +1,8 @@
 // resumo MMYYYY [--csv ARQUIVO] [--pdf ARQUIVO]: the summary of a generated competence and its
 // differences against the payroll; status 3 when a difference has no explanation.
 #include "econtas/Principal.h"
-#include "lote/Verbos.h"
 #include "lote/OperadorLote.h"
+#include "lote/Verbos.h"
 #include "resumo/CsvResumo.h"
 #include "resumo/DocumentoResumo.h"
 #include "resumo/GravacaoArquivo.h"

@@ -1,7 +1,7 @@
 // unidades MMYYYY gestoras|orcamentarias: the rows and the count line of the unit preview windows.
 #include "econtas/PreviewUnidades.h"
-#include "lote/Verbos.h"
 #include "lote/OperadorLote.h"
+#include "lote/Verbos.h"
 
 #include <QJsonArray>
 

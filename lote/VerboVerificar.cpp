@@ -2,8 +2,8 @@
 // is an export's base folder: every submission file in it is checked, and then its manifest, which
 // names each file missing, extra or altered.
 #include "export/VerificacaoArquivo.h"
-#include "lote/Verbos.h"
 #include "lote/OperadorLote.h"
+#include "lote/Verbos.h"
 #include "resumo/Manifesto.h"
 
 #include <QDir>

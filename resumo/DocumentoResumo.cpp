@@ -3,9 +3,9 @@
 #include "common/Falha.h"
 #include "econtas/EstadoEcontas.h"
 
+#include "common/Relogio.h"
 #include "resumo/CsvResumo.h"
 #include "resumo/GravacaoArquivo.h"
-#include "common/Relogio.h"
 
 #include <QDir>
 

@@ -1,12 +1,12 @@
 #include "resumo/Reconciliacao.h"
 
-#include "generation/ComandosItens.h"
-#include "generation/ComandosSelecao.h"
 #include "common/uUtil.h"
 #include "db/RegistroSql.h"
 #include "db/RowSet.h"
 #include "db/Sql.h"
 #include "econtas/EstadoEcontas.h"
+#include "generation/ComandosItens.h"
+#include "generation/ComandosSelecao.h"
 #include "resumo/FormatoValores.h"
 
 #include <QHash>
@@ -15,8 +15,8 @@
 
 #include <algorithm>
 #include <map>
-#include <tuple>
 #include <optional>
+#include <tuple>
 
 namespace {
 

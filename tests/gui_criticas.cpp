@@ -1,7 +1,7 @@
 // The findings viewer, driven offscreen: groups in index order with their own counts, Escape, saving.
-#include "windows/uEcontasCriticas.h"
 #include "support/OperadorTeste.h"
 #include "windows/DialogoSalvar.h"
+#include "windows/uEcontasCriticas.h"
 
 #include <QAction>
 #include <QDir>

@@ -12,8 +12,8 @@
 #include "windows/DialogoSalvar.h"
 
 #include <QDateEdit>
-#include <QLabel>
 #include <QDirIterator>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTableWidget>

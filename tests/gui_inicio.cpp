@@ -8,8 +8,8 @@
 
 #include <QDir>
 #include <QElapsedTimer>
-#include <QProcess>
 #include <QLabel>
+#include <QProcess>
 #include <QProgressBar>
 #include <QTableWidget>
 #include <QtTest>

@@ -4,13 +4,13 @@
 #include "common/uUtil.h"
 #include "criticas/uCriticasController.h"
 #include "db/Conexao.h"
-#include "generation/ComandosFontes.h"
-#include "generation/ComandosItens.h"
-#include "generation/ComandosSelecao.h"
 #include "db/RowSet.h"
 #include "db/Sql.h"
 #include "fixtures/lib/DigitosVerificadores.h"
 #include "fixtures/lib/GeradorAmostra.h"
+#include "generation/ComandosFontes.h"
+#include "generation/ComandosItens.h"
+#include "generation/ComandosSelecao.h"
 #include "support/OperadorTeste.h"
 
 #include <QSqlDatabase>

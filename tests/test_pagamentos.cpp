@@ -1,9 +1,9 @@
 // Items (043), payments (041) and per-diems (042) of the staff walk: a small municipality whose every row
 // is derived by hand, the cached path against the statement-per-item path, and the builders' statements.
 #include "common/Falha.h"
+#include "econtas/EstadoEcontas.h"
 #include "generation/ComandosItens.h"
 #include "generation/ComandosPagamento.h"
-#include "econtas/EstadoEcontas.h"
 #include "generation/ContextoGeracao.h"
 #include "generation/GeracaoPagamentos.h"
 #include "support/BancoTeste.h"

@@ -1,10 +1,10 @@
 // The cached item and payment path against the statement-per-item path on the sample municipality:
 // a month with a complementary sheet and the month with the 13th-salary sheets give identical work tables.
 #include "db/Conexao.h"
-#include "generation/ComandosSelecao.h"
 #include "db/Sql.h"
 #include "econtas/EstadoEcontas.h"
 #include "fixtures/lib/GeradorAmostra.h"
+#include "generation/ComandosSelecao.h"
 #include "generation/ContextoGeracao.h"
 #include "generation/Geracao.h"
 #include "generation/GeracaoPagamentos.h"

@@ -11,9 +11,9 @@
 
 #include <QBuffer>
 #include <QDir>
+#include <QTemporaryDir>
 #include <QTextBlock>
 #include <QTextLayout>
-#include <QTemporaryDir>
 #include <QTextTable>
 #include <QtTest>
 

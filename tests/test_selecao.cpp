@@ -1,10 +1,10 @@
 // The base payroll selection: its statements as text, who it selects on real data, the sheet sets
 // and the FUNDEB question.
 #include "common/Falha.h"
-#include "generation/ComandosSelecao.h"
 #include "db/RowSet.h"
 #include "db/Sql.h"
 #include "econtas/EstadoEcontas.h"
+#include "generation/ComandosSelecao.h"
 #include "generation/Geracao.h"
 #include "support/BancoTeste.h"
 #include "support/CenarioFolha.h"

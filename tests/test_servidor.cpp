@@ -4,9 +4,9 @@
 #include "db/Conexao.h"
 #include "db/RowSet.h"
 #include "fixtures/lib/GeradorAmostra.h"
+#include "fixtures/lib/ServidorTeste.h"
 #include "support/LoteTeste.h"
 #include "support/OperadorTeste.h"
-#include "fixtures/lib/ServidorTeste.h"
 
 #include <QDeadlineTimer>
 #include <QDirIterator>

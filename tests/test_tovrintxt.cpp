@@ -1,7 +1,7 @@
 // The fixed-width writer: fields, the last-column guard, dates, lines on disk and reading back.
 #include "common/Falha.h"
-#include "export/TovrinTXT.h"
 #include "common/Windows1252.h"
+#include "export/TovrinTXT.h"
 
 #include <QTemporaryDir>
 #include <QtTest>

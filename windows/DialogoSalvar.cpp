@@ -1,13 +1,13 @@
 #include "windows/DialogoSalvar.h"
 
+#include <QAbstractItemView>
 #include <QDialogButtonBox>
 #include <QDir>
 #include <QFileDialog>
 #include <QFileSystemModel>
-#include <QAbstractItemView>
 #include <QHeaderView>
-#include <QItemSelectionModel>
 #include <QIdentityProxyModel>
+#include <QItemSelectionModel>
 #include <QLineEdit>
 #include <QLocale>
 #include <QPushButton>

@@ -6,9 +6,9 @@
 #include <QCloseEvent>
 #include <QHash>
 #include <QHeaderView>
-#include <QPointer>
-#include <QLabel>
 #include <QKeyEvent>
+#include <QLabel>
+#include <QPointer>
 #include <QStatusBar>
 #include <QTableWidget>
 #include <QVBoxLayout>

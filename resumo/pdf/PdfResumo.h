@@ -6,8 +6,8 @@
 
 #include <QByteArray>
 #include <QPdfWriter>
-#include <QTextDocument>
 #include <QString>
+#include <QTextDocument>
 
 // The report as HTML, the text the PDF is laid out from (also shown by the summary window).
 QString HtmlResumo(const DocumentoResumo &documento);
