@@ -10,7 +10,7 @@ DEMO_DIR := demo
 DEMO_DB := $(DEMO_DIR)/amostra.fdb
 DEMO_ANO := 2024
 
-.PHONY: all deps build test package demo bench format format-check clean
+.PHONY: all deps build programas test package demo bench format format-check clean
 
 all: build
 
@@ -28,6 +28,10 @@ $(BUILD)/build.ninja:
 build: $(BUILD)/build.ninja
 	cmake --build $(BUILD) -j $(JOBS)
 
+# What the demo runs: the two programs and the sample generator, without the tests and the benchmark.
+programas: $(BUILD)/build.ninja
+	cmake --build $(BUILD) -j $(JOBS) --target TvEcontas TvEcontasLote gerar_amostra
+
 test: deps build
 	cd $(BUILD) && ctest --output-on-failure -j $(JOBS)
 
@@ -35,7 +39,7 @@ test: deps build
 package: deps build
 	cmake --build $(BUILD) --target package
 
-demo: deps build
+demo: deps programas
 	@bash fixtures/demo.sh "$(BUILD)/bin" "$(DEMO_DIR)" "$(DEMO_DB)" "$(DEMO_ANO)"
 
 bench: deps build

@@ -4,6 +4,7 @@
 #include "db/Sql.h"
 #include "db/StatusFirebird.h"
 
+#include <QRegularExpression>
 #include <QSqlDriver>
 
 namespace TComandosSql {
@@ -51,6 +52,11 @@ void SondarSemEsperar(const QString &competencia)
 
 QString SqlReservaCompetencia(const QString &competencia)
 {
+    // The no-wait probe runs this text directly, without parameters: only a competence of six digits
+    // goes into it.
+    static const QRegularExpression seisDigitos(QStringLiteral("^[0-9]{6}$"));
+    if (!seisDigitos.match(competencia).hasMatch())
+        throw Falha(QStringLiteral("Competência inválida: \"%1\".").arg(competencia));
     return Sql::Linhas({
         QStringLiteral("EXECUTE BLOCK AS"),
         QStringLiteral("  DECLARE VARIABLE mes_ano VARCHAR(6);"),

@@ -73,6 +73,19 @@ qint64 dm(Dinheiro d)
     return d.dezMilesimos();
 }
 
+// The report laid out as it is drawn: on the PDF writer's page, which lives as long as the layout.
+struct RelatorioDiagramado {
+    QBuffer buffer;
+    QPdfWriter escritor{&buffer};
+    QTextDocument texto;
+    explicit RelatorioDiagramado(const DocumentoResumo &documento)
+    {
+        buffer.open(QIODevice::WriteOnly);
+        ConfigurarPaginasDoResumo(escritor, documento.competencia);
+        DiagramarResumo(texto, HtmlResumo(documento), escritor);
+    }
+};
+
 } // namespace
 
 class TesteResumo : public QObject {
@@ -255,12 +268,8 @@ void TesteResumo::relatorioNaoParteAsDescricoesDeUmGrandeMunicipio()
         documento.resumo.linhas << linha;
         documento.resumo.geral.somar(linha.totais);
     }
-    QBuffer buffer;
-    buffer.open(QIODevice::WriteOnly);
-    QPdfWriter escritor(&buffer);
-    ConfigurarPaginasDoResumo(escritor, Competencia);
-    QTextDocument texto;
-    DiagramarResumo(texto, HtmlResumo(documento), escritor);
+    const RelatorioDiagramado relatorio(documento);
+    const QTextDocument &texto = relatorio.texto;
     int vistas = 0;
     for (QTextBlock bloco = texto.begin(); bloco.isValid(); bloco = bloco.next()) {
         if (!descricoes.contains(bloco.text()))
@@ -287,12 +296,8 @@ void TesteResumo::relatorioRepeteOsCabecalhosEmCadaPagina()
         d.motivos << QStringLiteral("lotação não enviada ao tribunal");
         documento.reconciliacao.diferencas << d;
     }
-    QBuffer buffer;
-    buffer.open(QIODevice::WriteOnly);
-    QPdfWriter escritor(&buffer);
-    ConfigurarPaginasDoResumo(escritor, Competencia);
-    QTextDocument texto;
-    DiagramarResumo(texto, HtmlResumo(documento), escritor);
+    const RelatorioDiagramado relatorio(documento);
+    const QTextDocument &texto = relatorio.texto;
     QVERIFY(texto.pageCount() > 2);
     int tabelas = 0;
     for (QTextFrame *quadro : texto.rootFrame()->childFrames())
